@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pagoranto {
+
+// Texts are kept as the bytes they arrived in: UTF-8 where it is valid, otherwise the
+// single-byte Windows-1252 bytes of files written on Windows.
+using ByteLines = std::vector<std::string>;
+
+// Length of the well-formed UTF-8 multi-byte sequence that starts at bytes[pos], or 0 when
+// none starts there (ASCII, a stray continuation byte, an overlong or truncated sequence).
+std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t pos);
+
+bool IsValidUtf8(std::string_view bytes);
+
+std::string Windows1252ToUtf8(std::string_view bytes);
+
+// The text as UTF-8: unchanged when it is valid UTF-8, else read as Windows-1252.
+std::string ToUtf8(std::string_view bytes);
+
+// Letters a..z compared without case, every other byte exactly.
+char AsciiUpper(char c);
+std::string AsciiUpperCase(std::string_view text);
+std::string AsciiLowerCase(std::string_view text);
+
+} // namespace pagoranto

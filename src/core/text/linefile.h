@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/text/bytetext.h"
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace pagoranto {
+
+// Splits on LF, dropping the CR of a CR LF pair; a last line without a line end still counts,
+// a file that ends in a line end gets no empty line after it.
+ByteLines SplitLines(std::string_view bytes);
+
+// Every line followed by CR LF.
+std::string JoinLinesCrLf(const ByteLines &lines);
+
+// Empty optional when the file cannot be read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path &path);
+std::optional<ByteLines> ReadLineFile(const std::filesystem::path &path);
+
+// Writes through a temporary file beside the target, so a failed write (full disk, no
+// permission) leaves any earlier file as it was. False when the file could not be written.
+bool WriteFileBytes(const std::filesystem::path &path, std::string_view bytes);
+bool WriteLineFile(const std::filesystem::path &path, const ByteLines &lines);
+
+} // namespace pagoranto
