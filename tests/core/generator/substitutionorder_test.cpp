@@ -28,8 +28,9 @@ TEST(CommandList, NoCommandHoldsAnother)
 {
     for (const auto &outer : commandList()) {
         for (const auto &inner : commandList()) {
-            if (&outer != &inner)
+            if (&outer != &inner) {
                 EXPECT_FALSE(ContainsCommand(outer.text, inner.text)) << outer.text << inner.text;
+            }
         }
     }
 }
@@ -60,8 +61,9 @@ TEST(SubstitutionOrder, EveryCommandHasExactlyOneStep)
 {
     std::set<std::size_t> seen;
     for (const auto &step : substitutionOrder()) {
-        if (step.commandIndex < commandListSize)
+        if (step.commandIndex < commandListSize) {
             EXPECT_TRUE(seen.insert(step.commandIndex).second) << step.searchedText;
+        }
     }
     EXPECT_EQ(seen.size(), commandListSize);
 }

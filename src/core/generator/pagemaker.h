@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/generator/commandlist.h"
+#include "core/generator/commandsubstitution.h"
+#include "core/generator/gallerysettings.h"
+#include "core/generator/htmlcompressor.h"
+#include "core/generator/pagesaving.h"
+#include "core/generator/pageplan.h"
+#include "core/generator/thumbnails.h"
+#include "core/text/bytetext.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace pagoranto {
+
+class Clock;
+class DescriptionStore;
+class Prompts;
+struct DateTimeFormats;
+
+// What stays the same for every page of one run.
+struct PageRunInput {
+    std::filesystem::path templatePath;
+    // Directories end in "/"; pictureRelPath is empty or ends in "/".
+    std::string pictureDir;
+    std::string destinationDir;
+    std::string pictureRelPath;
+    std::string outputDir;
+    std::vector<std::string> creationList;
+    CommandCounts commandCounts{};
+    PagePlan plan;
+    std::int64_t firstPageNumber = 1;
+};
+
+struct PageMakerServices {
+    Prompts &prompts;
+    Events &events;
+    Clock &clock;
+    // The program-wide formats; the date commands change the short date format.
+    DateTimeFormats &dateTimeFormats;
+    StatusCallback showRunStatus;
+    StatusCallback showCompressIndicator;
+};
+
+struct PageResult {
+    std::string name;
+    bool saveFailed = false;
+};
+
+// Turns the template into one finished page file at a time: loads it afresh, replaces its
+// commands in their fixed order, saves the page and compresses it when asked.
+class PageMaker {
+public:
+    PageMaker(const PageRunInput &input, const GallerySettings &settings,
+              const DescriptionStore &descriptions, PageMakerServices services);
+
+    PageResult MakePage(int pageIndex, std::int64_t pageCounter);
+
+    const ByteLines &pageText() const { return m_pageText; }
+    const std::string &previousPageName() const { return m_previousPageName; }
+    std::int32_t bytesSaved() const { return m_bytesSaved; }
+
+private:
+    void SubstituteCommands(int pageIndex, std::int64_t pageCounter);
+    std::string PageFileName(int k) const;
+
+    const PageRunInput &m_input;
+    const GallerySettings &m_settings;
+    const DescriptionStore &m_descriptions;
+    PageMakerServices m_services;
+    ByteLines m_pageText;
+    CommandSubstitution m_substitution;
+    ThumbnailState m_thumbnails;
+    THTMLCompressor m_compressor;
+    std::string m_previousPageName;
+    std::int32_t m_bytesSaved = 0;
+};
+
+} // namespace pagoranto

@@ -1,0 +1,37 @@
+#include "core/generator/picturefacts.h"
+
+#include "core/pictures/descriptionstore.h"
+#include "core/pictures/fittobox.h"
+#include "core/pictures/jpegdecoder.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace pagoranto {
+
+PagePicture PreparePictureFacts(const std::string &pictureDir, const std::string &currentPicture,
+                                const DescriptionStore &descriptions,
+                                const SpecialOptions &specialOptions)
+{
+    PagePicture facts;
+    facts.currentPicture = currentPicture;
+    const std::filesystem::path file = pictureDir + currentPicture;
+    std::error_code error;
+    const auto bytes = std::filesystem::file_size(file, error);
+    facts.currentPictureSizeKb = error ? 0 : static_cast<std::int64_t>(bytes / 1024);
+    facts.pictureComment = descriptions.LookupDescription(currentPicture);
+    facts.pictureCommentFirstLine = descriptions.LookupDescriptionFirstLine(currentPicture);
+    facts.loadedSize = ReadPictureSize(file);
+    if (facts.loadedSize) {
+        PixelSize shown = *facts.loadedSize;
+        if (specialOptions.AspectRatio) {
+            const BoxSize box = BoxSizeOf(specialOptions.aspectRatioBox);
+            shown = FitToBox(shown, box.width, box.height);
+        }
+        facts.picWidth = shown.width;
+        facts.picHeight = shown.height;
+    }
+    return facts;
+}
+
+} // namespace pagoranto

@@ -1,0 +1,114 @@
+#include "core/pictures/descriptionstore.h"
+
+#include "core/text/htmlescape.h"
+#include "core/text/linefile.h"
+
+namespace pagoranto {
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && AsciiUpperCase(a) == AsciiUpperCase(b);
+}
+
+} // namespace
+
+std::string DescriptionField(std::string_view line, int n)
+{
+    std::size_t start = 0;
+    for (int field = 1; field < n; ++field) {
+        const std::size_t bar = line.find('|', start);
+        if (bar == std::string_view::npos)
+            return {};
+        start = bar + 1;
+    }
+    const std::size_t end = line.find('|', start);
+    return std::string(line.substr(start, end == std::string_view::npos ? end : end - start));
+}
+
+bool DescriptionStore::Load(const std::filesystem::path &file)
+{
+    auto loaded = ReadLineFile(file);
+    if (!loaded)
+        return false;
+    lines = std::move(*loaded);
+    return true;
+}
+
+bool DescriptionStore::Save(const std::filesystem::path &file) const
+{
+    return WriteLineFile(file, lines);
+}
+
+const std::string *DescriptionStore::FindLine(std::string_view pictureName) const
+{
+    for (const std::string &line : lines) {
+        if (SameNameIgnoringCase(DescriptionField(line, 1), pictureName))
+            return &line;
+    }
+    return nullptr;
+}
+
+ByteLines DescriptionStore::DescriptionLines(std::string_view pictureName) const
+{
+    ByteLines description;
+    if (const std::string *line = FindLine(pictureName)) {
+        for (int n = 2;; ++n) {
+            std::string field = DescriptionField(*line, n);
+            if (field.empty())
+                break;
+            description.push_back(std::move(field));
+        }
+    }
+    return description;
+}
+
+std::string DescriptionStore::LookupDescription(std::string_view pictureName) const
+{
+    std::string joined;
+    for (const std::string &field : DescriptionLines(pictureName)) {
+        if (!joined.empty())
+            joined += "<br>";
+        joined += HtmlEscape(field);
+    }
+    return joined;
+}
+
+std::string DescriptionStore::LookupDescriptionFirstLine(std::string_view pictureName) const
+{
+    const std::string *line = FindLine(pictureName);
+    return line ? HtmlEscape(DescriptionField(*line, 2)) : std::string();
+}
+
+void DescriptionStore::StoreDescription(std::string_view pictureName, const ByteLines &memoLines)
+{
+    if (pictureName.empty())
+        return;
+    std::string line = std::string(pictureName) + "|";
+    for (std::size_t i = 0; i < memoLines.size(); ++i) {
+        if (memoLines[i].empty())
+            continue;
+        line += TrimBlanks(memoLines[i]);
+        if (i + 1 < memoLines.size())
+            line += "|";
+    }
+    for (std::string &existing : lines) {
+        if (SameNameIgnoringCase(DescriptionField(existing, 1), pictureName)) {
+            existing = std::move(line);
+            return;
+        }
+    }
+    lines.push_back(std::move(line));
+}
+
+} // namespace pagoranto

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/text/bytetext.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace pagoranto {
+
+// Field n (from 1) of a description line; fields are separated by "|". Beyond the last field
+// the text is empty.
+std::string DescriptionField(std::string_view line, int n);
+
+// The descriptions of one picture directory: a line per picture, its file name, then its
+// description lines, all separated by "|". A description ends at its first empty field.
+class DescriptionStore {
+public:
+    static constexpr std::string_view fileName = "description.desc";
+
+    // False when the file cannot be read; the store then keeps what it held.
+    bool Load(const std::filesystem::path &file);
+    bool Save(const std::filesystem::path &file) const;
+
+    // The description lines of the first line whose name matches without regard to case.
+    ByteLines DescriptionLines(std::string_view pictureName) const;
+    // Each line escaped, joined by "<br>".
+    std::string LookupDescription(std::string_view pictureName) const;
+    std::string LookupDescriptionFirstLine(std::string_view pictureName) const;
+
+    // Replaces the picture's line, or appends one, with the non-empty memo lines trimmed.
+    void StoreDescription(std::string_view pictureName, const ByteLines &memoLines);
+
+    ByteLines lines;
+
+private:
+    const std::string *FindLine(std::string_view pictureName) const;
+};
+
+} // namespace pagoranto

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/pictures/pixelsize.h"
+#include "core/pictures/rgbimage.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pagoranto {
+
+// The decoder's own reduction while decoding: each side is divided and rounded up, so
+// 3000 x 2000 at one eighth is 375 x 250 and 400 x 300 is 50 x 38.
+enum class JpegScale { full = 1, half = 2, quarter = 4, eighth = 8 };
+
+struct JpegDecodeResult {
+    // Empty when the picture could not be decoded; error then says why.
+    std::optional<RgbImage> image;
+    std::string error;
+    // The first complaint about damaged data that still gave a picture. Data that ends early is
+    // such a case: the picture then holds what arrived and the rest is filled in grey, so a file
+    // cut off while copying still shows its upper part; callers that must not keep such a picture
+    // can refuse it by this text.
+    std::string warning;
+
+    explicit operator bool() const { return image.has_value(); }
+};
+
+// Grey pictures come out as RGB with equal channels; CMYK and YCCK pictures are converted to
+// RGB (Adobe's inverted ink values are recognised). Never throws; a file that is missing, empty,
+// no JPEG or damaged beyond its header gives an error.
+JpegDecodeResult DecodeJpegFile(const std::filesystem::path &path,
+                                JpegScale scale = JpegScale::full);
+JpegDecodeResult DecodeJpegBytes(std::string_view jpeg, JpegScale scale = JpegScale::full);
+
+// Width and height from the picture's header as the decoder reads it, without decoding the
+// picture. Empty when the decoder does not accept the header.
+std::optional<PixelSize> ReadPictureSize(const std::filesystem::path &path);
+
+} // namespace pagoranto

@@ -1,0 +1,155 @@
+#include "core/generator/htmlcompressor.h"
+#include "core/generator/pagesaving.h"
+#include "core/text/linefile.h"
+#include "tests/support/recordingevents.h"
+#include "tests/support/recordingprompts.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace pagoranto {
+namespace {
+
+using testing::RecordingEvents;
+using testing::RecordingPrompts;
+
+std::string UnableToCreate(const std::string &page) {
+    return "Unable to create html page !\r\r" + page +
+           "\r\rMaybe the file is existing in the destination directory \rwrite protected or "
+           "\ryou've tried to create pages on write protected media \ror the destination media "
+           "is full !";
+}
+
+class SavePageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("pagesaving_test_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        ApplyMainWindowOptions(compressor, false);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    SavePageResult Save(const ByteLines &page, const std::filesystem::path &outputDir,
+                        std::string_view name, bool pagecompressor) {
+        return SavePage(
+            page, outputDir, name, pagecompressor, compressor, bytesSaved, prompts, events,
+            [this](std::string_view s) { statuses.emplace_back(s); },
+            [this](std::string_view s) {
+                indicators.emplace_back(s);
+                if (onIndicator)
+                    onIndicator();
+            });
+    }
+
+    std::filesystem::path dir;
+    RecordingEvents events;
+    RecordingPrompts prompts;
+    THTMLCompressor compressor{events};
+    std::int32_t bytesSaved = 0;
+    std::vector<std::string> statuses;
+    std::vector<std::string> indicators;
+    std::function<void()> onIndicator;
+};
+
+TEST_F(SavePageTest, WritesCrLfLinesWithoutCompressor) {
+    ASSERT_TRUE(WriteFileBytes(dir / "page1.htm", "older and longer content"));
+    const SavePageResult result = Save({"<p>a  b</p>", "", "c"}, dir, "page1.htm", false);
+    EXPECT_FALSE(result.saveFailed);
+    EXPECT_EQ(ReadFileBytes(dir / "page1.htm"), "<p>a  b</p>\r\n\r\nc\r\n");
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Saving page"}));
+    EXPECT_TRUE(indicators.empty());
+    EXPECT_EQ(bytesSaved, 0);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(SavePageTest, CompressesAndCountsBytesSaved) {
+    bytesSaved = 5;
+    const SavePageResult result = Save({"a  b", "<STRONG>x</STRONG>"}, dir, "p.htm", true);
+    EXPECT_FALSE(result.saveFailed);
+    EXPECT_TRUE(result.compressedSaved);
+    EXPECT_EQ(ReadFileBytes(dir / "p.htm"), "a b\r\n<b>x</b>\r\n");
+    EXPECT_EQ(bytesSaved, 5 + 26 - 15);
+    EXPECT_EQ(indicators, (std::vector<std::string>{"<5 bytes saved>", "16 bytes saved"}));
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Saving page", "Compressing page"}));
+    EXPECT_GT(events.processed, 0);
+
+    Save({"c  d"}, dir, "q.htm", true);
+    EXPECT_EQ(indicators.back(), "17 bytes saved");
+}
+
+TEST_F(SavePageTest, EmptyPageIsCompressedToNothing) {
+    const SavePageResult result = Save({}, dir, "e.htm", true);
+    EXPECT_FALSE(result.saveFailed);
+    EXPECT_EQ(ReadFileBytes(dir / "e.htm"), "");
+    EXPECT_EQ(indicators.back(), "0 bytes saved");
+}
+
+TEST_F(SavePageTest, MissingDirectoryIsReported) {
+    const std::filesystem::path missing = dir / "missing";
+    const SavePageResult result = Save({"x"}, missing, "page1.htm", true);
+    EXPECT_TRUE(result.saveFailed);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].title, "ERROR");
+    EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::Ok);
+    EXPECT_EQ(prompts.shown[0].text, UnableToCreate(missing.string() + "/page1.htm"));
+    EXPECT_TRUE(indicators.empty());
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST_F(SavePageTest, DirectoryThatIsARegularFileIsReported) {
+    ASSERT_TRUE(WriteFileBytes(dir / "file", "keep"));
+    const SavePageResult result = Save({"x"}, dir / "file" / "", "page1.htm", false);
+    EXPECT_TRUE(result.saveFailed);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, UnableToCreate((dir / "file").string() + "/page1.htm"));
+    EXPECT_EQ(ReadFileBytes(dir / "file"), "keep");
+}
+
+TEST_F(SavePageTest, NamesLeavingTheDirectoryAreRefused) {
+    std::filesystem::create_directories(dir / "out" / "sub");
+    const std::vector<std::string> names = {
+        "", ".", "..", "../escaped.htm", "sub/page.htm", "..\\escaped.htm", std::string("a\0b", 3)};
+    for (const std::string &name : names) {
+        SCOPED_TRACE(name);
+        prompts.shown.clear();
+        EXPECT_TRUE(Save({"x"}, dir / "out", name, true).saveFailed);
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].text, UnableToCreate((dir / "out").string() + "/" + name));
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "escaped.htm"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "out" / "sub" / "page.htm"));
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "out" / "sub"));
+    EXPECT_TRUE(indicators.empty());
+}
+
+TEST_F(SavePageTest, PageThatCannotBeReadBackIsWrittenAgainUncompressed) {
+    onIndicator = [&] { std::filesystem::remove(dir / "p.htm"); };
+    const SavePageResult result = Save({"a  b"}, dir, "p.htm", true);
+    EXPECT_FALSE(result.saveFailed);
+    EXPECT_FALSE(result.compressedSaved);
+    EXPECT_EQ(ReadFileBytes(dir / "p.htm"), "a  b\r\n");
+    EXPECT_EQ(indicators, (std::vector<std::string>{"<0 bytes saved>"}));
+    EXPECT_EQ(bytesSaved, 0);
+}
+
+TEST_F(SavePageTest, FailedCompressedWriteIsNotAnError) {
+    onIndicator = [&] {
+        if (indicators.size() == 2) {
+            std::filesystem::remove(dir / "p.htm");
+            std::filesystem::create_directory(dir / "p.htm");
+        }
+    };
+    const SavePageResult result = Save({"a  b"}, dir, "p.htm", true);
+    EXPECT_FALSE(result.saveFailed);
+    EXPECT_FALSE(result.compressedSaved);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+} // namespace
+} // namespace pagoranto

@@ -1,0 +1,65 @@
+#include "core/pictures/descriptionstore.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace pagoranto {
+namespace {
+
+TEST(DescriptionField, SplitsAtBars)
+{
+    EXPECT_EQ(DescriptionField("a.jpg|one|two", 1), "a.jpg");
+    EXPECT_EQ(DescriptionField("a.jpg|one|two", 3), "two");
+    EXPECT_EQ(DescriptionField("a.jpg|one|two", 4), "");
+    EXPECT_EQ(DescriptionField("a.jpg||two", 2), "");
+    EXPECT_EQ(DescriptionField("a.jpg|one|", 3), "");
+}
+
+TEST(DescriptionStore, StoresMemoLinesTrimmedAndLeavesOutEmptyOnes)
+{
+    DescriptionStore store;
+    store.StoreDescription("IMG_0042.jpg", {"  Harbour at dawn ", "", "Taken from the pier"});
+    store.StoreDescription("b.jpg", {"only", ""});
+    store.StoreDescription("c.jpg", {});
+    store.StoreDescription("d.jpg", {"first", "   ", "hidden"});
+    EXPECT_EQ(store.lines, (ByteLines{"IMG_0042.jpg|Harbour at dawn|Taken from the pier",
+                                      "b.jpg|only|", "c.jpg|", "d.jpg|first||hidden"}));
+    store.StoreDescription("img_0042.JPG", {"replaced"});
+    EXPECT_EQ(store.lines.front(), "img_0042.JPG|replaced");
+    EXPECT_EQ(store.lines.size(), 4u);
+}
+
+TEST(DescriptionStore, LookupsEscapeJoinAndStopAtTheFirstEmptyField)
+{
+    DescriptionStore store;
+    store.lines = {"img_0042.jpg|Harbour at dawn|Taken from the pier", "salt.jpg|Salt & Pepper|",
+                   "gross.jpg|Gr\xC3\xB6\xC3\x9F" "e", "stop.jpg|first||hidden",
+                   "salt.jpg|second match ignored"};
+    EXPECT_EQ(store.LookupDescription("IMG_0042.JPG"),
+              "Harbour at dawn<br>Taken from the pier");
+    EXPECT_EQ(store.LookupDescriptionFirstLine("IMG_0042.JPG"), "Harbour at dawn");
+    EXPECT_EQ(store.LookupDescription("salt.jpg"), "Salt &amp; Pepper");
+    EXPECT_EQ(store.LookupDescription("gross.jpg"), "Gr&ouml;&szlig;e");
+    EXPECT_EQ(store.LookupDescription("stop.jpg"), "first");
+    EXPECT_EQ(store.DescriptionLines("stop.jpg"), ByteLines{"first"});
+    EXPECT_EQ(store.LookupDescription("none.jpg"), "");
+    EXPECT_EQ(store.LookupDescriptionFirstLine("none.jpg"), "");
+}
+
+TEST(DescriptionStore, FailedLoadKeepsTheStore)
+{
+    const auto file = std::filesystem::temp_directory_path() / "pagoranto-descriptions.desc";
+    DescriptionStore store;
+    store.lines = {"a.jpg|kept"};
+    EXPECT_FALSE(store.Load(file.string() + ".missing"));
+    EXPECT_EQ(store.lines, ByteLines{"a.jpg|kept"});
+    ASSERT_TRUE(store.Save(file));
+    DescriptionStore reloaded;
+    EXPECT_TRUE(reloaded.Load(file));
+    std::filesystem::remove(file);
+    EXPECT_EQ(reloaded.lines, store.lines);
+}
+
+} // namespace
+} // namespace pagoranto
