@@ -10,6 +10,8 @@ enum class CounterSpin { SpinButton3, SpinButton2, SpinButton1 };
 // The number of the next page. It lives only while the program runs and starts at 1.
 class PageCounter {
 public:
+    explicit PageCounter(std::int64_t value = 1) : m_value(value) {}
+
     std::int64_t value() const { return m_value; }
 
     // Outside the spin button's limits the click does nothing; returns whether it counted.

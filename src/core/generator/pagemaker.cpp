@@ -60,9 +60,19 @@ std::string PageMaker::PageFileName(int k) const
 
 PageResult PageMaker::MakePage(int pageIndex, std::int64_t pageCounter)
 {
+    LoadTemplate();
+    return MakeLoadedPage(pageIndex, pageCounter);
+}
+
+void PageMaker::LoadTemplate()
+{
     m_services.showRunStatus("Loading template");
     if (auto lines = ReadLineFile(m_input.templatePath))
         m_pageText = std::move(*lines);
+}
+
+PageResult PageMaker::MakeLoadedPage(int pageIndex, std::int64_t pageCounter)
+{
     SubstituteCommands(pageIndex, pageCounter);
 
     PageResult result{PageFileName(pageIndex + 1), false};

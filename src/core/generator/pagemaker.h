@@ -59,6 +59,11 @@ public:
 
     PageResult MakePage(int pageIndex, std::int64_t pageCounter);
 
+    // The two halves of MakePage, for a run that looks at its Stop flag in between. A template
+    // that cannot be read leaves the text of the previous page.
+    void LoadTemplate();
+    PageResult MakeLoadedPage(int pageIndex, std::int64_t pageCounter);
+
     const ByteLines &pageText() const { return m_pageText; }
     const std::string &previousPageName() const { return m_previousPageName; }
     std::int32_t bytesSaved() const { return m_bytesSaved; }

@@ -1,0 +1,345 @@
+#include "core/generator/creationrun.h"
+
+#include "core/generator/neededfiles.h"
+#include "core/generator/pagemaker.h"
+#include "core/generator/pagenames.h"
+#include "core/generator/runview.h"
+#include "core/options/thumbnailoptionsfile.h"
+#include "core/pictures/picturedirectory.h"
+#include "core/platform/events.h"
+#include "core/platform/prompts.h"
+#include "core/text/datetimeformat.h"
+
+#include <utility>
+
+namespace pagoranto {
+
+namespace {
+
+std::string ElapsedTimeText(std::uint64_t milliseconds, const DateTimeFormats &formats)
+{
+    const std::uint64_t seconds = milliseconds / 1000;
+    DateTime elapsed;
+    elapsed.hour = static_cast<int>(seconds / 3600 % 24);
+    elapsed.minute = static_cast<int>(seconds / 60 % 60);
+    elapsed.second = static_cast<int>(seconds % 60);
+    return FormatTime(elapsed, formats);
+}
+
+std::string WithoutTrailingSlash(std::string path)
+{
+    if (!path.empty() && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+} // namespace
+
+CreationRun::CreationRun(RunSetup &setup, GallerySettings &settings,
+                         DescriptionStore &descriptions, RunServices services)
+    : m_setup(setup), m_settings(settings), m_descriptions(descriptions),
+      m_services(services)
+{
+}
+
+const LayoutAnalysis &CreationRun::AnalyseTemplate(const std::filesystem::path &templatePath)
+{
+    m_analysis = AnalyseLayout(templatePath, m_services.events);
+    m_services.view.ShowProtocol(m_analysis);
+    return m_analysis;
+}
+
+int CreationRun::TakePagesThisInterval()
+{
+    return std::exchange(m_pagesThisInterval, 0);
+}
+
+void CreationRun::DelayWithMessages(std::uint64_t milliseconds)
+{
+    const std::uint64_t start = m_services.events.tickCount();
+    while (m_services.events.tickCount() - start < milliseconds)
+        m_services.events.processPendingMessages();
+}
+
+void CreationRun::ApplyCounterReset()
+{
+    pageCounter.runEnded(m_settings.pageNames.Counterreset);
+    m_services.view.ShowPageCounter(pageCounter.value());
+}
+
+void CreationRun::Undo()
+{
+    m_services.view.UnlockControlsAfterRun();
+    m_services.view.HideWorkingPanels();
+    m_services.view.RefreshPageFileList();
+}
+
+void CreationRun::FinalCleanUp()
+{
+    m_services.view.UnlockControlsAfterRun();
+    m_services.view.HideWorkingPanels();
+    m_buttonCaption = "Create";
+    m_services.view.SetCreateButtonCaption(m_buttonCaption);
+    runActive = false;
+    ApplyCounterReset();
+    m_services.view.RefreshPageFileList();
+}
+
+bool CreationRun::Stop()
+{
+    if (!runActive && m_buttonCaption == "Stop")
+        return true;
+    if (!runActive)
+        return false;
+    runActive = false;
+    m_services.prompts.show("ERROR", "Creation aborted by user !", PromptButtons::Ok);
+    m_services.view.RefreshPageFileList();
+    DelayWithMessages(1000);
+    Undo();
+    ApplyCounterReset();
+    singlePageRun = false;
+    return true;
+}
+
+bool CreationRun::Refuse(std::string_view text, RunInput input, bool undo)
+{
+    m_services.prompts.show("ERROR", text, PromptButtons::Ok);
+    if (undo)
+        Undo();
+    m_services.view.OpenInput(input);
+    singlePageRun = false;
+    m_outcome = RunOutcome::Refused;
+    return false;
+}
+
+void CreationRun::Button3Click()
+{
+    if (Stop())
+        return;
+    m_outcome = RunOutcome::NotRun;
+    if (!RunChecks() || !PlanAndPictureList())
+        return;
+    CreatePages();
+}
+
+bool CreationRun::RunChecks()
+{
+    RunView &view = m_services.view;
+    const PageNameOptions &names = m_settings.pageNames;
+    view.ShowCompressIndicator("Compressing pages");
+    m_firstPageNumber = pageCounter.value();
+    if (!singlePageRun)
+        creationList = view.CollectCheckedPictures();
+    m_sortingLists = ListSortingLists(m_setup.pictureDir);
+
+    if (m_setup.templatePath.empty()) {
+        view.OpenInput(RunInput::ThumbnailList);
+        return Refuse("Please select a page template !\rSelect one of the examples or select an "
+                      "other html page;\rthat you've created before.",
+                      RunInput::TemplateSelection, false);
+    }
+    if (names.ownfilename.empty())
+        return Refuse("You've forgot to enter a page name !\rPlease enter a page name and try it "
+                      "again !",
+                      RunInput::SpecialOptionsTab, false);
+    if (names.usedifferentfirst && names.differentfilename.empty())
+        return Refuse("You've selected \"Filename for the first page\",\rbut you've forgot to enter "
+                      "a first page name !\rPlease enter a first page name and try it again !",
+                      RunInput::SpecialOptionsTab, false);
+    // Names come from option files too, where the typing rules of the edits do not hold.
+    for (const std::string *name : {&names.ownfilename, &names.differentfilename}) {
+        if (name == &names.differentfilename && !names.usedifferentfirst)
+            continue;
+        if (!IsSafePageName(*name))
+            return Refuse("The page name \"" + *name + "\" is not allowed !\rA page name must not "
+                          "contain \"/\" or \"\\\" and must not be \".\" or \"..\".",
+                          RunInput::SpecialOptionsTab, false);
+    }
+    if (m_analysis.picCount() == 0 && m_analysis.tpicCount() == 0) {
+        view.OpenInput(RunInput::ThumbnailList);
+        return Refuse("No \"$PIC$\" and no \"$TPIC$\" command found in your selected "
+                      "template!\rSelect one of the examples or select an other html "
+                      "page;\rthat you've created before.",
+                      RunInput::TemplateSelection, false);
+    }
+
+    view.ShowWorkingPanels();
+    view.LockControlsForRun(m_settings.special.pagecompressor);
+    m_pagesThisInterval = 0;
+    m_levels = ComputeDirectoryLevels(m_setup.pictureDir, m_setup.directoryLevel,
+                                      m_settings.thumbnails.thumbdir);
+    m_outputDir = m_levels.destinationDir.empty() ? m_setup.pictureDir : m_levels.destinationDir;
+
+    if (AnalyseTemplate(m_setup.templatePath).total == 0)
+        return Refuse("You're selected template does not contain any commands !\rPlease select an "
+                      "other template and proceed !",
+                      RunInput::TemplateSelection, true);
+    if (creationList.empty()) {
+        if (m_sortingLists.empty())
+            return Refuse("*ERROR* No sorting list for your pictures found !\r\rPlease select a "
+                          "directory with your jpg pictures and\rmark the pictures you want to "
+                          "use for your gallery !\rThe file extension of your pictures must be "
+                          "'.jpg'",
+                          RunInput::ThumbnailList, true);
+        if (!singlePageRun)
+            m_services.prompts.show("INFO",
+                                    "INFO: A sorting list was found in the picture directory "
+                                    "!\r\rPlease select a sorting list and proceed.",
+                                    PromptButtons::Ok);
+    }
+    m_neededfiles = LoadNeededFiles(NeededFilesListPath(m_setup.templatePath));
+    WriteThumbnailerOptions(m_setup.programDirectory + "thumbnailer/mtoptions.cfg",
+                            {m_levels.destinationDir, WithoutTrailingSlash(m_levels.pictureRelPath),
+                             m_settings.thumbnails});
+    if (IsRootDirectory(m_levels.destinationDir))
+        return Refuse("The selected destination for your pages is a root directory !\r" +
+                          m_levels.destinationDir +
+                          "\rIt's not allowed to create pages in a root directory like \"c:\\\", "
+                          "\"d:\\\",....\rYou have to select a normal directory !\r",
+                      RunInput::DirectoryLevels, true);
+    if (m_analysis.tpicCount() > 0 && m_settings.thumbnails.thumbdir.empty()) {
+        m_services.prompts.show(
+            "ERROR",
+            "The $TPIC$ command was found in your template or you've activated \"Create "
+            "thumbnails\",\rbut you've forgot to enter a thumbnail directory !\rPlease click on "
+            "the menue \"Thumbnail options\" and enter a directory name",
+            PromptButtons::Ok);
+        Undo();
+        singlePageRun = false;
+        m_outcome = RunOutcome::Refused;
+        return false;
+    }
+    if (!singlePageRun) {
+        const PromptAnswer answer = m_services.prompts.show(
+            "info",
+            "The destination directory of your html pages will be:\r\r" +
+                m_levels.destinationDir +
+                "\r\rDo you want to proceed ? \r\rIf not, select an other directory level by "
+                "using the button \"Directory levels\".",
+            PromptButtons::OkCancel);
+        if (answer != PromptAnswer::Ok) {
+            Undo();
+            view.OpenInput(RunInput::DirectoryLevels);
+            singlePageRun = false;
+            m_outcome = RunOutcome::Refused;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CreationRun::PlanAndPictureList()
+{
+    RunView &view = m_services.view;
+    const auto makePlan = [this] {
+        m_plan = MakePagePlan(m_analysis.picCount(), m_analysis.tpicCount(),
+                              static_cast<int>(creationList.size()), pageCounter.value(),
+                              m_settings.pageNames);
+        m_services.view.ShowPagePlan(m_plan);
+    };
+    makePlan();
+    PictureListResult result = PictureListResult::Ok;
+    if (!singlePageRun)
+        result = view.ShowPictureList(creationList, m_plan, m_sortingLists);
+    makePlan();
+    if (!singlePageRun && result == PictureListResult::Cancel) {
+        m_services.prompts.show("ERROR", "Creation aborted by USER !", PromptButtons::Ok);
+        Undo();
+        ApplyCounterReset();
+        m_outcome = RunOutcome::Cancelled;
+        return false;
+    }
+    if (creationList.empty()) {
+        FinalCleanUp();
+        m_outcome = RunOutcome::NoPictures;
+        return false;
+    }
+    return true;
+}
+
+void CreationRun::CreatePages()
+{
+    RunView &view = m_services.view;
+    Events &events = m_services.events;
+    runActive = true;
+    view.LockControlsForRun(m_settings.special.pagecompressor);
+    m_buttonCaption = "Stop";
+    view.SetCreateButtonCaption(m_buttonCaption);
+    const std::uint64_t startTick = events.tickCount();
+    view.ShowRunStatus("Creation starts");
+    if (m_settings.special.createthumbnails) {
+        MakeThumbnails();
+        m_settings.special.createthumbnails = false;
+    }
+    const std::string pageCounterText =
+        FormatPageNumber(pageCounter.value(), m_settings.pageNames.ScrollBar4);
+    view.ShowPagePlan(m_plan);
+    view.AddToHistory(m_setup.pictureDir, m_setup.templatePath.string());
+
+    const PageRunInput input{m_setup.templatePath,
+                             m_setup.pictureDir,
+                             m_levels.destinationDir,
+                             m_levels.pictureRelPath,
+                             m_outputDir,
+                             creationList,
+                             m_analysis.commandCounts,
+                             m_plan,
+                             m_firstPageNumber};
+    const auto showStatus = [&view](std::string_view text) { view.ShowRunStatus(text); };
+    const auto showIndicator = [&view](std::string_view text) {
+        view.ShowCompressIndicator(text);
+    };
+    PageMaker maker(input, m_settings, m_descriptions,
+                    {m_services.prompts, events, m_services.clock, m_services.dateTimeFormats,
+                     showStatus, showIndicator});
+
+    for (int pageIndex = 0; pageIndex < m_plan.pageCount; ++pageIndex) {
+        maker.LoadTemplate();
+        if (!runActive) {
+            view.UnlockControlsAfterRun();
+            m_buttonCaption = "Create";
+            view.SetCreateButtonCaption(m_buttonCaption);
+            view.HideWorkingPanels();
+            view.RefreshPageFileList();
+            singlePageRun = false;
+            m_outcome = RunOutcome::Stopped;
+            return;
+        }
+        view.ShowPageNumber(pageIndex + 1);
+        const PageResult page = maker.MakeLoadedPage(pageIndex, pageCounter.value());
+        if (page.saveFailed) {
+            FinalCleanUp();
+            m_outcome = RunOutcome::SaveFailed;
+            return;
+        }
+        if (runActive) {
+            pageCounter.pageSaved();
+            view.ShowPageCounter(pageCounter.value());
+        }
+        view.ShowElapsedTime(
+            ElapsedTimeText(events.tickCount() - startTick, m_services.dateTimeFormats));
+        ++m_pagesThisInterval;
+        events.processPendingMessages();
+        if (singlePageRun)
+            break;
+    }
+
+    OfferNeededFiles(m_neededfiles, m_settings.special.filecopyallowed, m_setup.templatePath,
+                     m_levels.destinationDir, m_outputDir, m_services.prompts, events);
+    view.UnlockControlsAfterRun();
+    m_buttonCaption = "Create";
+    view.SetCreateButtonCaption(m_buttonCaption);
+    runActive = false;
+    ApplyCounterReset();
+    view.ShowEndStatus({m_levels.destinationDir, m_setup.pictureDir, m_levels.thumbnailDirectory,
+                        m_outputDir + FirstPageName(m_settings.pageNames, pageCounterText)});
+    ApplyCounterReset();
+    FinalCleanUp();
+    m_outcome = RunOutcome::Completed;
+}
+
+void CreationRun::MakeThumbnails()
+{
+}
+
+} // namespace pagoranto

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "core/generator/directorylevels.h"
+#include "core/generator/gallerysettings.h"
+#include "core/generator/layoutanalysis.h"
+#include "core/generator/pagecounter.h"
+#include "core/generator/pageplan.h"
+#include "core/generator/runview.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace pagoranto {
+
+class Clock;
+class DescriptionStore;
+class Events;
+class Prompts;
+class Shell;
+struct DateTimeFormats;
+
+// What the main window holds about where a run reads and writes.
+struct RunSetup {
+    std::string programDirectory;  // ends in "/"
+    std::filesystem::path templatePath;  // empty when none is selected
+    std::string pictureDir;  // ends in "/"
+    int directoryLevel = 1;  // RadioButton1..RadioButton3
+};
+
+enum class RunOutcome { NotRun, Refused, Cancelled, NoPictures, Stopped, SaveFailed, Completed };
+
+struct RunServices {
+    Prompts &prompts;
+    Events &events;
+    Clock &clock;
+    DateTimeFormats &dateTimeFormats;
+    Shell &shell;
+    RunView &view;
+};
+
+// The Create run: checks, plan, thumbnails, the page loop and the end. Button3Click is entered
+// again by a second press while the run processes messages; that press only stops the run.
+class CreationRun {
+public:
+    CreationRun(RunSetup &setup, GallerySettings &settings, DescriptionStore &descriptions,
+                RunServices services);
+
+    void Button3Click();
+
+    // Choosing a template analyses it; the run's checks use the last analysis.
+    const LayoutAnalysis &AnalyseTemplate(const std::filesystem::path &templatePath);
+
+    bool runActive = false;
+    bool singlePageRun = false;
+    std::vector<std::string> creationList;
+    PageCounter pageCounter;
+
+    RunOutcome outcome() const { return m_outcome; }
+    const PagePlan &plan() const { return m_plan; }
+    const DirectoryLevels &levels() const { return m_levels; }
+    const std::string &outputDir() const { return m_outputDir; }
+    // Pages made since the caller last took the count (the 30-second display).
+    int TakePagesThisInterval();
+
+private:
+    bool Stop();
+    bool Refuse(std::string_view text, RunInput input, bool undo);
+    bool RunChecks();
+    bool PlanAndPictureList();
+    void CreatePages();
+    void MakeThumbnails();
+    void Undo();
+    void ApplyCounterReset();
+    void FinalCleanUp();
+    void DelayWithMessages(std::uint64_t milliseconds);
+
+    RunSetup &m_setup;
+    GallerySettings &m_settings;
+    DescriptionStore &m_descriptions;
+    RunServices m_services;
+    LayoutAnalysis m_analysis;
+    PagePlan m_plan;
+    DirectoryLevels m_levels;
+    std::string m_outputDir;
+    std::string m_buttonCaption = "Create";
+    std::vector<std::string> m_sortingLists;
+    ByteLines m_neededfiles;
+    std::int64_t m_firstPageNumber = 1;
+    int m_pagesThisInterval = 0;
+    RunOutcome m_outcome = RunOutcome::NotRun;
+};
+
+} // namespace pagoranto

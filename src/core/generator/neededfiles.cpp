@@ -1,0 +1,123 @@
+#include "core/generator/neededfiles.h"
+
+#include "core/generator/pagenames.h"
+#include "core/platform/events.h"
+#include "core/platform/prompts.h"
+#include "core/text/linefile.h"
+
+#include <system_error>
+
+namespace pagoranto {
+
+namespace {
+
+// Lists written on Windows separate folders with "\".
+std::string NativeEntry(std::string_view entry)
+{
+    std::string native(entry);
+    for (char &c : native) {
+        if (c == '\\')
+            c = '/';
+    }
+    return native;
+}
+
+bool StaysInside(const std::filesystem::path &relative)
+{
+    if (relative.empty() || relative.is_absolute() || relative.has_root_name())
+        return false;
+    for (const auto &part : relative) {
+        if (part == "..")
+            return false;
+    }
+    return true;
+}
+
+bool Copy(const std::filesystem::path &source, const std::filesystem::path &target,
+          std::filesystem::copy_options options)
+{
+    std::error_code error;
+    return std::filesystem::copy_file(source, target, options, error) && !error;
+}
+
+} // namespace
+
+std::filesystem::path NeededFilesListPath(const std::filesystem::path &templatePath)
+{
+    std::filesystem::path list = templatePath;
+    return list.replace_extension(".nef");
+}
+
+ByteLines LoadNeededFiles(const std::filesystem::path &listPath)
+{
+    return ReadLineFile(listPath).value_or(ByteLines{});
+}
+
+void CopyNeededFiles(const ByteLines &neededfiles, const std::filesystem::path &templatePath,
+                     const std::string &outputDir, Prompts &prompts, Events &events)
+{
+    const std::filesystem::path templateDir = templatePath.parent_path();
+    for (const std::string &entry : neededfiles) {
+        const std::string name = NativeEntry(entry);
+        if (name.empty())
+            continue;
+        const std::filesystem::path relative(name);
+        if (!StaysInside(relative)) {
+            prompts.show("ERROR",
+                         "The needed file\r" + entry +
+                             "\rlies outside the template directory and is not copied !",
+                         PromptButtons::Ok);
+            events.processPendingMessages();
+            continue;
+        }
+        const std::filesystem::path source = templateDir / relative;
+        const std::string target = outputDir + name;
+        // A needed file in a subfolder of the template gets that subfolder beside the pages.
+        std::error_code error;
+        std::filesystem::create_directories(std::filesystem::path(target).parent_path(), error);
+        if (!Copy(source, target, std::filesystem::copy_options::none)) {
+            const PromptAnswer answer = prompts.show(
+                "info",
+                "The file\r" + target + "\ris already existing !\r\r"
+                    "Do you want to overwrite it ? If not, click on \"NO\".",
+                PromptButtons::YesNo);
+            if (answer == PromptAnswer::Yes)
+                Copy(source, target, std::filesystem::copy_options::overwrite_existing);
+        }
+        events.processPendingMessages();
+    }
+}
+
+void OfferNeededFiles(const ByteLines &neededfiles, bool filecopyallowed,
+                      const std::filesystem::path &templatePath,
+                      const std::string &destinationDir, const std::string &outputDir,
+                      Prompts &prompts, Events &events)
+{
+    if (!filecopyallowed || neededfiles.empty())
+        return;
+    const PromptAnswer answer = prompts.show(
+        "info",
+        "The destination directory of your needed files (pictures, pages, or other things):\r\r" +
+            destinationDir +
+            "\r\rDo you want to copy the needed files into the destination directory ?\r\r"
+            "If not, click on CANCEL.",
+        PromptButtons::OkCancel);
+    if (answer == PromptAnswer::Ok)
+        CopyNeededFiles(neededfiles, templatePath, outputDir, prompts, events);
+}
+
+std::string FirstPageName(const PageNameOptions &options, const std::string &pageCounterText)
+{
+    if (options.usedifferentfirst)
+        return options.differentfilename + ".html";
+    if (!HasPageNamePlaceholder(options.ownfilename))
+        return options.ownfilename + pageCounterText + ".html";
+    std::int32_t number = 0;
+    for (const char c : pageCounterText) {
+        if (c >= '0' && c <= '9')
+            number = number * 10 + (c - '0');
+    }
+    return ApplyPageNamePlaceholders(options.ownfilename, number, options.ScrollBar4) + ".html";
+}
+
+} // namespace pagoranto

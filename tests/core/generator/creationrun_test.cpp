@@ -1,0 +1,276 @@
+#include "core/generator/creationrun.h"
+#include "core/pictures/descriptionstore.h"
+#include "core/text/datetimeformat.h"
+#include "core/text/linefile.h"
+#include "tests/support/fakeshell.h"
+#include "tests/support/fixedclock.h"
+#include "tests/support/recordingevents.h"
+#include "tests/support/recordingprompts.h"
+#include "tests/support/recordingview.h"
+#include "tests/support/testpictures.h"
+
+#include <gtest/gtest.h>
+
+namespace pagoranto {
+namespace {
+
+using namespace pagoranto::testing;
+namespace fs = std::filesystem;
+
+class CreationRunTest : public PictureDirTest {
+public:
+    void SetUp() override
+    {
+        PictureDirTest::SetUp();
+        fs::create_directories(m_dir / "program" / "thumbnailer");
+        fs::create_directories(m_dir / "layouts");
+        fs::create_directories(m_dir / "gallery" / "pics");
+        setup.programDirectory = (m_dir / "program").string() + "/";
+        setup.pictureDir = (m_dir / "gallery" / "pics").string() + "/";
+        for (const char *name : {"a.jpg", "b.jpg", "c.jpg"}) {
+            Write(std::string("gallery/pics/") + name, MakeJpeg(GradientPicture(16, 12)));
+            view.checked.push_back(name);
+        }
+    }
+
+    void UseTemplate(const ByteLines &layout)
+    {
+        setup.templatePath = m_dir / "layouts" / "layout.html";
+        ASSERT_TRUE(WriteLineFile(setup.templatePath, layout));
+        run.AnalyseTemplate(setup.templatePath);
+    }
+
+    bool PageExists(const std::string &name) const
+    {
+        return fs::exists(fs::path(setup.pictureDir) / name);
+    }
+
+    std::vector<std::string> Titles() const
+    {
+        std::vector<std::string> titles;
+        for (const auto &shown : prompts.shown)
+            titles.push_back(shown.title + ": " + shown.text.substr(0, 30));
+        return titles;
+    }
+
+    RunSetup setup;
+    GallerySettings settings;
+    DescriptionStore descriptions;
+    RecordingPrompts prompts;
+    RecordingEvents events;
+    FixedClock clock;
+    DateTimeFormats formats;
+    FakeShell shell;
+    RecordingView view;
+    CreationRun run{setup, settings, descriptions,
+                    RunServices{prompts, events, clock, formats, shell, view}};
+};
+
+TEST_F(CreationRunTest, MakesEveryPageAfterTheQuestionsAndShowsTheEnd)
+{
+    UseTemplate({"<p>$PIC$ $COUNT$</p>"});
+    view.reorder = [](std::vector<std::string> &list) { std::swap(list[0], list[2]); };
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Completed);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].title, "info");
+    EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::OkCancel);
+    EXPECT_EQ(prompts.shown[0].text.find("The destination directory of your html pages will "
+                                         "be:\r\r" + setup.pictureDir),
+              0u);
+    EXPECT_EQ(ReadLineFile(fs::path(setup.pictureDir) / "page0001.html"),
+              ByteLines{"<p><img SRC=\"c.jpg\" ALT=\"This picture belongs to the gallery's author\" "
+                        "NOSAVE BORDER=0 height=12 width=16> 1</p>"});
+    EXPECT_TRUE(PageExists("page0003.html"));
+    EXPECT_EQ(view.pageNumbers, (std::vector<int>{1, 2, 3}));
+    ASSERT_TRUE(view.endStatus);
+    EXPECT_EQ(view.endStatus->d_firstpage, setup.pictureDir + "page0001.html");
+    EXPECT_EQ(view.endStatus->d_thumbnails, setup.pictureDir + "thumbnails");
+    EXPECT_EQ(run.pageCounter.value(), 1);
+    EXPECT_EQ(view.buttonCaption, "Create");
+    EXPECT_FALSE(view.locked);
+    EXPECT_EQ(view.history.size(), 1u);
+    EXPECT_TRUE(fs::exists(fs::path(setup.programDirectory) / "thumbnailer" / "mtoptions.cfg"));
+}
+
+TEST_F(CreationRunTest, EachRefusalSaysWhyAndMakesNothing)
+{
+    struct Row {
+        const char *name;
+        std::function<void(CreationRunTest &)> arrange;
+        const char *messageStart;
+        RunInput opened;
+    };
+    const Row rows[] = {
+        {"NoTemplate", [](CreationRunTest &t) { t.setup.templatePath.clear(); },
+         "Please select a page template !", RunInput::TemplateSelection},
+        {"NoPageName", [](CreationRunTest &t) { t.settings.pageNames.ownfilename.clear(); },
+         "You've forgot to enter a page name !", RunInput::SpecialOptionsTab},
+        {"NoFirstPageName",
+         [](CreationRunTest &t) {
+             t.settings.pageNames.usedifferentfirst = true;
+             t.settings.pageNames.differentfilename.clear();
+         },
+         "You've selected \"Filename for the first page\"", RunInput::SpecialOptionsTab},
+        {"UnsafePageName", [](CreationRunTest &t) { t.settings.pageNames.ownfilename = "../x"; },
+         "The page name \"../x\" is not allowed !", RunInput::SpecialOptionsTab},
+        {"NoPictureCommand", [](CreationRunTest &t) { t.UseTemplate({"$NAVIGATE$"}); },
+         "No \"$PIC$\" and no \"$TPIC$\" command found", RunInput::TemplateSelection},
+        {"TemplateLostItsCommands",
+         [](CreationRunTest &t) { ASSERT_TRUE(WriteLineFile(t.setup.templatePath, {"plain"})); },
+         "You're selected template does not contain any commands !", RunInput::TemplateSelection},
+        {"NoPictures", [](CreationRunTest &t) { t.view.checked.clear(); },
+         "*ERROR* No sorting list for your pictures found !", RunInput::ThumbnailList},
+        {"RootDestination", [](CreationRunTest &t) {
+             t.setup.pictureDir = "/pagoranto-test-pics/";
+             t.setup.directoryLevel = 2;
+         },
+         "The selected destination for your pages is a root directory !\r/\r",
+         RunInput::DirectoryLevels},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        prompts.shown.clear();
+        view.opened.clear();
+        view.checked = {"a.jpg", "b.jpg", "c.jpg"};
+        settings = GallerySettings{};
+        setup.pictureDir = (m_dir / "gallery" / "pics").string() + "/";
+        setup.directoryLevel = 1;
+        UseTemplate({"$PIC$"});
+        row.arrange(*this);
+        run.Button3Click();
+        EXPECT_EQ(run.outcome(), RunOutcome::Refused);
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].title, "ERROR");
+        EXPECT_EQ(prompts.shown[0].text.find(row.messageStart), 0u) << prompts.shown[0].text;
+        EXPECT_NE(std::find(view.opened.begin(), view.opened.end(), row.opened), view.opened.end());
+        EXPECT_FALSE(PageExists("page0001.html"));
+        EXPECT_FALSE(view.locked);
+        EXPECT_FALSE(run.singlePageRun);
+    }
+}
+
+TEST_F(CreationRunTest, CancelsOnTheDestinationQuestionOrInThePictureList)
+{
+    UseTemplate({"$PIC$"});
+    prompts.answers = {PromptAnswer::Cancel};
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Refused);
+    EXPECT_EQ(view.pictureListShown, 0);
+
+    view.pictureListAnswer = PictureListResult::Cancel;
+    run.pageCounter.stepUp(CounterSpin::SpinButton2);
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Cancelled);
+    EXPECT_EQ(prompts.shown.back().text, "Creation aborted by USER !");
+    EXPECT_EQ(run.pageCounter.value(), 1);
+    EXPECT_FALSE(PageExists("page0001.html"));
+
+    view.pictureListAnswer = PictureListResult::Ok;
+    view.reorder = [](std::vector<std::string> &list) { list.clear(); };
+    prompts.shown.clear();
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::NoPictures);
+    EXPECT_EQ(prompts.shown.size(), 1u); // only the destination question
+}
+
+TEST_F(CreationRunTest, StopEndsTheLoopAtTheNextPage)
+{
+    UseTemplate({"$PIC$"});
+    bool pressed = false;
+    view.reorder = [&](std::vector<std::string> &) {
+        events.onProcess = [&] {
+            if (!pressed && fs::exists(fs::path(setup.pictureDir) / "page0001.html")) {
+                pressed = true;
+                run.Button3Click();
+                // A press while the stopped loop has not yet ended does nothing.
+                const std::size_t shown = prompts.shown.size();
+                run.Button3Click();
+                EXPECT_EQ(prompts.shown.size(), shown);
+            }
+        };
+    };
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Stopped);
+    EXPECT_EQ(prompts.shown.back().text, "Creation aborted by user !");
+    EXPECT_TRUE(PageExists("page0001.html"));
+    EXPECT_LE(view.pageNumbers.size(), 2u);
+    EXPECT_FALSE(PageExists("page0003.html"));
+    EXPECT_FALSE(view.endStatus);
+    EXPECT_EQ(run.pageCounter.value(), 1);
+    EXPECT_EQ(view.buttonCaption, "Create");
+    EXPECT_FALSE(run.runActive);
+}
+
+TEST_F(CreationRunTest, SinglePageRunMakesOnlyTheFirstPage)
+{
+    UseTemplate({"$PIC$"});
+    run.creationList = {"b.jpg", "a.jpg"};
+    run.singlePageRun = true;
+    settings.pageNames.usedifferentfirst = true;
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Completed);
+    EXPECT_TRUE(PageExists("index.html"));
+    EXPECT_FALSE(PageExists("page0002.html"));
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(view.pictureListShown, 0);
+    ASSERT_TRUE(view.endStatus);
+    EXPECT_EQ(view.endStatus->d_firstpage, setup.pictureDir + "index.html");
+    EXPECT_TRUE(run.singlePageRun);
+}
+
+TEST_F(CreationRunTest, CounterRunsOnWithoutResetAndPagesGoToTheChosenLevel)
+{
+    UseTemplate({"<img src=\"$PIC$\">"});
+    settings.pageNames.Counterreset = false;
+    setup.directoryLevel = 2;
+    run.Button3Click();
+    const fs::path gallery = m_dir / "gallery";
+    EXPECT_TRUE(fs::exists(gallery / "page0003.html"));
+    EXPECT_NE(ReadLineFile(gallery / "page0001.html")->front().find("SRC=\"pics/"),
+              std::string::npos);
+    EXPECT_EQ(run.pageCounter.value(), 4);
+    run.Button3Click();
+    EXPECT_TRUE(fs::exists(gallery / "page0006.html"));
+}
+
+TEST_F(CreationRunTest, NeededFilesAreOfferedCopiedAndOverwrittenOnlyWhenAsked)
+{
+    UseTemplate({"$PIC$"});
+    Write("layouts/style.css", "body{}");
+    fs::create_directories(m_dir / "layouts" / "buttons");
+    Write("layouts/buttons/next.png", "png");
+    ASSERT_TRUE(WriteLineFile(m_dir / "layouts" / "layout.nef",
+                              {"style.css", "buttons\\next.png", "../secret.txt", "missing.gif"}));
+    Write("gallery/pics/style.css", "old");
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::Ok, PromptAnswer::No};
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Completed);
+    std::vector<std::string> seen;
+    for (const auto &shown : prompts.shown)
+        seen.push_back(shown.title + " " + shown.text.substr(0, 20));
+    ASSERT_EQ(prompts.shown.size(), 5u) << ::testing::PrintToString(seen);
+    EXPECT_EQ(prompts.shown[1].text.find("The destination directory of your needed files"), 0u);
+    EXPECT_EQ(prompts.shown[2].text, "The file\r" + setup.pictureDir +
+                                         "style.css\ris already existing !\r\rDo you want to "
+                                         "overwrite it ? If not, click on \"NO\".");
+    EXPECT_EQ(prompts.shown[3].title, "ERROR"); // ../secret.txt
+    EXPECT_EQ(prompts.shown[4].title, "info"); // missing.gif cannot be copied
+    EXPECT_EQ(ReadFileBytes(fs::path(setup.pictureDir) / "style.css"), "old");
+    EXPECT_EQ(ReadFileBytes(fs::path(setup.pictureDir) / "buttons" / "next.png"), "png");
+    EXPECT_FALSE(fs::exists(m_dir / "gallery" / "secret.txt"));
+}
+
+TEST_F(CreationRunTest, UnwritablePageEndsTheRunWithoutTheEnd)
+{
+    UseTemplate({"$PIC$"});
+    setup.pictureDir = (m_dir / "no-such-dir").string() + "/";
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::SaveFailed);
+    EXPECT_EQ(prompts.shown.back().text.find("Unable to create html page !"), 0u);
+    EXPECT_FALSE(view.endStatus);
+    EXPECT_EQ(view.buttonCaption, "Create");
+}
+
+} // namespace
+} // namespace pagoranto
