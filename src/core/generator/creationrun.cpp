@@ -4,11 +4,13 @@
 #include "core/generator/pagemaker.h"
 #include "core/generator/pagenames.h"
 #include "core/generator/runview.h"
+#include "core/options/startupoptions.h"
 #include "core/options/thumbnailoptionsfile.h"
 #include "core/pictures/picturedirectory.h"
 #include "core/platform/events.h"
 #include "core/platform/prompts.h"
 #include "core/text/datetimeformat.h"
+#include "core/thumbnailer/thumbnailerlink.h"
 
 #include <utility>
 
@@ -127,6 +129,7 @@ bool CreationRun::RunChecks()
     RunView &view = m_services.view;
     const PageNameOptions &names = m_settings.pageNames;
     view.ShowCompressIndicator("Compressing pages");
+    WriteAdditionalOptionsOf(m_setup.programDirectory, m_settings);
     m_firstPageNumber = pageCounter.value();
     if (!singlePageRun)
         creationList = view.CollectCheckedPictures();
@@ -340,6 +343,26 @@ void CreationRun::CreatePages()
 
 void CreationRun::MakeThumbnails()
 {
+    RunView &view = m_services.view;
+    view.ShowRunStatus("Thumbnail creation");
+    const ThumbnailerJob job{m_setup.programDirectory, m_setup.pictureDir, creationList,
+                             {m_levels.destinationDir, WithoutTrailingSlash(m_levels.pictureRelPath),
+                              m_settings.thumbnails},
+                             m_setup.installDirectory};
+    const ThumbnailerResult result =
+        RunThumbnailer(job, m_services.shell, m_services.events,
+                       [&view](bool shown) { view.ShowThumbnailerBusy(shown); });
+    if (result.end == ThumbnailerEnd::FilesNotWritten)
+        m_services.prompts.show("ERROR",
+                                "Unable to hand the pictures to the thumbnailer !\r\r" +
+                                    result.unwritableFile.string() +
+                                    "\r\rThe pages are made without new thumbnails.",
+                                PromptButtons::Ok);
+    else if (result.end == ThumbnailerEnd::NotStarted)
+        m_services.prompts.show("ERROR",
+                                "The thumbnailer could not be started !\r\rThe pages are made "
+                                "without new thumbnails.",
+                                PromptButtons::Ok);
 }
 
 } // namespace pagoranto

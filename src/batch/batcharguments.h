@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pagoranto {
+
+struct BatchArguments {
+    std::string pictures;
+    std::string templateFile;
+    std::string home;  // empty: the executable's directory
+    std::string config;
+    int level = 1;
+    std::string list;
+    bool thumbnails = false;
+    bool compress = false;
+    std::int64_t counter = 1;
+    bool overwrite = false;
+    bool singlePage = false;
+};
+
+struct ParsedArguments {
+    std::optional<BatchArguments> arguments;
+    std::string error;  // why the command line was refused
+};
+
+ParsedArguments ParseBatchArguments(const std::vector<std::string> &args);
+
+extern const char *const batchUsage;
+
+} // namespace pagoranto

@@ -1,0 +1,51 @@
+#include "batch/batchfrontend.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+namespace pagoranto {
+
+PromptAnswer BatchPrompts::show(std::string_view title, std::string_view text,
+                                PromptButtons buttons)
+{
+    std::string message(title);
+    message += ": ";
+    for (const char c : text)
+        message += c == '\r' ? '\n' : c;
+    std::fprintf(stderr, "%s\n", message.c_str());
+    switch (buttons) {
+    case PromptButtons::Ok: return PromptAnswer::Ok;
+    case PromptButtons::OkCancel: return PromptAnswer::Ok;
+    case PromptButtons::YesNo: return m_overwrite ? PromptAnswer::Yes : PromptAnswer::No;
+    }
+    return PromptAnswer::Ok;
+}
+
+std::uint64_t BatchEvents::tickCount()
+{
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                          std::chrono::steady_clock::now().time_since_epoch())
+                                          .count());
+}
+
+DateTime LocalClock::now()
+{
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    const auto milliseconds =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
+        1000;
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+            local.tm_min,         local.tm_sec,     static_cast<int>(milliseconds)};
+}
+
+void BatchView::ShowPageNumber(int number)
+{
+    if (m_showProgress)
+        std::fprintf(stderr, "page %d of %d\n", number, m_pageCount);
+}
+
+} // namespace pagoranto

@@ -1,0 +1,114 @@
+// pagoranto-batch: makes a gallery with the engine and the option files of a program
+// directory, without a display.
+#include "batch/batcharguments.h"
+#include "batch/batchfrontend.h"
+#include "core/generator/creationrun.h"
+#include "core/options/startupoptions.h"
+#include "core/pictures/descriptionstore.h"
+#include "core/pictures/picturedirectory.h"
+#include "core/pictures/sortinglist.h"
+#include "core/platform/posixshell.h"
+#include "core/text/datetimeformat.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+using namespace pagoranto;
+namespace fs = std::filesystem;
+
+enum ExitStatus { pagesWritten = 0, runRefused = 1, usageError = 2, pageNotWritten = 3 };
+
+std::string DirectoryWithSlash(const fs::path &directory)
+{
+    std::error_code error;
+    fs::path absolute = fs::absolute(directory, error);
+    std::string text = (error ? directory : absolute.lexically_normal()).string();
+    if (text.empty() || text.back() != '/')
+        text += '/';
+    return text;
+}
+
+std::string ExecutableDirectory(const char *argv0)
+{
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    return DirectoryWithSlash(error ? fs::path(argv0).parent_path() : self.parent_path());
+}
+
+int Usage(const std::string &error)
+{
+    std::fprintf(stderr, "pagoranto-batch: %s\n%s", error.c_str(), batchUsage);
+    return usageError;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const ParsedArguments parsed = ParseBatchArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.arguments)
+        return Usage(parsed.error);
+    const BatchArguments &args = *parsed.arguments;
+    std::error_code error;
+    if (!fs::is_directory(args.pictures, error))
+        return Usage("no picture directory " + args.pictures);
+
+    RunSetup setup;
+    setup.installDirectory = ExecutableDirectory(argv[0]);
+    setup.programDirectory =
+        args.home.empty() ? setup.installDirectory : DirectoryWithSlash(args.home);
+    setup.pictureDir = DirectoryWithSlash(args.pictures);
+    setup.directoryLevel = args.level;
+    setup.templatePath = fs::absolute(args.templateFile, error);
+
+    BatchPrompts prompts(args.overwrite);
+    GallerySettings settings;
+    ReadStartupOptions(setup.programDirectory, settings);
+    if (!args.config.empty() && !LoadCompleteConfigurationFile(args.config, settings, prompts))
+        return runRefused;
+    settings.special.createthumbnails = args.thumbnails;
+    settings.special.pagecompressor = args.compress;
+
+    std::vector<std::string> pictures;
+    if (!args.list.empty()) {
+        const SortingListResult list = LoadSortingList(args.list);
+        if (!list.ok) {
+            prompts.show("ERROR", list.error, PromptButtons::Ok);
+            return runRefused;
+        }
+        pictures = list.names;
+    } else {
+        pictures = ListPictureFiles(setup.pictureDir);
+    }
+
+    DescriptionStore descriptions;
+    descriptions.Load(setup.pictureDir + std::string(DescriptionStore::fileName));
+    BatchEvents events;
+    LocalClock clock;
+    DateTimeFormats formats;
+    PosixShell shell;
+    BatchView view(pictures, ::isatty(STDOUT_FILENO) != 0);
+    CreationRun run(setup, settings, descriptions,
+                    RunServices{prompts, events, clock, formats, shell, view});
+    run.pageCounter = PageCounter(args.counter);
+    run.AnalyseTemplate(setup.templatePath);
+    if (args.singlePage) {
+        run.singlePageRun = true;
+        run.creationList = pictures;
+    }
+    run.Button3Click();
+
+    switch (run.outcome()) {
+    case RunOutcome::Completed:
+        std::printf("%s\n", view.firstPage().c_str());
+        return pagesWritten;
+    case RunOutcome::SaveFailed:
+        return pageNotWritten;
+    default:
+        return runRefused;
+    }
+}

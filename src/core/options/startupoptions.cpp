@@ -1,0 +1,55 @@
+#include "core/options/startupoptions.h"
+
+#include "core/options/additionaloptionsfile.h"
+#include "core/options/completeconfiguration.h"
+#include "core/options/headerfooteroptionsfile.h"
+#include "core/options/hiddenoptionsfile.h"
+#include "core/options/navigationoptionsfile.h"
+#include "core/options/thumbnailoptionsfile.h"
+#include "core/options/toolsfile.h"
+#include "core/platform/prompts.h"
+
+namespace pagoranto {
+
+void ReadStartupOptions(const std::string &programDirectory, GallerySettings &settings)
+{
+    ReadAdditionalOptions(programDirectory + "pgrooptions.cfg", settings.linkTexts,
+                          settings.pageNames, settings.additional);
+    ThumbnailerFile thumbnailer{{}, {}, settings.thumbnails};
+    if (ReadThumbnailerOptions(programDirectory + "thumbnailer/mtoptions.cfg", thumbnailer))
+        settings.thumbnails = thumbnailer.options;
+    ReadHiddenCommandOptions(programDirectory + "hcoptions.cfg", settings.hidden);
+    ReadNavigationOptions(programDirectory + "navoptions.cfg", settings.navigation);
+    ReadWebTools(programDirectory + "webtools.cfg", settings.webTools);
+    ReadTools(programDirectory + "tools.cfg", settings.tools);
+    ReadHeaderFooterOptions(programDirectory + "headerandfooter.cfg", settings.headerFooter);
+}
+
+bool WriteAdditionalOptionsOf(const std::string &programDirectory,
+                              const GallerySettings &settings)
+{
+    return WriteAdditionalOptions(programDirectory + "pgrooptions.cfg", settings.linkTexts,
+                                  settings.pageNames, settings.additional);
+}
+
+bool LoadCompleteConfigurationFile(const std::filesystem::path &file, GallerySettings &settings,
+                                   Prompts &prompts)
+{
+    CompleteConfiguration configuration{settings.linkTexts,  settings.pageNames,
+                                        settings.additional, settings.hidden,
+                                        settings.navigation, settings.thumbnails,
+                                        {},                  {}};
+    if (!LoadCompleteConfiguration(file, configuration)) {
+        prompts.show(completeConfigErrorTitle, completeConfigLoadFailedText, PromptButtons::Ok);
+        return false;
+    }
+    settings.linkTexts = configuration.linkTexts;
+    settings.pageNames = configuration.pageNames;
+    settings.additional = configuration.additional;
+    settings.hidden = configuration.hidden;
+    settings.navigation = configuration.navigation;
+    settings.thumbnails = configuration.thumbnails;
+    return true;
+}
+
+} // namespace pagoranto

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/options/thumbnailoptionsfile.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pagoranto {
+
+class Events;
+class Shell;
+
+inline constexpr std::string_view thumbnailerFolder = "thumbnailer";
+inline constexpr std::string_view thumbnailerProgramName = "PagorantoThumbNailer";
+inline constexpr std::string_view thumbnailerOptionsFileName = "mtoptions.cfg";
+inline constexpr std::string_view thumbnailerFileListName = "filelist.dat";
+inline constexpr std::string_view thumbnailerFlagFileName = "PagorantoActive.txt";
+inline constexpr std::string_view thumbnailerFlagLine = "PagorantoThumbNailerActive";
+inline constexpr std::string_view thumbnailerParameters = "? 2 3 4 5 1";
+
+// The thumbnailer program in the "thumbnailer" folder of programDirectory (which ends in "/"),
+// its file name matched without regard to case; the exact spelling wins when there are several.
+std::optional<std::filesystem::path> FindThumbnailerProgram(const std::string &programDirectory);
+bool thumbnailerPresent(const std::string &programDirectory);
+
+// What a Create run hands to the thumbnailer.
+struct ThumbnailerJob {
+    std::string programDirectory;  // ends in "/"
+    std::string pictureDir;  // ends in "/"
+    std::vector<std::string> pictures;  // creationList, in its order
+    ThumbnailerFile options;  // becomes "thumbnailer/mtoptions.cfg"
+    // Where the program itself is installed, when not below programDirectory (a batch run
+    // on the option files of another directory).
+    std::string installDirectory;
+};
+
+enum class ThumbnailerEnd {
+    FilesNotWritten,  // a hand-over file could not be written; nothing was started
+    NotStarted,  // the program could not be started; the flag file was removed again
+    FlagRemoved,  // the thumbnailer removed the flag file: it is done
+    ExitedWithFlag,  // the thumbnailer ended without removing the flag file; removed here
+};
+
+struct ThumbnailerResult {
+    ThumbnailerEnd end = ThumbnailerEnd::NotStarted;
+    std::filesystem::path unwritableFile;  // with FilesNotWritten
+
+    bool started() const
+    {
+        return end == ThumbnailerEnd::FlagRemoved || end == ThumbnailerEnd::ExitedWithFlag;
+    }
+};
+
+// Shows (true) or hides (false) whatever tells the user that thumbnails are being made.
+using ThumbnailerBusyView = std::function<void(bool shown)>;
+
+// Writes the hand-over files, starts the thumbnailer and waits, processing pending messages,
+// until it removes the flag file or ends. The busy view is shown only while there is something
+// to wait for. Messages processed meanwhile may re-enter the caller (a Stop press); the wait
+// goes on regardless, as the thumbnailer does.
+ThumbnailerResult RunThumbnailer(const ThumbnailerJob &job, Shell &shell, Events &events,
+                                 const ThumbnailerBusyView &busyView = {});
+
+} // namespace pagoranto

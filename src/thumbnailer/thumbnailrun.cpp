@@ -1,0 +1,202 @@
+#include "thumbnailer/thumbnailrun.h"
+
+#include "core/options/optionfile.h"
+#include "core/options/thumbnailoptionsfile.h"
+#include "core/pictures/jpegdecoder.h"
+#include "core/pictures/jpegencoder.h"
+#include "core/text/linefile.h"
+#include "core/thumbnailer/thumbnailerlink.h"
+#include "thumbnailer/filelist.h"
+#include "thumbnailer/scopeguard.h"
+#include "thumbnailer/thumbnailcomposer.h"
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <map>
+#include <system_error>
+#include <thread>
+
+namespace pagoranto {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t ddirLine = 3;
+
+std::string Quoted(const fs::path &path)
+{
+    return "\"" + path.string() + "\"";
+}
+
+// The thumbnail directory, or why there is none. The reader drops what the name field would
+// not take, so a DDIR such as "../x" would quietly become "x": it is refused instead, as is a
+// destination that is not a full path.
+std::optional<fs::path> ThumbnailDirectory(const fs::path &optionsFile,
+                                           const ThumbnailerFile &values, std::string &why)
+{
+    const auto lines = ReadLineFile(optionsFile);
+    if (!lines || lines->empty() || lines->front() != thumbnailerSectionLine) {
+        why = Quoted(optionsFile) + " is not a thumbnailer option file";
+        return std::nullopt;
+    }
+    const std::string sdir = StripTrailingBackslash(values.destinationDir);
+    if (sdir.empty() || !fs::path(sdir).is_absolute()) {
+        why = "destination directory (SDIR) \"" + values.destinationDir + "\" is not a full path";
+        return std::nullopt;
+    }
+    if (lines->size() > ddirLine && lines->at(ddirLine).starts_with("DDIR=")) {
+        const std::string ddir = StripTrailingBackslash(lines->at(ddirLine).substr(5));
+        if (ddir != values.options.thumbdir) {
+            why = "thumbnail directory (DDIR) \"" + ddir +
+                  "\" is not a plain directory name of letters, digits, \"-\" and \"_\"";
+            return std::nullopt;
+        }
+    }
+    return fs::path(sdir) / values.options.thumbdir;
+}
+
+struct Task {
+    fs::path picture;
+    fs::path thumbnail;
+    // The entry whose thumbnail this entry's file name stands for: a later entry with the same
+    // file name replaces it, as a one-by-one run would.
+    std::size_t maker = 0;
+};
+
+bool SameFile(const fs::path &a, const fs::path &b)
+{
+    std::error_code error;
+    return fs::equivalent(a, b, error);
+}
+
+} // namespace
+
+std::optional<std::string> MakeThumbnail(const fs::path &picture, const fs::path &thumbnail,
+                                         const ThumbnailOptions &options)
+{
+    try {
+        const auto size = ReadPictureSize(picture);
+        if (!size)
+            return "cannot read the picture's size";
+        const PixelSize wanted = PlacedPictureSize(*size, options);
+        const JpegDecodeResult decoded = DecodeJpegFile(picture, ChooseDecodeScale(*size, wanted));
+        if (!decoded)
+            return "cannot decode the picture: " + decoded.error;
+        const RgbImage composed = ComposeThumbnail(*decoded.image, options);
+        JpegEncodeOptions encoding;
+        encoding.quality = options.ScrollBar1;
+        encoding.greyscale = options.CheckBox1;
+        const JpegEncodeResult written = EncodeJpegFile(thumbnail, ViewOf(composed), encoding);
+        if (!written)
+            return "cannot write the thumbnail " + Quoted(thumbnail) + ": " + written.error;
+        return std::nullopt;
+    } catch (const std::exception &error) {
+        // Out of memory for one huge picture must not end the whole run.
+        return std::string("failed: ") + error.what();
+    }
+}
+
+ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory, unsigned threadCount)
+{
+    const fs::path flag = workingDirectory / thumbnailerFlagFileName;
+    const ScopeGuard removeFlag([&flag] {
+        std::error_code error;
+        fs::remove(flag, error);
+    });
+
+    ThumbnailRunReport report;
+    try {
+        const fs::path listFile = workingDirectory / thumbnailerFileListName;
+        const auto pictures = ReadFileList(listFile);
+        if (!pictures) {
+            report.problems.push_back("cannot read the picture list " + Quoted(listFile));
+            return report;
+        }
+        report.listed = pictures->size();
+        if (pictures->empty())
+            return report;
+
+        const fs::path optionsFile = workingDirectory / thumbnailerOptionsFileName;
+        ThumbnailerFile values;
+        if (!ReadThumbnailerOptions(optionsFile, values)) {
+            report.problems.push_back("cannot read the options " + Quoted(optionsFile));
+            return report;
+        }
+        std::string why;
+        const auto directory = ThumbnailDirectory(optionsFile, values, why);
+        if (!directory) {
+            report.problems.push_back(why + "; no thumbnails made");
+            return report;
+        }
+        std::error_code error;
+        fs::create_directories(*directory, error);
+        if (!fs::is_directory(*directory, error)) {
+            report.problems.push_back("cannot create the thumbnail directory " +
+                                      Quoted(*directory));
+            return report;
+        }
+
+        std::vector<Task> tasks(pictures->size());
+        std::vector<std::optional<std::string>> results(tasks.size());
+        std::map<fs::path, std::size_t> lastWithName;
+        for (std::size_t i = 0; i < tasks.size(); ++i) {
+            tasks[i].picture = (*pictures)[i];
+            const fs::path name = tasks[i].picture.filename();
+            if (name.empty() || name == "." || name == "..") {
+                results[i] = "no picture file name";
+                continue;
+            }
+            tasks[i].thumbnail = *directory / name;
+            if (SameFile(tasks[i].thumbnail, tasks[i].picture)) {
+                results[i] = "the thumbnail would replace the picture itself";
+                continue;
+            }
+            lastWithName[name] = i;
+        }
+        std::vector<std::size_t> work;
+        for (std::size_t i = 0; i < tasks.size(); ++i) {
+            if (results[i])
+                continue;
+            tasks[i].maker = lastWithName[tasks[i].picture.filename()];
+            if (tasks[i].maker == i)
+                work.push_back(i);
+        }
+
+        std::atomic<std::size_t> nextTask{0};
+        const auto worker = [&] {
+            for (std::size_t k = nextTask++; k < work.size(); k = nextTask++) {
+                const Task &task = tasks[work[k]];
+                results[work[k]] = MakeThumbnail(task.picture, task.thumbnail, values.options);
+            }
+        };
+        const unsigned cores = threadCount ? threadCount : std::thread::hardware_concurrency();
+        const std::size_t count = std::clamp<std::size_t>(cores, 1, work.size());
+        std::vector<std::jthread> threads;
+        for (std::size_t t = 1; t < count; ++t)
+            threads.emplace_back(worker);
+        worker();
+        threads.clear();
+
+        for (std::size_t i = 0; i < tasks.size(); ++i) {
+            const Task &task = tasks[i];
+            if (!results[i] && task.maker != i) {
+                const fs::path &maker = tasks[task.maker].picture;
+                if (task.picture != maker && !SameFile(task.picture, maker))
+                    results[i] = "its thumbnail " + Quoted(task.thumbnail) +
+                                 " is replaced by that of " + Quoted(maker);
+                else
+                    results[i] = results[task.maker];
+            }
+            if (results[i])
+                report.problems.push_back(Quoted(task.picture) + ": " + *results[i]);
+            else
+                ++report.made;
+        }
+    } catch (const std::exception &error) {
+        report.problems.push_back(std::string("stopped: ") + error.what());
+    }
+    return report;
+}
+
+} // namespace pagoranto

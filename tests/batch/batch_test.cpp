@@ -1,0 +1,233 @@
+// Runs the real pagoranto-batch on pictures and templates the tests make.
+#include "core/text/linefile.h"
+#include "tests/support/testpictures.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace pagoranto {
+namespace {
+
+using namespace pagoranto::testing;
+namespace fs = std::filesystem;
+
+struct BatchResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class BatchTest : public PictureDirTest {
+protected:
+    void SetUp() override
+    {
+        PictureDirTest::SetUp();
+        fs::create_directories(m_dir / "home" / "thumbnailer");
+        fs::create_directories(m_dir / "layouts");
+        fs::create_directories(m_dir / "site" / "pics");
+        pictures = m_dir / "site" / "pics";
+    }
+
+    void AddPictures(int count)
+    {
+        for (int i = 1; i <= count; ++i)
+            Write("site/pics/IMG_" + std::to_string(i) + (i % 2 ? ".jpg" : ".JPG"),
+                  MakeJpeg(GradientPicture(120, 90)));
+    }
+
+    fs::path Layout(const std::string &name, const ByteLines &lines)
+    {
+        const fs::path file = m_dir / "layouts" / name;
+        EXPECT_TRUE(WriteLineFile(file, lines));
+        return file;
+    }
+
+    BatchResult Run(const std::string &arguments)
+    {
+        const fs::path err = m_dir / "stderr.txt";
+        const std::string command = std::string("'") + PAGORANTO_BATCH + "' --home '" +
+                                    (m_dir / "home").string() + "' " + arguments + " 2>'" +
+                                    err.string() + "'";
+        BatchResult result;
+        if (FILE *pipe = ::popen(command.c_str(), "r")) {
+            char buffer[4096];
+            std::size_t read;
+            while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+                result.out.append(buffer, read);
+            const int status = ::pclose(pipe);
+            result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        result.err = ReadFileBytes(err).value_or("");
+        return result;
+    }
+
+    std::string Args(const fs::path &layout) const
+    {
+        return "--pictures '" + pictures.string() + "' --template '" + layout.string() + "'";
+    }
+
+    std::string Page(const std::string &name) const
+    {
+        return ReadFileBytes(pictures / name).value_or("<missing>");
+    }
+
+    fs::path pictures;
+};
+
+TEST_F(BatchTest, PictureGalleryOfEveryJpegInTheDirectory)
+{
+    AddPictures(3);
+    Write("site/pics/notes.txt", "not a picture");
+    const fs::path layout = Layout("show.html", {"<html><body>", "$PIC$ $NAVIGATE$", "$COUNT$/$TOTAL$",
+                                                 "</body></html>"});
+    const BatchResult result = Run(Args(layout));
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, (pictures / "page0001.html").string() + "\n");
+    EXPECT_NE(Page("page0002.html").find("<img SRC=\"IMG_2.JPG\""), std::string::npos);
+    EXPECT_NE(Page("page0003.html").find("3/3\r\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(pictures / "page0004.html"));
+    EXPECT_NE(result.err.find("info: The destination directory of your html pages will be:\n\n"),
+              std::string::npos);
+    // A Create run writes the additional options and the thumbnailer's options, nothing else.
+    EXPECT_TRUE(fs::exists(m_dir / "home" / "pgrooptions.cfg"));
+    EXPECT_TRUE(fs::exists(m_dir / "home" / "thumbnailer" / "mtoptions.cfg"));
+    EXPECT_FALSE(fs::exists(m_dir / "home" / "hcoptions.cfg"));
+}
+
+TEST_F(BatchTest, IndexGalleryWithThumbnailsFromOurThumbnailer)
+{
+    AddPictures(5);
+    const fs::path layout =
+        Layout("index.html", {"<table><tr><td>$TPIC$</td><td>$TPIC$</td><td>$TPIC$</td></tr>",
+                              "</table>$NAVIGATE$"});
+    const BatchResult result = Run(Args(layout) + " --thumbnails --level 2 --counter 7");
+    EXPECT_EQ(result.status, 0) << result.err;
+    const fs::path site = m_dir / "site";
+    EXPECT_EQ(result.out, (site / "page0007.html").string() + "\n");
+    for (int i = 1; i <= 5; ++i) {
+        const std::string name = "IMG_" + std::to_string(i) + (i % 2 ? ".jpg" : ".JPG");
+        const fs::path thumbnail = site / "thumbnails" / name;
+        EXPECT_TRUE(fs::exists(thumbnail)) << thumbnail;
+    }
+    const std::string first = ReadFileBytes(site / "page0007.html").value_or("");
+    EXPECT_NE(first.find("<a href=\"pics/IMG_1.jpg\"><img SRC=\"thumbnails/IMG_1.jpg\" ALT=\"Click "
+                         "me for full view !\" NOSAVE BORDER=0 height=30 width=40></a>"),
+              std::string::npos)
+        << first;
+    EXPECT_TRUE(fs::exists(site / "page0008.html"));
+    EXPECT_FALSE(fs::exists(site / "page0009.html"));
+    EXPECT_FALSE(fs::exists(m_dir / "home" / "thumbnailer" / "PagorantoActive.txt"));
+}
+
+TEST_F(BatchTest, NeededFilesAreCopiedBesideThePages)
+{
+    AddPictures(1);
+    const fs::path layout = Layout("styled.html", {"<link rel=stylesheet href=style.css>$PIC$"});
+    Write("layouts/style.css", "img{border:0}");
+    ASSERT_TRUE(WriteLineFile(m_dir / "layouts" / "styled.nef", {"style.css"}));
+    Write("site/pics/style.css", "mine");
+    BatchResult result = Run(Args(layout));
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadFileBytes(pictures / "style.css"), "mine");
+    EXPECT_NE(result.err.find("is already existing !"), std::string::npos);
+    result = Run(Args(layout) + " --overwrite");
+    EXPECT_EQ(ReadFileBytes(pictures / "style.css"), "img{border:0}");
+}
+
+TEST_F(BatchTest, RefusedRunsSayWhyAndExitWithOne)
+{
+    struct Row {
+        const char *name;
+        ByteLines layout;
+        int pictureCount;
+        std::string extra;
+        const char *message;
+    };
+    const Row rows[] = {
+        {"NoPictureCommand", {"$NAVIGATE$"}, 2, "",
+         "ERROR: No \"$PIC$\" and no \"$TPIC$\" command found in your selected template!"},
+        {"NoCommandAtAll", {"<p>plain</p>"}, 2, "", "ERROR: No \"$PIC$\" and no \"$TPIC$\""},
+        {"NoPictures", {"$PIC$"}, 0, "", "ERROR: *ERROR* No sorting list for your pictures found !"},
+        {"RootDestination", {"$PIC$"}, 1, "",
+         "ERROR: The selected destination for your pages is a root directory !"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(m_dir / "site");
+        fs::create_directories(pictures);
+        AddPictures(row.pictureCount);
+        const fs::path layout = Layout("refused.html", row.layout);
+        std::string args = Args(layout) + " " + row.extra;
+        if (std::string(row.name) == "RootDestination") {
+            // Two levels up from a folder just below the root is the root itself.
+            const fs::path shallow = "/pagoranto-batch-test-" + std::to_string(::getpid());
+            fs::create_directories(shallow);
+            std::ofstream(shallow / "a.jpg", std::ios::binary) << MakeJpeg(GradientPicture(8, 8));
+            args = "--pictures '" + shallow.string() + "' --template '" + layout.string() +
+                   "' --level 2";
+            const BatchResult result = Run(args);
+            fs::remove_all(shallow);
+            EXPECT_EQ(result.status, 1);
+            EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+            continue;
+        }
+        const BatchResult result = Run(args);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+        EXPECT_FALSE(fs::exists(pictures / "page0001.html"));
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+TEST_F(BatchTest, EmptyPageNameFromTheOptionFileIsRefused)
+{
+    AddPictures(1);
+    ASSERT_TRUE(WriteLineFile(m_dir / "home" / "pgrooptions.cfg",
+                              {"ADDITIONALOPTIONS", "NEXT=Next", "PREV=Previous", "FIRS=First",
+                               "LAST=Last", "FREE=Free text", "BROW=3", "THUS=1", "PAGN="}));
+    const BatchResult result = Run(Args(Layout("a.html", {"$PIC$"})));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("ERROR: You've forgot to enter a page name !\nPlease enter a page "
+                              "name and try it again !"),
+              std::string::npos)
+        << result.err;
+}
+
+TEST_F(BatchTest, PageThatCannotBeWrittenEndsWithThreeAndChangesNothingElse)
+{
+    AddPictures(3);
+    fs::create_directory(pictures / "page0002.html"); // stands where the second page goes
+    const fs::path layout = Layout("a.html", {"$PIC$"});
+    Write("layouts/a.css", "x");
+    ASSERT_TRUE(WriteLineFile(m_dir / "layouts" / "a.nef", {"a.css"}));
+    const BatchResult result = Run(Args(layout));
+    EXPECT_EQ(result.status, 3);
+    EXPECT_NE(result.err.find("ERROR: Unable to create html page !"), std::string::npos);
+    EXPECT_TRUE(fs::exists(pictures / "page0001.html"));
+    EXPECT_TRUE(fs::is_directory(pictures / "page0002.html"));
+    EXPECT_FALSE(fs::exists(pictures / "page0003.html"));
+    EXPECT_FALSE(fs::exists(pictures / "a.css"));
+    EXPECT_EQ(result.out, "");
+}
+
+TEST_F(BatchTest, UsageErrorsExitWithTwo)
+{
+    EXPECT_EQ(Run("").status, 2);
+    EXPECT_EQ(Run("--pictures x").status, 2);
+    EXPECT_EQ(Run(Args(m_dir / "t.html") + " --level 4").status, 2);
+    EXPECT_EQ(Run(Args(m_dir / "t.html") + " --bogus").status, 2);
+}
+
+TEST_F(BatchTest, SinglePageRunMakesOnlyTheFirstPage)
+{
+    AddPictures(3);
+    const BatchResult result = Run(Args(Layout("a.html", {"$PIC$"})) + " --single-page");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(fs::exists(pictures / "page0001.html"));
+    EXPECT_FALSE(fs::exists(pictures / "page0002.html"));
+}
+
+} // namespace
+} // namespace pagoranto
