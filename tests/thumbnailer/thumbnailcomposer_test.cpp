@@ -44,8 +44,8 @@ TEST(Gradient, StartAndEndColoursFallWhereEachTypeSaysWithRedInTheLowestByte)
         {"Elliptic", GradientType::elliptic, blueRgb, redRgb, blueRgb, blueRgb},
         {"HorizCenter", GradientType::horizontalCenter, blueRgb, redRgb, blueRgb, redRgb},
         {"Horizontal", GradientType::horizontal, redRgb, {128, 0, 128}, blueRgb, {128, 0, 128}},
-        {"Radial1", GradientType::radial1, blueRgb, redRgb, blueRgb, {128, 0, 128}},
-        {"Radial2", GradientType::radial2, redRgb, {128, 0, 128}, blueRgb, {111, 0, 144}},
+        {"Radial1", GradientType::radial1, blueRgb, redRgb, blueRgb, {142, 0, 113}},
+        {"Radial2", GradientType::radial2, redRgb, {128, 0, 128}, blueRgb, {141, 0, 114}},
         {"Rectangle", GradientType::rectangle, blueRgb, redRgb, blueRgb, blueRgb},
         {"VertCenter", GradientType::verticalCenter, blueRgb, redRgb, blueRgb, blueRgb},
         {"Vertical", GradientType::vertical, redRgb, {128, 0, 128}, blueRgb, redRgb},
@@ -161,17 +161,17 @@ TEST(Compose, RaisedFrameIsLightAtTopLeftAndDarkAtBottomRight)
     ThumbnailOptions options;
     options.ScrollBar2 = 40;
     options.ScrollBar3 = 30;
-    options.Panel11 = options.Panel12 = 0x808080;
+    options.Panel11 = options.Panel12 = 0x302010;
     options.Drei3d_check = true;
     const RgbImage thumbnail = ComposeThumbnail(Plain(4, 3, {0, 0, 0}), options);
     EXPECT_EQ(PixelAt(thumbnail, 0, 10), (Rgb{255, 255, 255}));
     EXPECT_EQ(PixelAt(thumbnail, 10, 1), (Rgb{208, 208, 208}));
     EXPECT_EQ(PixelAt(thumbnail, 39, 10), (Rgb{64, 64, 64}));
     EXPECT_EQ(PixelAt(thumbnail, 10, 28), (Rgb{128, 128, 128}));
-    EXPECT_EQ(PixelAt(thumbnail, 2, 2), (Rgb{128, 128, 128}));
+    EXPECT_EQ(PixelAt(thumbnail, 2, 2), (Rgb{16, 32, 48}));
     options.Drei3d_check = false;
     EXPECT_EQ(PixelAt(ComposeThumbnail(Plain(4, 3, {0, 0, 0}), options), 0, 10),
-              (Rgb{128, 128, 128}));
+              (Rgb{16, 32, 48}));
 }
 
 } // namespace

@@ -212,6 +212,11 @@ bool CreationRun::RunChecks()
         m_outcome = RunOutcome::Refused;
         return false;
     }
+    // Option files may hold a thumbnail folder the edit would never accept.
+    if (!m_settings.thumbnails.thumbdir.empty() && !IsSafePageName(m_settings.thumbnails.thumbdir))
+        return Refuse("The thumbnail directory \"" + m_settings.thumbnails.thumbdir +
+                          "\" is not allowed !\rIt must be a folder name without \"/\" or \"\\\".",
+                      RunInput::DirectoryLevels, true);
     if (!singlePageRun) {
         const PromptAnswer answer = m_services.prompts.show(
             "info",

@@ -91,6 +91,17 @@ TEST_F(SubstitutionTest, ReplacementHoldingALaterCommandIsFilledByThatStep)
     EXPECT_EQ(page[0], "<title>Gallery 3 of 12</title>");
 }
 
+TEST_F(SubstitutionTest, VeryLongLineWithManyCommandsIsReplacedInOnePass)
+{
+    std::string line;
+    for (int i = 0; i < 10000; ++i)
+        line += "ab $Pic$ ";
+    page = {line};
+    EXPECT_TRUE(substitution.Substitute("$PIC$", "$PIC$!"));
+    EXPECT_EQ(page[0].size(), line.size() + 10000);
+    EXPECT_EQ(page[0].substr(0, 12), "ab $PIC$! ab");
+}
+
 TEST_F(SubstitutionTest, ProcessesMessagesPerLineAndIgnoresReentry)
 {
     page = {"$NEXT$", "", "$NEXT$"};

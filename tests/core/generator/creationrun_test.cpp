@@ -121,6 +121,8 @@ TEST_F(CreationRunTest, EachRefusalSaysWhyAndMakesNothing)
          "You're selected template does not contain any commands !", RunInput::TemplateSelection},
         {"NoPictures", [](CreationRunTest &t) { t.view.checked.clear(); },
          "*ERROR* No sorting list for your pictures found !", RunInput::ThumbnailList},
+        {"UnsafeThumbnailFolder", [](CreationRunTest &t) { t.settings.thumbnails.thumbdir = ".."; },
+         "The thumbnail directory \"..\" is not allowed !", RunInput::DirectoryLevels},
         {"RootDestination", [](CreationRunTest &t) {
              t.setup.pictureDir = "/pagoranto-test-pics/";
              t.setup.directoryLevel = 2;
