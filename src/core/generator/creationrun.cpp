@@ -4,6 +4,7 @@
 #include "core/generator/pagemaker.h"
 #include "core/generator/pagenames.h"
 #include "core/generator/runview.h"
+#include "core/options/optionfile.h"
 #include "core/options/startupoptions.h"
 #include "core/options/thumbnailoptionsfile.h"
 #include "core/pictures/picturedirectory.h"
@@ -26,13 +27,6 @@ std::string ElapsedTimeText(std::uint64_t milliseconds, const DateTimeFormats &f
     elapsed.minute = static_cast<int>(seconds / 60 % 60);
     elapsed.second = static_cast<int>(seconds % 60);
     return FormatTime(elapsed, formats);
-}
-
-std::string WithoutTrailingSlash(std::string path)
-{
-    if (!path.empty() && path.back() == '/')
-        path.pop_back();
-    return path;
 }
 
 } // namespace
@@ -192,7 +186,7 @@ bool CreationRun::RunChecks()
     }
     m_neededfiles = LoadNeededFiles(NeededFilesListPath(m_setup.templatePath));
     WriteThumbnailerOptions(m_setup.programDirectory + "thumbnailer/mtoptions.cfg",
-                            {m_levels.destinationDir, WithoutTrailingSlash(m_levels.pictureRelPath),
+                            {m_levels.destinationDir, StripTrailingBackslash(m_levels.pictureRelPath),
                              m_settings.thumbnails});
     if (IsRootDirectory(m_levels.destinationDir))
         return Refuse("The selected destination for your pages is a root directory !\r" +
@@ -351,7 +345,7 @@ void CreationRun::MakeThumbnails()
     RunView &view = m_services.view;
     view.ShowRunStatus("Thumbnail creation");
     const ThumbnailerJob job{m_setup.programDirectory, m_setup.pictureDir, creationList,
-                             {m_levels.destinationDir, WithoutTrailingSlash(m_levels.pictureRelPath),
+                             {m_levels.destinationDir, StripTrailingBackslash(m_levels.pictureRelPath),
                               m_settings.thumbnails},
                              m_setup.installDirectory};
     const ThumbnailerResult result =

@@ -1,6 +1,7 @@
 #include "core/generator/navigationpagenames.h"
 
 #include "core/generator/navigationlink.h"
+#include "core/text/filenames.h"
 #include "core/text/htmlescape.h"
 
 namespace pagoranto {
@@ -28,13 +29,7 @@ std::string PageNameText(std::string_view name, bool plain, bool showExtension)
 {
     if (name.empty())
         return {};
-    std::string_view shown = name;
-    if (!showExtension) {
-        const std::size_t dot = shown.rfind('.');
-        if (dot != std::string_view::npos)
-            shown = shown.substr(0, dot);
-    }
-    const std::string text = HtmlEscape(shown);
+    const std::string text = HtmlEscape(showExtension ? std::string(name) : WithoutExtension(name));
     return plain ? text : PageLink(name, text);
 }
 
