@@ -85,10 +85,14 @@ TEST(Resample, ShrinkingAveragesWhatEachPixelCovers)
             const std::uint8_t v = x % 2 ? 200 : 0;
             stripes.rgb.insert(stripes.rgb.end(), {v, v, v});
         }
-    const RgbImage small = Resample(stripes, 3, 1);
-    ASSERT_EQ(small.rgb.size(), 9u);
-    for (const std::uint8_t v : small.rgb)
-        EXPECT_NEAR(v, 100, 1);
+    for (const int width : {4, 2}) {
+        const RgbImage small = Resample(stripes, width, 1);
+        ASSERT_EQ(small.rgb.size(), width * 3u);
+        for (const std::uint8_t v : small.rgb)
+            EXPECT_EQ(v, 100);
+    }
+    // A pixel covered by two thirds counts by two thirds: 0, 200 and 2/3 of 0 over 8/3.
+    EXPECT_EQ(PixelAt(Resample(stripes, 3, 1), 0, 0)[0], 75);
 }
 
 TEST(Resample, GrowingInterpolatesAndKeepsPlainColours)

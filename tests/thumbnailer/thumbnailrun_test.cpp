@@ -1,0 +1,272 @@
+#include "core/options/thumbnailoptionsfile.h"
+#include "core/pictures/jpegdecoder.h"
+#include "core/pictures/jpegencoder.h"
+#include "core/text/linefile.h"
+#include "thumbnailer/thumbnailrun.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace pagoranto {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ThumbnailRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = fs::temp_directory_path() /
+               ("thumbnailrun_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(root);
+        work = root / "program" / "thumbnailer";
+        pictures = root / "gallery" / "pics";
+        fs::create_directories(work);
+        fs::create_directories(pictures);
+        values.destinationDir = (root / "gallery").string() + "/";
+        values.pictureRelPath = "pics";
+        values.options.ScrollBar2 = 160;
+        values.options.ScrollBar3 = 120;
+        values.options.ScrollBar1 = 80;
+        WriteLineFile(flag(), {"PagorantoThumbNailerActive"});
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    fs::path flag() const { return work / "PagorantoActive.txt"; }
+    fs::path thumbnailOf(const std::string &name) const
+    {
+        return root / "gallery" / values.options.thumbdir / name;
+    }
+
+    // A colourful picture, so that a grey thumbnail cannot be grey by accident.
+    fs::path makePicture(const std::string &name, int width, int height)
+    {
+        RgbImage image{width, height, {}};
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                image.rgb.insert(image.rgb.end(), {static_cast<std::uint8_t>(x * 255 / width),
+                                                   static_cast<std::uint8_t>(y * 255 / height),
+                                                   200});
+        const fs::path path = pictures / name;
+        EXPECT_TRUE(EncodeJpegFile(path, ViewOf(image)));
+        return path;
+    }
+    void writeInputs(const std::vector<fs::path> &list)
+    {
+        ASSERT_TRUE(WriteThumbnailerOptions(work / "mtoptions.cfg", values));
+        ByteLines lines;
+        for (const fs::path &path : list)
+            lines.push_back(path.string());
+        ASSERT_TRUE(WriteLineFile(work / "filelist.dat", lines));
+    }
+    void replaceOptionLine(std::size_t index, const std::string &line)
+    {
+        ByteLines lines = ReadLineFile(work / "mtoptions.cfg").value();
+        lines.at(index) = line;
+        ASSERT_TRUE(WriteLineFile(work / "mtoptions.cfg", lines));
+    }
+
+    fs::path root;
+    fs::path work;
+    fs::path pictures;
+    ThumbnailerFile values;
+};
+
+TEST_F(ThumbnailRunTest, EveryPictureGetsAThumbnailOfTheSetSizeInANewDirectory)
+{
+    const fs::path wide = makePicture("wide.jpg", 1200, 800);
+    const fs::path tall = makePicture("TALL.JPG", 300, 900);
+    const fs::path tiny = makePicture("tiny.jpg", 30, 20);
+    const std::string before = ReadFileBytes(wide).value();
+    writeInputs({wide, tall, tiny});
+    ASSERT_FALSE(fs::exists(root / "gallery" / "thumbnails"));
+
+    const ThumbnailRunReport report = MakeThumbnails(work, 2);
+
+    EXPECT_TRUE(report.allMade());
+    EXPECT_EQ(report.made, 3u);
+    for (const char *name : {"wide.jpg", "TALL.JPG", "tiny.jpg"})
+        EXPECT_EQ(ReadPictureSize(thumbnailOf(name)), (PixelSize{160, 120})) << name;
+    EXPECT_EQ(ReadFileBytes(wide).value(), before);
+    EXPECT_FALSE(fs::exists(flag()));
+}
+
+TEST_F(ThumbnailRunTest, GreyThumbnailsHaveEqualChannels)
+{
+    values.options.CheckBox1 = true;
+    values.options.Drei3d_check = true;
+    values.options.RadioGroup2 = 3;
+    writeInputs({makePicture("a.jpg", 640, 480)});
+    ASSERT_TRUE(MakeThumbnails(work).allMade());
+    const JpegDecodeResult thumbnail = DecodeJpegFile(thumbnailOf("a.jpg"));
+    ASSERT_TRUE(thumbnail);
+    const std::vector<std::uint8_t> &rgb = thumbnail.image->rgb;
+    for (std::size_t i = 0; i < rgb.size(); i += 3)
+        ASSERT_TRUE(rgb[i] == rgb[i + 1] && rgb[i] == rgb[i + 2]) << "pixel " << i / 3;
+}
+
+TEST_F(ThumbnailRunTest, DamagedPicturesArePassedOverAndTheOthersStillMade)
+{
+    const fs::path good = makePicture("good.jpg", 800, 600);
+    const std::string bytes = ReadFileBytes(good).value();
+    WriteFileBytes(pictures / "noise.jpg", "this is no picture at all");
+    WriteFileBytes(pictures / "cut.jpg", bytes.substr(0, 20));
+    writeInputs({pictures / "noise.jpg", good, pictures / "missing.jpg", pictures / "cut.jpg"});
+
+    const ThumbnailRunReport report = MakeThumbnails(work);
+
+    EXPECT_FALSE(report.allMade());
+    EXPECT_EQ(report.listed, 4u);
+    EXPECT_EQ(report.made, 1u);
+    ASSERT_EQ(report.problems.size(), 3u);
+    EXPECT_NE(report.problems[0].find("noise.jpg"), std::string::npos);
+    EXPECT_NE(report.problems[1].find("missing.jpg"), std::string::npos);
+    EXPECT_NE(report.problems[2].find("cut.jpg"), std::string::npos);
+    EXPECT_TRUE(fs::exists(thumbnailOf("good.jpg")));
+    EXPECT_FALSE(fs::exists(thumbnailOf("noise.jpg")));
+    EXPECT_FALSE(fs::exists(flag()));
+}
+
+TEST_F(ThumbnailRunTest, FlagIsRemovedWhateverTheInputs)
+{
+    struct Row {
+        const char *name;
+        bool list;
+        const char *options;  // nullptr: no file
+    };
+    const Row rows[] = {
+        {"NoFileList", false, "[PAGORANTOTHUMBNAILER]\r\n"},
+        {"NoOptions", true, nullptr},
+        {"GarbageOptions", true, "\x01\xFF garbage\n\n=="},
+        {"EmptyOptions", true, ""},
+    };
+    const fs::path picture = makePicture("p.jpg", 100, 100);
+    for (const Row &row : rows) {
+        fs::remove(work / "filelist.dat");
+        fs::remove(work / "mtoptions.cfg");
+        WriteLineFile(flag(), {"PagorantoThumbNailerActive"});
+        if (row.list)
+            WriteLineFile(work / "filelist.dat", {picture.string()});
+        if (row.options)
+            WriteFileBytes(work / "mtoptions.cfg", row.options);
+        const ThumbnailRunReport report = MakeThumbnails(work);
+        EXPECT_FALSE(report.allMade()) << row.name;
+        EXPECT_FALSE(report.problems.empty()) << row.name;
+        EXPECT_FALSE(fs::exists(flag())) << row.name;
+    }
+}
+
+TEST_F(ThumbnailRunTest, ThumbnailsNeverLeaveTheDestinationNorReplaceAPicture)
+{
+    const fs::path picture = makePicture("p.jpg", 200, 150);
+    const std::string before = ReadFileBytes(picture).value();
+    struct Row {
+        const char *name;
+        std::size_t line;
+        std::string text;
+    };
+    const Row rows[] = {
+        {"ParentDirectory", 3, "DDIR=../outside/"},
+        {"AbsoluteDirectory", 3, "DDIR=" + (root / "outside").string() + "/"},
+        {"WindowsParent", 3, "DDIR=..\\outside\\"},
+        {"RelativeDestination", 1, "SDIR=gallery/"},
+        // The pictures' own directory as the thumbnail directory.
+        {"PictureDirectory", 3, "DDIR=pics/"},
+    };
+    for (const Row &row : rows) {
+        writeInputs({picture});
+        replaceOptionLine(row.line, row.text);
+        const ThumbnailRunReport report = MakeThumbnails(work);
+        EXPECT_FALSE(report.allMade()) << row.name;
+        EXPECT_EQ(report.made, 0u) << row.name;
+        EXPECT_FALSE(fs::exists(root / "outside")) << row.name;
+        EXPECT_FALSE(fs::exists(work / "gallery")) << row.name;
+        EXPECT_EQ(ReadFileBytes(picture).value(), before) << row.name;
+    }
+}
+
+TEST_F(ThumbnailRunTest, WindowsSeparatorsInTheListAreUnderstood)
+{
+    const fs::path picture = makePicture("win.jpg", 400, 300);
+    std::string line = picture.string();
+    std::replace(line.begin(), line.end(), '/', '\\');
+    writeInputs({});
+    WriteFileBytes(work / "filelist.dat", line + "\r\n\r\n");
+    const ThumbnailRunReport report = MakeThumbnails(work);
+    EXPECT_TRUE(report.allMade());
+    EXPECT_EQ(report.listed, 1u);
+    EXPECT_TRUE(fs::exists(thumbnailOf("win.jpg")));
+}
+
+TEST_F(ThumbnailRunTest, SameFileNameTwiceKeepsTheLaterPictureAndSaysSo)
+{
+    const fs::path first = makePicture("same.jpg", 400, 300);
+    fs::create_directories(pictures / "more");
+    const fs::path second = pictures / "more" / "same.jpg";
+    fs::copy_file(makePicture("other.jpg", 300, 400), second);
+    writeInputs({first, second, second});
+
+    const ThumbnailRunReport report = MakeThumbnails(work);
+
+    EXPECT_EQ(report.made, 2u);
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_NE(report.problems[0].find(first.string()), std::string::npos);
+    // The portrait picture leaves background at the thumbnail's left and right.
+    EXPECT_EQ(ReadPictureSize(thumbnailOf("same.jpg")), (PixelSize{160, 120}));
+}
+
+TEST_F(ThumbnailRunTest, ManyPicturesOverManyThreads)
+{
+    std::vector<fs::path> list;
+    for (int i = 0; i < 24; ++i)
+        list.push_back(makePicture("p" + std::to_string(i) + ".jpg", 64 + 8 * i, 48 + 4 * i));
+    writeInputs(list);
+    const ThumbnailRunReport report = MakeThumbnails(work, 6);
+    EXPECT_TRUE(report.allMade());
+    for (int i = 0; i < 24; ++i)
+        EXPECT_TRUE(fs::exists(thumbnailOf("p" + std::to_string(i) + ".jpg")));
+}
+
+int RunProgram(const fs::path &workingDirectory)
+{
+    const std::string command = "cd '" + workingDirectory.string() + "' && '" +
+                                PAGORANTO_THUMBNAILER + "' '?' 2 3 4 5 1 2>/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(ThumbnailRunTest, TheProgramMakesThumbnailsAndRemovesTheFlag)
+{
+    values.options.thumbdir = "tn";
+    values.options.ScrollBar2 = 90;
+    values.options.ScrollBar3 = 70;
+    const fs::path a = makePicture("a.jpg", 1600, 1200);
+    const fs::path b = makePicture("b.jpg", 900, 1200);
+    writeInputs({a, b});
+
+    EXPECT_EQ(RunProgram(work), 0);
+    EXPECT_EQ(ReadPictureSize(thumbnailOf("a.jpg")), (PixelSize{90, 70}));
+    EXPECT_EQ(ReadPictureSize(thumbnailOf("b.jpg")), (PixelSize{90, 70}));
+    EXPECT_FALSE(fs::exists(flag()));
+
+    WriteFileBytes(pictures / "bad.jpg", std::string(100, '\xFF'));
+    writeInputs({a, pictures / "bad.jpg"});
+    WriteLineFile(flag(), {"PagorantoThumbNailerActive"});
+    EXPECT_EQ(RunProgram(work), 1);
+    EXPECT_FALSE(fs::exists(flag()));
+
+    fs::remove(work / "filelist.dat");
+    WriteLineFile(flag(), {"PagorantoThumbNailerActive"});
+    EXPECT_EQ(RunProgram(work), 1);
+    EXPECT_FALSE(fs::exists(flag()));
+}
+
+} // namespace
+} // namespace pagoranto
