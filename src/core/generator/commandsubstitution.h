@@ -23,6 +23,8 @@ public:
     // Sets command and replacement, substitutes, and returns commandFound.
     bool Substitute(std::string_view searched, std::string_view replacementText);
 
+    const ByteLines &pageText() const { return m_pageText; }
+
     std::string command;
     std::string replacement;
     bool commandFound = false;

@@ -1,12 +1,15 @@
 #include "core/generator/thumbnails.h"
 
 #include "core/generator/commandsubstitution.h"
+#include "core/generator/findcommand.h"
 #include "core/pictures/descriptionstore.h"
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegsize.h"
 #include "core/text/filenames.h"
 #include "core/text/htmlescape.h"
 #include "core/text/urlpath.h"
+
+#include <algorithm>
 
 namespace pagoranto {
 
@@ -90,8 +93,12 @@ void FillThumbnails(CommandSubstitution &substitution, ThumbnailState &state,
         else
             state.picturesExhausted = true;
         const int placedIndex = state.thumbIndex;
+        // The last pass finds no place; reading its thumbnail and captions would be wasted.
+        const bool placeLeft = std::any_of(
+            substitution.pageText().begin(), substitution.pageText().end(),
+            [](const std::string &line) { return ContainsCommand(line, "$tpic$"); });
         std::string cell;
-        if (!state.picturesExhausted)
+        if (!state.picturesExhausted && placeLeft)
             cell = ThumbnailCell(placedIndex, thumbPicture, context);
         ++state.thumbIndex;
         ++state.thumbPageNumber;

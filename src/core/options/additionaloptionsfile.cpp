@@ -27,9 +27,8 @@ OptionEntry BaseSizeEntry(AdditionalOptions &options)
             }};
 }
 
-} // namespace
-
-OptionEntries CommandConfigEntries(LinkTexts &texts)
+// The five link texts, then (after what a file puts between) the two home link texts.
+OptionEntries LinkTextEntries(LinkTexts &texts)
 {
     return {
         TextEntry("NEXT", texts.Next_label, linkTextLength),
@@ -37,31 +36,38 @@ OptionEntries CommandConfigEntries(LinkTexts &texts)
         TextEntry("FIRS", texts.first_label, linkTextLength),
         TextEntry("LAST", texts.Last_label, linkTextLength),
         TextEntry("FREE", texts.freetext, freeTextLength),
-        TextEntry("HOME", texts.homepage_label, linkTextLength),
-        TextEntry("HOMT", texts.homepage_label_text, linkTextLength),
     };
+}
+
+void AppendHomeLinkEntries(OptionEntries &entries, LinkTexts &texts)
+{
+    entries.push_back(TextEntry("HOME", texts.homepage_label, linkTextLength));
+    entries.push_back(TextEntry("HOMT", texts.homepage_label_text, linkTextLength));
+}
+
+} // namespace
+
+OptionEntries CommandConfigEntries(LinkTexts &texts)
+{
+    OptionEntries entries = LinkTextEntries(texts);
+    AppendHomeLinkEntries(entries, texts);
+    return entries;
 }
 
 OptionEntries AdditionalOptionEntries(LinkTexts &texts, PageNameOptions &names,
                                       AdditionalOptions &options)
 {
-    return {
-        TextEntry("NEXT", texts.Next_label, linkTextLength),
-        TextEntry("PREV", texts.previous_label, linkTextLength),
-        TextEntry("FIRS", texts.first_label, linkTextLength),
-        TextEntry("LAST", texts.Last_label, linkTextLength),
-        TextEntry("FREE", texts.freetext, freeTextLength),
-        BrowserEntry(options),
-        BaseSizeEntry(options),
-        TextEntry("PAGN", names.ownfilename, linkTextLength),
-        TextEntry("NEWO", options.Edit1, copyNameLength),
-        TextEntry("ONEW", options.Edit2, copyNameLength),
-        TextEntry("NEWN", options.Edit3, copyNameLength),
-        TextEntry("NNEW", options.Edit4, copyNameLength),
-        TextEntry("FPDI", names.differentfilename, linkTextLength),
-        TextEntry("HOME", texts.homepage_label, linkTextLength),
-        TextEntry("HOMT", texts.homepage_label_text, linkTextLength),
-    };
+    OptionEntries entries = LinkTextEntries(texts);
+    entries.push_back(BrowserEntry(options));
+    entries.push_back(BaseSizeEntry(options));
+    entries.push_back(TextEntry("PAGN", names.ownfilename, linkTextLength));
+    entries.push_back(TextEntry("NEWO", options.Edit1, copyNameLength));
+    entries.push_back(TextEntry("ONEW", options.Edit2, copyNameLength));
+    entries.push_back(TextEntry("NEWN", options.Edit3, copyNameLength));
+    entries.push_back(TextEntry("NNEW", options.Edit4, copyNameLength));
+    entries.push_back(TextEntry("FPDI", names.differentfilename, linkTextLength));
+    AppendHomeLinkEntries(entries, texts);
+    return entries;
 }
 
 bool ReadAdditionalOptions(const std::filesystem::path &file, LinkTexts &texts,
