@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libgmock-dev libjpeg62-turbo-dev)
+packages=(cmake g++ make libgtest-dev libgmock-dev libjpeg62-turbo-dev
+          qt6-base-dev qt6-webengine-dev xvfb xauth)
 
 missing=()
 for package in "${packages[@]}"; do

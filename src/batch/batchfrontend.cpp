@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 
 namespace pagoranto {
 
@@ -27,19 +26,6 @@ std::uint64_t BatchEvents::tickCount()
     return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                           std::chrono::steady_clock::now().time_since_epoch())
                                           .count());
-}
-
-DateTime LocalClock::now()
-{
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    const auto milliseconds =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
-        1000;
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-            local.tm_min,         local.tm_sec,     static_cast<int>(milliseconds)};
 }
 
 void BatchView::ShowPageNumber(int number)

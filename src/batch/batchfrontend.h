@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/generator/runview.h"
-#include "core/platform/clock.h"
 #include "core/platform/events.h"
 #include "core/platform/prompts.h"
 
@@ -25,11 +24,6 @@ class BatchEvents : public Events {
 public:
     void processPendingMessages() override {}
     std::uint64_t tickCount() override;
-};
-
-class LocalClock : public Clock {
-public:
-    DateTime now() override;
 };
 
 class BatchView : public RunView {

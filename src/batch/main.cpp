@@ -7,6 +7,7 @@
 #include "core/pictures/descriptionstore.h"
 #include "core/pictures/picturedirectory.h"
 #include "core/pictures/sortinglist.h"
+#include "core/platform/localclock.h"
 #include "core/platform/posixshell.h"
 #include "core/text/datetimeformat.h"
 

@@ -1,0 +1,58 @@
+#include "gui/platform/filedialog.h"
+
+#include <QFileDialog>
+
+namespace pagoranto {
+
+namespace {
+
+std::optional<QString> &nextFileName()
+{
+    static std::optional<QString> next;
+    return next;
+}
+
+} // namespace
+
+void FileDialog::setNextFileName(const QString &fileName)
+{
+    nextFileName() = fileName;
+}
+
+std::optional<QString> FileDialog::takeNextFileName()
+{
+    std::optional<QString> next = nextFileName();
+    nextFileName().reset();
+    return next;
+}
+
+QString FileDialog::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                    const QString &filter)
+{
+    if (auto next = takeNextFileName())
+        return *next;
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString FileDialog::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                    const QString &filter, const QString &defaultSuffix)
+{
+    if (auto next = takeNextFileName())
+        return *next;
+    QFileDialog dialog(parent, caption, dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString FileDialog::getExistingDirectory(QWidget *parent, const QString &caption,
+                                         const QString &dir)
+{
+    if (auto next = takeNextFileName())
+        return *next;
+    return QFileDialog::getExistingDirectory(parent, caption, dir);
+}
+
+} // namespace pagoranto

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/platform/events.h"
+
+#include <cstdint>
+
+namespace pagoranto {
+
+// The window's event loop, for the engine's long loops.
+class QtEvents : public Events {
+public:
+    void processPendingMessages() override;
+    std::uint64_t tickCount() override;
+};
+
+// Waits while the windows go on handling their events.
+void DelayWithMessages(std::uint64_t milliseconds);
+
+} // namespace pagoranto
