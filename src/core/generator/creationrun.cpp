@@ -240,11 +240,15 @@ bool CreationRun::PlanAndPictureList()
         m_services.view.ShowPagePlan(m_plan);
     };
     makePlan();
+    // A single-page run started from the picture list leaves its flag set; this run's kind is
+    // what it was before the list was shown.
+    const bool normalRun = !singlePageRun;
     PictureListResult result = PictureListResult::Ok;
-    if (!singlePageRun)
+    if (normalRun)
         result = view.ShowPictureList(creationList, m_plan, m_sortingLists);
     makePlan();
-    if (!singlePageRun && result == PictureListResult::Cancel) {
+    if (normalRun && result == PictureListResult::Cancel) {
+        singlePageRun = false;
         m_services.prompts.show("ERROR", "Creation aborted by USER !", PromptButtons::Ok);
         Undo();
         ApplyCounterReset();

@@ -5,6 +5,7 @@
 #include "core/options/headerfooteroptionsfile.h"
 #include "core/options/hiddenoptionsfile.h"
 #include "core/options/navigationoptionsfile.h"
+#include "core/options/optionfile.h"
 #include "core/options/thumbnailoptionsfile.h"
 #include "core/options/toolsfile.h"
 #include "core/platform/prompts.h"
@@ -23,6 +24,22 @@ void ReadStartupOptions(const std::string &programDirectory, GallerySettings &se
     ReadWebTools(programDirectory + "webtools.cfg", settings.webTools);
     ReadTools(programDirectory + "tools.cfg", settings.tools);
     ReadHeaderFooterOptions(programDirectory + "headerandfooter.cfg", settings.headerFooter);
+}
+
+bool WriteShutdownOptions(const std::string &programDirectory, const GallerySettings &settings,
+                          const std::string &destinationDir, const std::string &pictureRelPath)
+{
+    bool written = WriteAdditionalOptionsOf(programDirectory, settings);
+    written &= WriteHiddenCommandOptions(programDirectory + "hcoptions.cfg", settings.hidden);
+    written &= WriteThumbnailerOptions(
+        programDirectory + "thumbnailer/mtoptions.cfg",
+        {destinationDir, StripTrailingBackslash(pictureRelPath), settings.thumbnails});
+    written &= WriteNavigationOptions(programDirectory + "navoptions.cfg", settings.navigation);
+    written &= WriteWebTools(programDirectory + "webtools.cfg", settings.webTools);
+    written &= WriteTools(programDirectory + "tools.cfg", settings.tools);
+    written &= WriteHeaderFooterOptions(programDirectory + "headerandfooter.cfg",
+                                        settings.headerFooter);
+    return written;
 }
 
 bool WriteAdditionalOptionsOf(const std::string &programDirectory,

@@ -13,6 +13,12 @@ class Prompts;
 // start; a missing or foreign file leaves its values as they were.
 void ReadStartupOptions(const std::string &programDirectory, GallerySettings &settings);
 
+// Writes the option files in the order of a program end; "thumbnailer/mtoptions.cfg" gets the
+// destination of the directory levels. False when a file could not be written (the others are
+// still written).
+bool WriteShutdownOptions(const std::string &programDirectory, const GallerySettings &settings,
+                          const std::string &destinationDir, const std::string &pictureRelPath);
+
 // The options a Create run writes at its start: "pgrooptions.cfg".
 bool WriteAdditionalOptionsOf(const std::string &programDirectory,
                               const GallerySettings &settings);

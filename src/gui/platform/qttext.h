@@ -22,6 +22,7 @@ inline std::string ToEngineText(const QString &text)
 inline QString MessageText(std::string_view text)
 {
     QString result = ToQString(text);
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return result;
 }

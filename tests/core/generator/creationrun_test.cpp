@@ -221,6 +221,23 @@ TEST_F(CreationRunTest, SinglePageRunMakesOnlyTheFirstPage)
     EXPECT_TRUE(run.singlePageRun);
 }
 
+TEST_F(CreationRunTest, CancelAfterASinglePageFromThePictureListMakesNoMorePages)
+{
+    UseTemplate({"$PIC$"});
+    view.checked = {"a.jpg", "b.jpg", "c.jpg"};
+    view.reorder = [this](std::vector<std::string> &) {
+        run.singlePageRun = true;
+        run.Button3Click();
+    };
+    view.pictureListAnswer = PictureListResult::Cancel;
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Cancelled);
+    EXPECT_TRUE(PageExists("page0001.html"));
+    EXPECT_FALSE(PageExists("page0002.html"));
+    EXPECT_EQ(prompts.shown.back().text, "Creation aborted by USER !");
+    EXPECT_FALSE(run.singlePageRun);
+}
+
 TEST_F(CreationRunTest, CounterRunsOnWithoutResetAndPagesGoToTheChosenLevel)
 {
     UseTemplate({"<img src=\"$PIC$\">"});

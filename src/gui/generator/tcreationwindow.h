@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/generator/ledrow.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+
+namespace pagoranto {
+
+// Shown while the thumbnailer works: a borderless, always-on-top notice between two rows of
+// running LEDs.
+class TCreationWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int ledSize = 15;
+    static constexpr int ledDistance = 17;
+    static constexpr int timerInterval = 10;
+
+    explicit TCreationWindow(QWidget *parent = nullptr);
+
+    // Shows the window and runs the LEDs, or stops them and hides it.
+    void ShowBusy(bool shown);
+
+    const LedRow &ledRow() const { return m_ledRow; }
+    bool animating() const { return m_timer.isActive(); }
+
+private:
+    void advanceLeds();
+    void drawLeds();
+    QLabel *makeLedLabel(const char *name);
+
+    LedRow m_ledRow;
+    std::array<QPixmap, LedRow::brightest + 1> m_ledImages;
+    QLabel *m_ledsAbove = nullptr;
+    QLabel *m_ledsBelow = nullptr;
+    QTimer m_timer;
+};
+
+} // namespace pagoranto

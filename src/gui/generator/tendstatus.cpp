@@ -1,0 +1,167 @@
+#include "gui/generator/tendstatus.h"
+
+#include "core/generator/endstatusshow.h"
+#include "core/platform/shell.h"
+#include "gui/platform/messagebox.h"
+#include "gui/platform/qttext.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace pagoranto {
+
+namespace {
+
+constexpr const char *copyNote =
+    "To publish the gallery, copy the content of the directories shown above to your web "
+    "server with an FTP program. Keep the directory structure exactly as it is on your disk: "
+    "the pages find their pictures and thumbnails through relative paths.";
+
+constexpr const char *caseNote =
+    "Web servers tell upper-case and lower-case letters apart in directory and file names. "
+    "Do not change the case of any name after the gallery was created, or its links break. "
+    "For names of your own, use only the letters a to z and A to Z, the digits 0 to 9 and \"_\".";
+
+QFrame *TitlePanel(QWidget *parent)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName("titlePanel");
+    panel->setStyleSheet(
+        "#titlePanel { background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
+        " stop:0 #1c4f80, stop:1 #6aa6dc); border-radius: 4px; }"
+        "#titlePanel QLabel { color: white; }");
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(14, 10, 14, 10);
+    auto *title = new QLabel("Gallery created", panel);
+    QFont font = title->font();
+    font.setPointSize(font.pointSize() + 6);
+    font.setBold(true);
+    title->setFont(font);
+    layout->addWidget(title);
+    layout->addWidget(new QLabel("Your gallery is ready for the WorldWideWeb ! Enjoy it...", panel));
+    return panel;
+}
+
+QPlainTextEdit *Note(const char *name, const char *text, QWidget *parent)
+{
+    auto *note = new QPlainTextEdit(QString::fromUtf8(text), parent);
+    note->setObjectName(name);
+    note->setReadOnly(true);
+    note->setFixedHeight(84);
+    return note;
+}
+
+} // namespace
+
+Tendstatus::Tendstatus(Shell &shell, MessageBox &prompts, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_shell(shell),
+      m_prompts(prompts)
+{
+    setObjectName("Tendstatus");
+    setWindowTitle("Creation status");
+    setModal(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(10);
+    layout->addWidget(TitlePanel(this));
+
+    auto *places = new QGroupBox(this);
+    auto *fields = new QVBoxLayout(places);
+    d_pages = addField(fields, "d_pages",
+                       "Directory of the pages - Hint: Copy the complete content of this "
+                       "directory to your domain",
+                       m_showPages);
+    d_images = addField(fields, "d_images", "Directory of the  original images", m_showImages);
+    d_thumbnails = addField(fields, "d_thumbnails",
+                            "Directory of the thumbnails - [if used in the template]",
+                            m_showThumbnails);
+    d_firstpage = addField(fields, "d_firstpage", "The first gallery page", m_showFirstPage);
+    layout->addWidget(places);
+
+    auto *important = new QGroupBox("I M P O R T A N T", this);
+    important->setObjectName("importantPanel");
+    auto *notes = new QHBoxLayout(important);
+    auto *noteColumn = new QVBoxLayout;
+    noteColumn->addWidget(Note("copyNote", copyNote, important));
+    noteColumn->addWidget(Note("caseNote", caseNote, important));
+    notes->addLayout(noteColumn, 1);
+    auto *ok = new QPushButton("OK", important);
+    ok->setObjectName("OK");
+    ok->setDefault(true);
+    ok->setMinimumWidth(90);
+    notes->addWidget(ok, 0, Qt::AlignBottom);
+    layout->addWidget(important);
+
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setMinimumWidth(620);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_showPages, &QPushButton::clicked, this, [this] { showDirectory(d_pages); });
+    connect(m_showImages, &QPushButton::clicked, this, [this] { showDirectory(d_images); });
+    connect(m_showThumbnails, &QPushButton::clicked, this,
+            [this] { showDirectory(d_thumbnails); });
+    connect(m_showFirstPage, &QPushButton::clicked, this, &Tendstatus::showFirstPageClick);
+}
+
+QLineEdit *Tendstatus::addField(QVBoxLayout *layout, const char *name, const QString &label,
+                                QPushButton *&show)
+{
+    layout->addWidget(new QLabel(label, this));
+    auto *row = new QHBoxLayout;
+    auto *field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    row->addWidget(field, 1);
+    show = new QPushButton("Show", this);
+    show->setObjectName(QString("show_") + name);
+    row->addWidget(show);
+    layout->addLayout(row);
+    return field;
+}
+
+int Tendstatus::ShowEndStatus(const EndStatus &status, BrowserStart choice)
+{
+    m_browserChoice = choice;
+    d_pages->setText(ToQString(status.d_pages));
+    d_images->setText(ToQString(status.d_images));
+    d_thumbnails->setText(ToQString(status.d_thumbnails));
+    d_firstpage->setText(ToQString(status.d_firstpage));
+    enableShowButtons();
+
+    adjustSize();
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    return exec();
+}
+
+void Tendstatus::enableShowButtons()
+{
+    const auto exists = [](const QLineEdit *field) {
+        return EndStatusPathExists(ToEngineText(field->text()));
+    };
+    m_showPages->setEnabled(exists(d_pages));
+    m_showImages->setEnabled(exists(d_images));
+    m_showThumbnails->setEnabled(exists(d_thumbnails));
+    m_showFirstPage->setEnabled(exists(d_firstpage));
+}
+
+void Tendstatus::showDirectory(const QLineEdit *field)
+{
+    m_shell.openDocument(ToEngineText(field->text()));
+}
+
+void Tendstatus::showFirstPageClick()
+{
+    // The message belongs in front of this modal window, not behind it.
+    QWidget *previousParent = m_prompts.parentWindow();
+    m_prompts.setParentWindow(this);
+    ShowFirstGalleryPage(m_shell, m_prompts, m_browserChoice, ToEngineText(d_firstpage->text()));
+    m_prompts.setParentWindow(previousParent);
+}
+
+} // namespace pagoranto

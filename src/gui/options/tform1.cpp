@@ -1,0 +1,937 @@
+#include "gui/options/tform1.h"
+
+#include "core/generator/pagenames.h"
+#include "core/options/commandhelp.h"
+#include "core/options/externalbrowser.h"
+#include "core/options/optionfile.h"
+#include "core/options/startupoptions.h"
+#include "core/options/thumbnailoptionsfile.h"
+#include "core/pictures/sortinglist.h"
+#include "core/thumbnailer/thumbnailerlink.h"
+#include "gui/generator/tcreationwindow.h"
+#include "gui/generator/tendstatus.h"
+#include "gui/options/browserpanel.h"
+#include "gui/options/commandhelppanel.h"
+#include "gui/options/directorylevelspanel.h"
+#include "gui/options/linktextspanel.h"
+#include "gui/options/protocolpanel.h"
+#include "gui/options/specialoptionspanel.h"
+#include "gui/options/tinfofenster.h"
+#include "gui/options/wizardpanel.h"
+#include "gui/pictures/directorypanel.h"
+#include "gui/pictures/tfilelistwindow.h"
+#include "gui/pictures/thumbnaillist.h"
+#include "gui/pictures/thumbnailpanel.h"
+#include "gui/platform/filedialog.h"
+#include "gui/platform/qttext.h"
+#include "gui/templates/templateinfopanel.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+#include <filesystem>
+
+namespace pagoranto {
+
+namespace {
+
+constexpr std::uint8_t historyEntries = 15;
+
+QLabel *MakeIndicator(const QString &text, const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFrameShape(QFrame::Box);
+    label->setStyleSheet(QStringLiteral("QLabel { background: #fff3c4; padding: 1px 4px; }"));
+    label->setCursor(Qt::PointingHandCursor);
+    label->hide();
+    return label;
+}
+
+// Indicators are labels: a click shows what they mean.
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QObject *parent, std::function<void()> onClick)
+        : QObject(parent), m_onClick(std::move(onClick))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            m_onClick();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
+
+void OnClick(QLabel *label, std::function<void()> onClick)
+{
+    label->installEventFilter(new ClickFilter(label, std::move(onClick)));
+}
+
+QString WithSlash(QString directory)
+{
+    if (!directory.endsWith(QLatin1Char('/')))
+        directory += QLatin1Char('/');
+    return directory;
+}
+
+} // namespace
+
+TForm1::TForm1(StartupPaths paths, InformationTimes times, QWidget *parent)
+    : QMainWindow(parent), m_paths(std::move(paths)), m_times(times), m_view(*this),
+      m_run(m_setup, m_settings, m_descriptions,
+            RunServices{m_prompts, m_events, m_clock, m_dateTimeFormats, m_shell, m_view})
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Pagoranto"));
+    m_prompts.setParentWindow(this);
+    m_setup.programDirectory = m_paths.programDirectory;
+    m_setup.installDirectory = m_paths.installDirectory;
+
+    std::error_code ignored;
+    std::filesystem::create_directory(m_setup.programDirectory + "temp", ignored);
+    m_thumbnailerPresent = thumbnailerPresent(m_paths.installDirectory);
+    m_usedPaths.setMaxEntries(historyEntries);
+    m_usedTemplates.setMaxEntries(historyEntries);
+    m_usedPaths.LoadFromFile(m_setup.programDirectory + std::string(usedPathsFileName));
+    m_usedTemplates.LoadFromFile(m_setup.programDirectory + std::string(usedTemplatesFileName));
+
+    CreateMenus();
+    addToolBar(CreateToolBar());
+    Panel21 = new WizardPanel(this);
+    auto *work = new QSplitter(Qt::Vertical, this);
+    work->addWidget(CreateViewArea());
+    work->addWidget(CreateOptionTabs());
+    work->setStretchFactor(0, 3);
+    work->setStretchFactor(1, 2);
+    auto *right = new QWidget(this);
+    auto *rightColumn = new QVBoxLayout(right);
+    rightColumn->setContentsMargins(0, 0, 0, 0);
+    rightColumn->addWidget(CreateTopRow());
+    rightColumn->addWidget(work, 1);
+    auto *central = new QWidget(this);
+    auto *columns = new QHBoxLayout(central);
+    columns->addWidget(Panel21);
+    columns->addWidget(right, 1);
+    setCentralWidget(central);
+    Uhrzeit = new QLabel(QStringLiteral("00:00:00"), this);
+    Uhrzeit->setObjectName(QStringLiteral("Uhrzeit"));
+    statusBar()->addPermanentWidget(Uhrzeit);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer1->start();
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(30000);
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+
+    CreateWindows();
+    ConnectPanels();
+    ShowPageCounter(m_run.pageCounter.value());
+    SetTemplateButtonsEnabled(false);
+    RebuildHistoryMenu(m_usedPathsMenu, m_usedPaths, true);
+    RebuildHistoryMenu(m_usedTemplatesMenu, m_usedTemplates, false);
+    resize(1200, 860);
+
+    SelectPictureDirectory(m_paths.pictureDir.isEmpty() ? QDir::currentPath()
+                                                        : m_paths.pictureDir);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateMenus()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction *selectDirectory = m_fileMenu->addAction(QStringLiteral("Select a directory with jpg pictures"));
+    connect(selectDirectory, &QAction::triggered, this, [this] { Panel10->SelectDirectoryClick(); });
+    m_fileMenu->addSeparator();
+    QAction *close = m_fileMenu->addAction(QStringLiteral("Close"));
+    close->setObjectName(QStringLiteral("Close1"));
+    connect(close, &QAction::triggered, this, &TForm1::close);
+
+    m_layoutMenu = menuBar()->addMenu(QStringLiteral("&Layout control"));
+    connect(m_layoutMenu->addAction(QStringLiteral("Select page layout")), &QAction::triggered,
+            this, &TForm1::Selectpagelayout1Click);
+    connect(m_layoutMenu->addAction(QStringLiteral("Show template info (needed files)")),
+            &QAction::triggered, this, &TForm1::ShowTemplateInfo);
+    connect(m_layoutMenu->addAction(QStringLiteral("Show template protocol (found commands)")),
+            &QAction::triggered, this, &TForm1::ShowLayoutProtocol);
+    connect(m_layoutMenu->addAction(QStringLiteral("Show template (internal browser)")),
+            &QAction::triggered, this, &TForm1::ShowLayout);
+    connect(m_layoutMenu->addAction(QStringLiteral("Show full template in default browser")),
+            &QAction::triggered, this, &TForm1::ShowFullLayoutInBrowser);
+    connect(m_layoutMenu->addAction(QStringLiteral("Show all layouts in defined browser")),
+            &QAction::triggered, this, [this] {
+                if (m_settings.additional.browserStart == BrowserStart::none) {
+                    m_prompts.show(selectBrowserTitle, selectBrowserText, PromptButtons::Ok);
+                    return;
+                }
+                ShowInExternalBrowser(m_shell, m_settings.additional.browserStart,
+                                      m_setup.programDirectory + "Start.htm");
+            });
+
+    m_functionsMenu = menuBar()->addMenu(QStringLiteral("F&unctions"));
+    const auto sourceTabThen = [this](std::function<void()> action) {
+        return [this, action] {
+            TabControl1->setCurrentIndex(0);
+            TabControl1Change(0);
+            action();
+        };
+    };
+    connect(m_functionsMenu->addAction(QStringLiteral("Select a directory with jpg pictures")),
+            &QAction::triggered, this,
+            sourceTabThen([this] { Panel10->SelectDirectoryClick(); }));
+    connect(m_functionsMenu->addAction(QStringLiteral("Refresh thumbnails")), &QAction::triggered,
+            this, sourceTabThen([this] { Refreshthumbnails1Click(); }));
+    m_functionsMenu->addSeparator();
+    connect(m_functionsMenu->addAction(QStringLiteral("Select all pictures")), &QAction::triggered,
+            this, sourceTabThen([this] { thumbnail->ListView1->SelectAllPictures(); }));
+    connect(m_functionsMenu->addAction(QStringLiteral("Unselect all pictures")),
+            &QAction::triggered, this,
+            sourceTabThen([this] { thumbnail->ListView1->UnselectAllPictures(); }));
+    connect(m_functionsMenu->addAction(QStringLiteral("Invert image selection")),
+            &QAction::triggered, this,
+            sourceTabThen([this] { thumbnail->ListView1->InvertImageSelection(); }));
+    m_functionsMenu->addSeparator();
+    connect(m_functionsMenu->addAction(QStringLiteral("Delete all found jpg files")),
+            &QAction::triggered, this, sourceTabThen([this] { Panel10->DeleteJpgFilesClick(); }));
+    connect(m_functionsMenu->addAction(QStringLiteral("Delete all found html files")),
+            &QAction::triggered, this,
+            sourceTabThen([this] { Panel10->DeleteHtmlFilesClick(); }));
+
+    m_historyMenu = menuBar()->addMenu(QStringLiteral("&History"));
+    m_usedPathsMenu = m_historyMenu->addMenu(QStringLiteral("Used image paths"));
+    m_usedTemplatesMenu = m_historyMenu->addMenu(QStringLiteral("Used templates"));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction *stepByStep = help->addAction(QStringLiteral("StepByStep"));
+    stepByStep->setObjectName(QStringLiteral("StepByStep1"));
+    connect(stepByStep, &QAction::triggered, this, [this] {
+        ShowInInternalBrowser(ToQString(m_setup.programDirectory + "info.html"));
+    });
+    connect(help->addAction(QStringLiteral("Changes")), &QAction::triggered, this, [this] {
+        ShowInInternalBrowser(ToQString(m_setup.programDirectory + "changes.txt"));
+    });
+    connect(help->addAction(QStringLiteral("Information")), &QAction::triggered, this,
+            [this] { infofenster->ShowFor(m_times.atStart); });
+}
+
+QToolBar *TForm1::CreateToolBar()
+{
+    m_toolBar = new QToolBar(QStringLiteral("Tools"), this);
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar->setMovable(false);
+    connect(m_toolBar->addAction(QStringLiteral("Picture directory")), &QAction::triggered, this,
+            [this] { Panel10->SelectDirectoryClick(); });
+    connect(m_toolBar->addAction(QStringLiteral("Select page layout")), &QAction::triggered, this,
+            &TForm1::Selectpagelayout1Click);
+    ToolButton3 = new QToolButton(m_toolBar);
+    ToolButton3->setObjectName(QStringLiteral("ToolButton3"));
+    ToolButton3->setText(QStringLiteral("Directory levels"));
+    ToolButton3->setToolTip(QStringLiteral("Select the directory level (Where to create the pages)"));
+    connect(ToolButton3, &QToolButton::clicked, this, &TForm1::ToolButton3Click);
+    m_toolBar->addWidget(ToolButton3);
+    return m_toolBar;
+}
+
+QWidget *TForm1::CreateTopRow()
+{
+    auto *row = new QWidget(this);
+    auto *grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    Label6 = new QLabel(QStringLiteral("None layout selected"), row);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    QFont nameFont = Label6->font();
+    nameFont.setBold(true);
+    Label6->setFont(nameFont);
+    neededfilesindicator =
+        MakeIndicator(QStringLiteral(" Template contains needed files "), "neededfilesindicator", row);
+    tpicindicator = MakeIndicator(QStringLiteral(" $tpic$ "), "tpicindicator", row);
+    picindicator = MakeIndicator(QStringLiteral(" $pic$ "), "picindicator", row);
+    OnClick(neededfilesindicator, [this] {
+        m_prompts.show("INFO",
+                       "If the hint \"Template contains needed files\" is shown,\rthen a \"needed "
+                       "file list\" is found for your template.\rThat means: Your're able to "
+                       "create an own template and also\ryour're able to create a list of files "
+                       "that have to be copyied,\rif gallery creation ended.\rClick on \"Layout "
+                       "control/Show template info\" for a view on the needed files.",
+                       PromptButtons::Ok);
+    });
+    OnClick(tpicindicator, [this] {
+        m_prompts.show("INFO",
+                       "If the hint \"$tpic$\" is shown,\rthen your selected template contains "
+                       "the $tpic$ command.\rThat means: You have to select \"Create "
+                       "thumbnails\", if you got none own thumbnails.",
+                       PromptButtons::Ok);
+    });
+    OnClick(picindicator, [this] {
+        m_prompts.show("INFO",
+                       "If the hint \"$pic$\" is shown,\rthen your selected template contains the "
+                       "$pic$ command.\rThat means: Your gallery is going to contain on every "
+                       "page \rthe original picture, with it's original size.",
+                       PromptButtons::Ok);
+    });
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(QStringLiteral("Layout:"), row));
+    nameRow->addWidget(Label6, 1);
+    nameRow->addWidget(neededfilesindicator);
+    nameRow->addWidget(tpicindicator);
+    nameRow->addWidget(picindicator);
+
+    layoutprotocolbutton = new QPushButton(QStringLiteral("Show layout protocol"), row);
+    layoutprotocolbutton->setObjectName(QStringLiteral("layoutprotocolbutton"));
+    layoutinfobutton = new QPushButton(QStringLiteral("Show layout info"), row);
+    layoutinfobutton->setObjectName(QStringLiteral("layoutinfobutton"));
+    Button9 = new QPushButton(QStringLiteral("Show full layout in browser"), row);
+    Button9->setObjectName(QStringLiteral("Button9"));
+    Button21 = new QPushButton(QStringLiteral("Show layout"), row);
+    Button21->setObjectName(QStringLiteral("Button21"));
+    connect(layoutprotocolbutton, &QPushButton::clicked, this, &TForm1::ShowLayoutProtocol);
+    connect(layoutinfobutton, &QPushButton::clicked, this, &TForm1::ShowTemplateInfo);
+    connect(Button9, &QPushButton::clicked, this, &TForm1::ShowFullLayoutInBrowser);
+    connect(Button21, &QPushButton::clicked, this, &TForm1::ShowLayout);
+    auto *templateButtons = new QHBoxLayout;
+    for (QPushButton *button : {layoutprotocolbutton, layoutinfobutton, Button9, Button21})
+        templateButtons->addWidget(button);
+    templateButtons->addStretch();
+
+    Button3 = new QPushButton(QStringLiteral("Create"), row);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    QFont createFont = Button3->font();
+    createFont.setBold(true);
+    createFont.setPointSizeF(createFont.pointSizeF() * 1.3);
+    Button3->setFont(createFont);
+    Button3->setMinimumWidth(120);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    reloadthumbnails = new QToolButton(row);
+    reloadthumbnails->setObjectName(QStringLiteral("reloadthumbnails"));
+    reloadthumbnails->setText(QStringLiteral("Pictures"));
+    reloadthumbnails->setToolTip(QStringLiteral("Show the picture directory and the thumbnail list"));
+    connect(reloadthumbnails, &QToolButton::clicked, this, &TForm1::reloadthumbnailsClick);
+    reloadlayout = new QToolButton(row);
+    reloadlayout->setObjectName(QStringLiteral("reloadlayout"));
+    reloadlayout->setText(QStringLiteral("Layout"));
+    reloadlayout->setToolTip(QStringLiteral("Show the selected layout"));
+    connect(reloadlayout, &QToolButton::clicked, this, &TForm1::ShowLayout);
+
+    Label42 = new QLabel(row);
+    Label42->setObjectName(QStringLiteral("Label42"));
+    Label4 = new QLabel(QStringLiteral("0"), row);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label5 = new QLabel(QStringLiteral("0"), row);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    compressindicator = new QLabel(row);
+    compressindicator->setObjectName(QStringLiteral("compressindicator"));
+    compressindicator->hide();
+    auto *progress = new QHBoxLayout;
+    progress->addWidget(new QLabel(QStringLiteral("Next page number:"), row));
+    progress->addWidget(Label42);
+    progress->addSpacing(12);
+    progress->addWidget(new QLabel(QStringLiteral("Pages:"), row));
+    progress->addWidget(Label4);
+    progress->addSpacing(12);
+    progress->addWidget(new QLabel(QStringLiteral("Making page:"), row));
+    progress->addWidget(Label5);
+    progress->addSpacing(12);
+    progress->addWidget(compressindicator);
+    progress->addStretch();
+
+    auto *create = new QHBoxLayout;
+    create->addWidget(reloadthumbnails);
+    create->addWidget(reloadlayout);
+    create->addWidget(Button3);
+    grid->addLayout(nameRow, 0, 0);
+    grid->addLayout(templateButtons, 1, 0);
+    grid->addLayout(progress, 2, 0);
+    grid->addLayout(create, 0, 1, 3, 1);
+    grid->setColumnStretch(0, 1);
+    return row;
+}
+
+QWidget *TForm1::CreateViewArea()
+{
+    m_viewArea = new QStackedWidget(this);
+    WebBrowser_V11 = new QWebEngineView(m_viewArea);
+    WebBrowser_V11->setObjectName(QStringLiteral("WebBrowser_V11"));
+    thumbnail = new ThumbnailPanel(m_prompts, m_descriptions, m_viewArea);
+    Panel1 = new TemplateInfoPanel(m_prompts, m_setup.programDirectory + "descriptionempty.txt",
+                                   m_viewArea);
+    Panel2 = new DirectoryLevelsPanel(m_viewArea);
+    Panel3 = new ProtocolPanel(m_viewArea);
+    for (QWidget *layer : std::initializer_list<QWidget *>{WebBrowser_V11, thumbnail, Panel1,
+                                                           Panel2, Panel3})
+        m_viewArea->addWidget(layer);
+    ShowLayer(ViewLayer::thumbnail, true);
+    return m_viewArea;
+}
+
+QWidget *TForm1::CreateOptionTabs()
+{
+    auto *tabs = new QWidget(this);
+    TabControl1 = new QTabBar(tabs);
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    for (const char *caption : {"Source directory", "Command options", "Special options",
+                                "Browser selection", "Command help"})
+        TabControl1->addTab(QString::fromLatin1(caption));
+    m_optionPanels = new QStackedWidget(tabs);
+    Panel10 = new DirectoryPanel(m_prompts, m_shell, m_optionPanels);
+    Panel8 = new LinkTextsPanel(m_settings.linkTexts, m_prompts,
+                                ToQString(m_setup.programDirectory + "own_config_files/command_cfg/"),
+                                m_optionPanels);
+    Panel11 = new SpecialOptionsPanel(m_settings.pageNames, m_settings.special, m_run.pageCounter,
+                                      m_optionPanels);
+    Panel9 = new BrowserPanel(m_settings.additional, m_optionPanels);
+    Panel7 = new CommandHelpPanel(m_prompts, m_optionPanels);
+    for (QWidget *panel : std::initializer_list<QWidget *>{Panel10, Panel8, Panel11, Panel9, Panel7})
+        m_optionPanels->addWidget(panel);
+    connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
+    auto *column = new QVBoxLayout(tabs);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(TabControl1);
+    column->addWidget(m_optionPanels, 1);
+    return tabs;
+}
+
+void TForm1::CreateWindows()
+{
+    infofenster = new Tinfofenster(this);
+    filelistwindow = new Tfilelistwindow(m_prompts, this);
+    CreationWindow = new TCreationWindow(this);
+    endstatus = new Tendstatus(m_shell, m_prompts, this);
+
+    PictureListContext context;
+    context.makePlan = [this](int pictureCount) {
+        const LayoutAnalysis &analysis = m_run.lastAnalysis();
+        return MakePagePlan(analysis.picCount(), analysis.tpicCount(), pictureCount,
+                            m_run.pageCounter.value(), m_settings.pageNames);
+    };
+    context.thumbnailCaptions = [this] { return thumbnail->ListView1->captions(); };
+    context.markListedPictures = [this](const std::vector<std::string> &lines) {
+        thumbnail->ListView1->MarkListedPictures(lines);
+    };
+    context.sortingListSaved = [this] { Panel10->RefreshFileLists(); };
+    context.singlePageRun = [this] { SingleRunFromPictureList(); };
+    context.clearSinglePageRun = [this] { m_run.singlePageRun = false; };
+    context.thumbnailsToggled = [this](bool on) { Panel11->createthumbnails->setChecked(on); };
+    context.htmlcompressToggled = [this](bool on) { Panel11->pagecompressor->setChecked(on); };
+    filelistwindow->setContext(std::move(context));
+    filelistwindow->setCreationList(&m_run.creationList);
+}
+
+void TForm1::ConnectPanels()
+{
+    connect(Panel21->Button34, &QPushButton::clicked, this, [this] {
+        TabControl1->setCurrentIndex(0);
+        TabControl1Change(0);
+    });
+    connect(Panel21->Button35, &QPushButton::clicked, this, &TForm1::Selectpagelayout1Click);
+    connect(Panel21->Button36, &QPushButton::clicked, this, &TForm1::WizardThumbnailOptions);
+    connect(Panel21->Button37, &QPushButton::clicked, this, [this] {
+        TabControl1->setCurrentIndex(1);
+        TabControl1Change(1);
+    });
+    connect(Panel21->Button38, &QPushButton::clicked, this, [this] {
+        TabControl1->setCurrentIndex(2);
+        TabControl1Change(2);
+    });
+    connect(Panel21->Button33, &QPushButton::clicked, this, &TForm1::Button3Click);
+    // The navigation bar and hidden command windows come with their option windows.
+    Panel21->Button40->setEnabled(false);
+    Panel21->Button39->setEnabled(false);
+
+    connect(Panel7, &CommandHelpPanel::configurationRequested, this,
+            [this](CommandHelpAction action) {
+                if (action == CommandHelpAction::CommandOptionsTab) {
+                    TabControl1->setCurrentIndex(1);
+                    TabControl1Change(1);
+                }
+            });
+
+    connect(Panel2, &DirectoryLevelsPanel::levelChanged, this, &TForm1::ComputeDirectoryLevels);
+    connect(Panel2, &DirectoryLevelsPanel::closeRequested, this,
+            [this] { ShowLayer(ViewLayer::directoryLevels, false); });
+    connect(Panel3, &ProtocolPanel::closeRequested, this,
+            [this] { ShowLayer(ViewLayer::protocol, false); });
+    connect(Panel1, &TemplateInfoPanel::closeRequested, this,
+            [this] { ShowLayer(ViewLayer::templateInfo, false); });
+
+    connect(Panel10, &DirectoryPanel::directoryChanged, this, &TForm1::DirectoryListBox1Change);
+    connect(Panel10, &DirectoryPanel::driveChanged, this, [this] {
+        StopThumbnailBuild();
+        ShowLayer(ViewLayer::thumbnail, true);
+    });
+    connect(Panel10, &DirectoryPanel::refreshRequested, this, &TForm1::Refreshthumbnails1Click);
+    connect(Panel10, &DirectoryPanel::sortingListActivated, this, &TForm1::MarkSortingListPictures);
+    connect(Panel10, &DirectoryPanel::deleteStarting, this, [this] {
+        StopThumbnailBuild();
+        Button3->setEnabled(false);
+        LockControlsForRun(Panel11->pagecompressor->isChecked());
+        ShowWorkingPanels();
+    });
+    connect(Panel10, &DirectoryPanel::deleteFinished, this, [this] {
+        Button3->setEnabled(true);
+        HideWorkingPanels();
+        UnlockControlsAfterRun();
+    });
+    connect(thumbnail, &ThumbnailPanel::refreshRequested, this, &TForm1::Refreshthumbnails1Click);
+    connect(Panel11, &SpecialOptionsPanel::pageCounterChanged, this,
+            [this] { ShowPageCounter(m_run.pageCounter.value()); });
+    connect(Panel11->ScrollBar4, &QSpinBox::valueChanged, this,
+            [this] { ShowPageCounter(m_run.pageCounter.value()); });
+}
+
+std::string TForm1::CurrentPictureDir() const
+{
+    return ToEngineText(WithSlash(Panel10->pictureDir()));
+}
+
+std::string TForm1::InstallFile(std::string_view relative) const
+{
+    return m_setup.programDirectory + std::string(relative);
+}
+
+void TForm1::SelectPictureDirectory(const QString &directory)
+{
+    Panel10->setPictureDir(directory);
+}
+
+void TForm1::ShowLayer(ViewLayer layer, bool shown)
+{
+    m_layerShown[static_cast<int>(layer)] = shown;
+    m_layerShown[static_cast<int>(ViewLayer::browser)] = true;
+    for (int i = static_cast<int>(ViewLayer::protocol); i >= 0; --i)
+        if (m_layerShown[i]) {
+            m_viewArea->setCurrentIndex(i);
+            return;
+        }
+}
+
+void TForm1::HideOverlayPanels()
+{
+    ShowLayer(ViewLayer::templateInfo, false);
+    ShowLayer(ViewLayer::directoryLevels, false);
+    ShowLayer(ViewLayer::protocol, false);
+}
+
+void TForm1::ShowInInternalBrowser(const QString &path)
+{
+    HideOverlayPanels();
+    ShowLayer(ViewLayer::thumbnail, false);
+    if (QFileInfo::exists(path))
+        WebBrowser_V11->load(QUrl::fromLocalFile(path));
+}
+
+// ---- start-up and shut-down ----
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    QTimer::singleShot(0, this, [this] {
+        infofenster->ShowFor(m_times.atStart);
+        activateWindow();
+    });
+}
+
+bool TForm1::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(event);
+}
+
+void TForm1::FormActivate()
+{
+    if (m_optionsLoaded)
+        return;
+    m_optionsLoaded = true;
+    ReadStartupOptions(m_setup.programDirectory, m_settings);
+    Panel8->ShowLinkTexts();
+    Panel11->ShowOptions();
+    Panel9->ShowBrowserChoice();
+    ComputeDirectoryLevels();
+    m_resizer = ReadResizerSettings(ToQString(InstallFile("resizer.ini")));
+    filelistwindow->setHiddenCommandLights(m_settings.hidden);
+    if (!m_thumbnailerPresent) {
+        m_settings.special.createthumbnails = false;
+        Panel11->DisableThumbnailCreation();
+        m_prompts.show(
+            "ERROR",
+            "Unable to find the PagorantoThumbnailer\rIf you like to create thumbnails for your "
+            "templates,\rthen the PagorantoThumbnailer have to be placed in the\rsubdirectory "
+            "\"thumbnailer\" of the installation directory of Pagoranto !\r\rNOW THE THUMBNAIL "
+            "CREATION IS DEACTIVATED. THE USE OF $TPIC$ IN YOUR TEMPLATES MAKES ONLY SENSE,\rIF "
+            "THERE ARE ALREADY THUMBNAILS EXISTING !",
+            PromptButtons::Ok);
+    }
+    HideOverlayPanels();
+    ShowInInternalBrowser(ToQString(InstallFile("info.html")));
+    ShowLayer(ViewLayer::thumbnail, true);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (m_run.runActive || m_closeConfirmed) {
+        if (m_run.runActive)
+            event->ignore();
+        else
+            event->accept();
+        return;
+    }
+    if (m_prompts.show("info", "Do you really want to quit Pagoranto ?", PromptButtons::YesNo) !=
+        PromptAnswer::Yes) {
+        event->ignore();
+        return;
+    }
+    StopThumbnailBuild();
+    infofenster->ShowFor(m_times.atClose);
+    WriteAllOptionFiles();
+    m_closeConfirmed = true;
+    event->accept();
+}
+
+void TForm1::WriteAllOptionFiles()
+{
+    if (!WriteShutdownOptions(m_setup.programDirectory, m_settings, m_levels.destinationDir,
+                              m_levels.pictureRelPath))
+        m_prompts.show("Save error",
+                       "Not every option file could be written to\r" + m_setup.programDirectory,
+                       PromptButtons::Ok);
+    WriteResizerSettings(ToQString(InstallFile("resizer.ini")), m_resizer);
+    m_usedPaths.SaveToFile(InstallFile(usedPathsFileName));
+    m_usedTemplates.SaveToFile(InstallFile(usedTemplatesFileName));
+}
+
+// ---- the Create run ----
+
+void TForm1::Button3Click()
+{
+    if (!m_run.runActive) {
+        m_setup.pictureDir = CurrentPictureDir();
+        m_setup.directoryLevel = Panel2->checkedLevel();
+    }
+    m_run.Button3Click();
+    Panel11->createthumbnails->setChecked(m_settings.special.createthumbnails);
+    m_prompts.setParentWindow(this);
+}
+
+void TForm1::SingleRunFromPictureList()
+{
+    m_prompts.setParentWindow(filelistwindow);
+    m_run.singlePageRun = true;
+    m_run.Button3Click();
+    m_prompts.setParentWindow(filelistwindow);
+    Panel11->createthumbnails->setChecked(m_settings.special.createthumbnails);
+    ShowWorkingPanels();
+}
+
+void TForm1::LockControlsForRun(bool showCompressIndicator)
+{
+    for (QMenu *menu : {m_fileMenu, m_layoutMenu, m_functionsMenu, m_historyMenu})
+        menu->menuAction()->setEnabled(false);
+    m_toolBar->setEnabled(false);
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             layoutprotocolbutton, layoutinfobutton, Button9, Button21, reloadthumbnails,
+             reloadlayout, Panel8, Panel9, TabControl1, Panel21->Button34, Panel21->Button35,
+             Panel21->Button36, Panel21->Button37, Panel21->Button38, Panel11->createthumbnails,
+             Panel11->pagecompressor, Panel1, Panel2})
+        control->setEnabled(false);
+    Panel10->setInputsEnabled(false);
+    Panel21->Button33->setEnabled(false);
+    compressindicator->setVisible(showCompressIndicator);
+}
+
+void TForm1::UnlockControlsAfterRun()
+{
+    for (QMenu *menu : {m_fileMenu, m_layoutMenu, m_functionsMenu, m_historyMenu})
+        menu->menuAction()->setEnabled(true);
+    m_toolBar->setEnabled(true);
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             reloadthumbnails, reloadlayout, Panel8, Panel9, TabControl1, Panel21->Button33,
+             Panel21->Button34, Panel21->Button35, Panel21->Button36, Panel21->Button37,
+             Panel21->Button38, Panel11->pagecompressor, Panel1, Panel2})
+        control->setEnabled(true);
+    SetTemplateButtonsEnabled(!m_setup.templatePath.empty());
+    Panel11->createthumbnails->setEnabled(m_thumbnailerPresent);
+    Panel10->setInputsEnabled(true);
+    compressindicator->hide();
+}
+
+void TForm1::ShowWorkingPanels()
+{
+    Timer2->start();
+    Panel10->ShowWorkingPanels();
+}
+
+void TForm1::HideWorkingPanels()
+{
+    Timer2->stop();
+    Panel10->HideWorkingPanels();
+}
+
+void TForm1::ShowPageCounter(std::int64_t counter)
+{
+    const QString text = ToQString(FormatPageNumber(counter, m_settings.pageNames.ScrollBar4));
+    Label42->setText(text);
+    Panel11->Label38->setText(text);
+}
+
+void TForm1::Timer1Timer()
+{
+    Uhrzeit->setText(ToQString(FormatTime(m_clock.now(), m_dateTimeFormats)));
+}
+
+void TForm1::Timer2Timer()
+{
+    if (m_run.runActive)
+        Panel10->Panel4->setText(
+            QStringLiteral("%1 pages/30 sec").arg(m_run.TakePagesThisInterval()));
+}
+
+// ---- picture directory ----
+
+void TForm1::DirectoryListBox1Change()
+{
+    StopThumbnailBuild();
+    Label5->setText(QStringLiteral("0"));
+    ComputeDirectoryLevels();
+    ShowLayer(ViewLayer::thumbnail, true);
+    m_descriptions.Load(CurrentPictureDir() + std::string(DescriptionStore::fileName));
+    showthumbnailsClick();
+}
+
+void TForm1::showthumbnailsClick()
+{
+    thumbnail->ListView1->Build(ToQString(CurrentPictureDir()), Panel10->jpgFileNames());
+}
+
+void TForm1::Refreshthumbnails1Click()
+{
+    if (thumbnail->ListView1->thumbnailListBuilding())
+        return;
+    DirectoryListBox1Change();
+    Panel10->RefreshFileLists();
+}
+
+void TForm1::reloadthumbnailsClick()
+{
+    TabControl1->setCurrentIndex(0);
+    TabControl1Change(0);
+    ShowLayer(ViewLayer::thumbnail, true);
+}
+
+void TForm1::StopThumbnailBuild()
+{
+    thumbnail->ListView1->StopBuilding();
+}
+
+void TForm1::MarkSortingListPictures(const QString &fileName)
+{
+    const SortingListResult list = LoadSortingList(CurrentPictureDir() + ToEngineText(fileName));
+    m_run.creationList = list.names;
+    if (!list.ok) {
+        m_prompts.show("ERROR", list.error, PromptButtons::Ok);
+        if (!list.opened)
+            return;
+    }
+    thumbnail->ListView1->MarkListedPictures(m_run.creationList);
+    filelistwindow->ShowPictureCount(m_run.creationList.size());
+}
+
+void TForm1::ComputeDirectoryLevels()
+{
+    m_levels = pagoranto::ComputeDirectoryLevels(CurrentPictureDir(), Panel2->checkedLevel(),
+                                                 m_settings.thumbnails.thumbdir);
+    Panel2->ShowLevels(m_levels);
+    WriteThumbnailerOptions(InstallFile("thumbnailer/mtoptions.cfg"),
+                            {m_levels.destinationDir, StripTrailingBackslash(m_levels.pictureRelPath),
+                             m_settings.thumbnails});
+}
+
+void TForm1::ToolButton3Click()
+{
+    ComputeDirectoryLevels();
+    ShowLayer(ViewLayer::directoryLevels, true);
+}
+
+void TForm1::TabControl1Change(int index)
+{
+    m_optionPanels->setCurrentIndex(index);
+    ShowLayer(ViewLayer::thumbnail, index == 0);
+}
+
+void TForm1::WizardThumbnailOptions()
+{
+    if (!tpicindicator->isVisible()) {
+        m_prompts.show("Hint",
+                       "Your selected layout does not contain $tpic$ - commands.\r\rOut of this "
+                       "reason, there's no need to change the thumbnail options.\r\rIf you like "
+                       "to use thumbnails for your gallery,\r\rthen select a layout that contains "
+                       "$tpic$ - commands.",
+                       PromptButtons::Ok);
+    }
+}
+
+// ---- templates ----
+
+void TForm1::SetTemplateButtonsEnabled(bool enabled)
+{
+    for (QPushButton *button : {layoutprotocolbutton, layoutinfobutton, Button9, Button21})
+        button->setEnabled(enabled);
+}
+
+void TForm1::AnalyseSelectedTemplate()
+{
+    const LayoutAnalysis &analysis = m_run.AnalyseTemplate(m_setup.templatePath);
+    filelistwindow->setTemplateAnalysis(analysis);
+    if (analysis.total == 0)
+        m_prompts.show("ERROR",
+                       "You're selected template does not contain any commands !\rPlease select "
+                       "an other template and proceed !\rClick on the \"Show template protocol "
+                       "menue\" to control the analysis,\rand select a new template ! Thanks !",
+                       PromptButtons::Ok);
+}
+
+void TForm1::SetIndicators()
+{
+    const LayoutAnalysis &analysis = m_run.lastAnalysis();
+    neededfilesindicator->setVisible(Panel1->neededFileCount() > 0);
+    tpicindicator->setVisible(analysis.tpicCount() > 0);
+    picindicator->setVisible(analysis.picCount() > 0);
+}
+
+void TForm1::Selectpagelayout1Click()
+{
+    ShowLayer(ViewLayer::thumbnail, false);
+    HideOverlayPanels();
+    const QString file = FileDialog::getOpenFileName(
+        this, QStringLiteral("Select page layout"), ToQString(InstallFile("layouts")),
+        QStringLiteral("Html files (*.html *.htm)"));
+    if (file.isEmpty()) {
+        SetTemplateButtonsEnabled(false);
+        m_setup.templatePath.clear();
+        Label6->setText(QStringLiteral("None template selected"));
+        HideOverlayPanels();
+        ShowInInternalBrowser(ToQString(InstallFile("info.html")));
+        return;
+    }
+    Label6->setText(QFileInfo(file).fileName());
+    Label6->setToolTip(QFileInfo(file).fileName());
+    m_setup.templatePath = ToEngineText(file);
+    SetTemplateButtonsEnabled(true);
+    ShowInInternalBrowser(file);
+    AnalyseSelectedTemplate();
+}
+
+void TForm1::ApplyTemplate(const QString &path)
+{
+    m_setup.templatePath = ToEngineText(path);
+    ShowLayer(ViewLayer::thumbnail, false);
+    HideOverlayPanels();
+    Label6->setText(QFileInfo(path).fileName());
+    Label6->setToolTip(QFileInfo(path).fileName());
+    SetTemplateButtonsEnabled(true);
+    ShowInInternalBrowser(path);
+    AnalyseSelectedTemplate();
+    Panel1->LoadTemplateFiles(m_setup.templatePath);
+    SetIndicators();
+}
+
+void TForm1::ShowLayoutProtocol()
+{
+    if (m_setup.templatePath.empty()) {
+        m_prompts.show("ERROR", "There's no template protocol.\rPlease select a page template !",
+                       PromptButtons::Ok);
+        return;
+    }
+    Panel3->ShowProtocol(m_run.lastAnalysis());
+    ShowLayer(ViewLayer::protocol, true);
+}
+
+void TForm1::ShowLayout()
+{
+    ShowLayer(ViewLayer::thumbnail, false);
+    if (!m_setup.templatePath.empty())
+        ShowInInternalBrowser(ToQString(m_setup.templatePath.string()));
+}
+
+void TForm1::ShowFullLayoutInBrowser()
+{
+    ShowLayer(ViewLayer::thumbnail, false);
+    if (m_setup.templatePath.empty()) {
+        m_prompts.show("ERROR", "There's no template to show !", PromptButtons::Ok);
+        return;
+    }
+    if (m_settings.additional.browserStart == BrowserStart::none) {
+        m_prompts.show(selectBrowserTitle, selectBrowserText, PromptButtons::Ok);
+        return;
+    }
+    ShowInExternalBrowser(m_shell, m_settings.additional.browserStart,
+                          m_setup.templatePath.string());
+}
+
+void TForm1::ShowTemplateInfo()
+{
+    ShowLayer(ViewLayer::thumbnail, false);
+    if (m_setup.templatePath.empty()) {
+        m_prompts.show("ERROR",
+                       "There's no template info.\rPlease select a page template !\rSelect one of "
+                       "the examples or select an other html page;\rthat you've created before.",
+                       PromptButtons::Ok);
+        return;
+    }
+    ShowLayer(ViewLayer::directoryLevels, false);
+    ShowLayer(ViewLayer::protocol, false);
+    Panel1->LoadTemplateFiles(m_setup.templatePath);
+    ShowLayer(ViewLayer::templateInfo, true);
+}
+
+// ---- history ----
+
+void TForm1::AddToHistory(const std::string &pictureDir, const std::string &templatePath)
+{
+    m_usedPaths.Add(pictureDir);
+    m_usedTemplates.Add(templatePath);
+    RebuildHistoryMenu(m_usedPathsMenu, m_usedPaths, true);
+    RebuildHistoryMenu(m_usedTemplatesMenu, m_usedTemplates, false);
+}
+
+void TForm1::RebuildHistoryMenu(QMenu *menu, TMRUFiles &list, bool paths)
+{
+    menu->clear();
+    for (const MruMenuEntry &entry : list.menuEntries()) {
+        QAction *action = menu->addAction(ToQString(entry.caption));
+        action->setStatusTip(ToQString(entry.hint));
+        const int tag = entry.tag;
+        connect(action, &QAction::triggered, this, [this, &list, tag, paths] {
+            const QString chosen = ToQString(list.entryAt(tag));
+            if (paths)
+                SelectPictureDirectory(chosen);
+            else
+                ApplyTemplate(chosen);
+        });
+    }
+}
+
+} // namespace pagoranto

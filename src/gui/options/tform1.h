@@ -1,0 +1,206 @@
+#pragma once
+
+#include "core/generator/creationrun.h"
+#include "core/generator/gallerysettings.h"
+#include "core/options/tmrufiles.h"
+#include "core/pictures/descriptionstore.h"
+#include "core/platform/localclock.h"
+#include "core/platform/posixshell.h"
+#include "core/text/datetimeformat.h"
+#include "gui/options/mainwindowrunview.h"
+#include "gui/options/resizersettings.h"
+#include "gui/platform/messagebox.h"
+#include "gui/platform/qtevents.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <cstdint>
+#include <string>
+
+class QWebEngineView;
+
+namespace pagoranto {
+
+class BrowserPanel;
+class CommandHelpPanel;
+class DirectoryLevelsPanel;
+class DirectoryPanel;
+class LinkTextsPanel;
+class ProtocolPanel;
+class SpecialOptionsPanel;
+class TCreationWindow;
+class Tendstatus;
+class Tfilelistwindow;
+class ThumbnailPanel;
+class Tinfofenster;
+class TemplateInfoPanel;
+class WizardPanel;
+
+struct StartupPaths {
+    std::string programDirectory;  // ends in "/": option files, layouts, info.html
+    std::string installDirectory;  // ends in "/": where the thumbnailer program is
+    QString pictureDir;            // the directory the tree shows first
+};
+
+// How long the information window stays at start and at the end.
+struct InformationTimes {
+    std::uint64_t atStart = 2000;
+    std::uint64_t atClose = 5000;
+};
+
+// The main window: picture directory and thumbnail list, template, options and the Create run.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(StartupPaths paths, InformationTimes times = {}, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    void Button3Click();
+    void FormActivate();
+    void Selectpagelayout1Click();
+    void ApplyTemplate(const QString &path);
+    void DirectoryListBox1Change();
+    void showthumbnailsClick();
+    void reloadthumbnailsClick();
+    void Refreshthumbnails1Click();
+    void TabControl1Change(int index);
+    void ToolButton3Click();
+    void ComputeDirectoryLevels();
+    void LockControlsForRun(bool showCompressIndicator);
+    void UnlockControlsAfterRun();
+    void ShowWorkingPanels();
+    void HideWorkingPanels();
+    void ShowPageCounter(std::int64_t counter);
+    void ShowInInternalBrowser(const QString &path);
+    void ShowLayoutProtocol();
+    void ShowLayout();
+    void ShowFullLayoutInBrowser();
+    void ShowTemplateInfo();
+    void SingleRunFromPictureList();
+    void MarkSortingListPictures(const QString &fileName);
+    void AddToHistory(const std::string &pictureDir, const std::string &templatePath);
+
+    // What the run and the tests reach.
+    CreationRun &run() { return m_run; }
+    GallerySettings &settings() { return m_settings; }
+    RunSetup &setup() { return m_setup; }
+    MessageBox &prompts() { return m_prompts; }
+    const std::string &programDirectory() const { return m_setup.programDirectory; }
+    bool optionsLoaded() const { return m_optionsLoaded; }
+    bool thumbnailerIsPresent() const { return m_thumbnailerPresent; }
+    TMRUFiles &bilderverzeichnisse() { return m_usedPaths; }
+    TMRUFiles &benutztelayouts() { return m_usedTemplates; }
+
+    QPushButton *Button3;
+    QToolButton *ToolButton3;
+    QToolButton *reloadthumbnails;
+    QToolButton *reloadlayout;
+    QLabel *Label4;
+    QLabel *Label5;
+    QLabel *Label6;
+    QLabel *Label42;
+    QLabel *Uhrzeit;
+    QLabel *compressindicator;
+    QLabel *neededfilesindicator;
+    QLabel *tpicindicator;
+    QLabel *picindicator;
+    QPushButton *Button9;   // Show full layout in browser
+    QPushButton *Button21;  // Show layout
+    QPushButton *layoutprotocolbutton;
+    QPushButton *layoutinfobutton;
+    QPushButton *Button5;   // Close
+    QPushButton *Button17;  // StepByStep
+    QTabBar *TabControl1;
+    QTimer *Timer1;
+    QTimer *Timer2;
+    QWebEngineView *WebBrowser_V11;
+
+    WizardPanel *Panel21;
+    DirectoryPanel *Panel10;
+    ThumbnailPanel *thumbnail;
+    LinkTextsPanel *Panel8;
+    SpecialOptionsPanel *Panel11;
+    BrowserPanel *Panel9;
+    CommandHelpPanel *Panel7;
+    TemplateInfoPanel *Panel1;
+    DirectoryLevelsPanel *Panel2;
+    ProtocolPanel *Panel3;
+
+    Tinfofenster *infofenster;
+    Tfilelistwindow *filelistwindow;
+    TCreationWindow *CreationWindow;
+    Tendstatus *endstatus;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    enum class ViewLayer { browser, thumbnail, templateInfo, directoryLevels, protocol };
+
+    void CreateMenus();
+    QToolBar *CreateToolBar();
+    QWidget *CreateTopRow();
+    QWidget *CreateViewArea();
+    QWidget *CreateOptionTabs();
+    void CreateWindows();
+    void ConnectPanels();
+    void ShowLayer(ViewLayer layer, bool shown);
+    void HideOverlayPanels();
+    void SetTemplateButtonsEnabled(bool enabled);
+    void SetIndicators();
+    void AnalyseSelectedTemplate();
+    void RebuildHistoryMenu(QMenu *menu, TMRUFiles &list, bool paths);
+    void StopThumbnailBuild();
+    void WriteAllOptionFiles();
+    void Timer1Timer();
+    void Timer2Timer();
+    void WizardThumbnailOptions();
+    void SelectPictureDirectory(const QString &directory);
+    std::string CurrentPictureDir() const;
+    std::string InstallFile(std::string_view relative) const;
+
+    StartupPaths m_paths;
+    InformationTimes m_times;
+    GallerySettings m_settings;
+    RunSetup m_setup;
+    DescriptionStore m_descriptions;
+    MessageBox m_prompts;
+    QtEvents m_events;
+    LocalClock m_clock;
+    DateTimeFormats m_dateTimeFormats;
+    PosixShell m_shell;
+    MainWindowRunView m_view;
+    CreationRun m_run;
+    TMRUFiles m_usedPaths;
+    TMRUFiles m_usedTemplates;
+    ResizerSettings m_resizer;
+    DirectoryLevels m_levels;
+    bool m_optionsLoaded = false;
+    bool m_shownOnce = false;
+    bool m_thumbnailerPresent = false;
+    bool m_closeConfirmed = false;
+
+    QStackedWidget *m_viewArea = nullptr;
+    QStackedWidget *m_optionPanels = nullptr;
+    bool m_layerShown[5] = {true, true, false, false, false};
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_layoutMenu = nullptr;
+    QMenu *m_functionsMenu = nullptr;
+    QMenu *m_historyMenu = nullptr;
+    QMenu *m_usedPathsMenu = nullptr;
+    QMenu *m_usedTemplatesMenu = nullptr;
+    QToolBar *m_toolBar = nullptr;
+};
+
+} // namespace pagoranto

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+
+#include <condition_variable>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace pagoranto {
+
+// The tiles of one thumbnail list build, decoded ahead of the list on worker threads. Workers
+// take the files in order but finish in any order; the list takes the tiles strictly in file
+// order. Workers run at most a window of files ahead of the list, so a build that stops early
+// (a stop, the 2000 limit) leaves little work behind.
+class TileDecodeJob {
+public:
+    struct Tile {
+        bool decoded = false;  // false: the file is no picture we can read
+        QImage image;          // thumbnailTileWidth x thumbnailTileHeight when decoded
+    };
+
+    // tileReady is called on a worker thread after each tile, to wake the list.
+    TileDecodeJob(std::vector<std::filesystem::path> files, std::size_t lookahead,
+                  std::function<void()> tileReady);
+
+    // A worker's loop: decodes files until none is left or the job is cancelled.
+    void Work();
+
+    // The tile of file index once it is there; taking it frees the worker window for one more.
+    std::optional<Tile> TakeTile(std::size_t index);
+
+    // Workers stop after the file they are on; nobody waits for them.
+    void Cancel();
+
+private:
+    static Tile DecodeTile(const std::filesystem::path &file);
+
+    std::mutex m_mutex;
+    std::condition_variable m_room;
+    const std::vector<std::filesystem::path> m_files;
+    std::vector<std::optional<Tile>> m_tiles;
+    const std::size_t m_lookahead;
+    std::size_t m_nextToClaim = 0;
+    std::size_t m_taken = 0;
+    bool m_cancelled = false;
+    const std::function<void()> m_tileReady;
+};
+
+} // namespace pagoranto

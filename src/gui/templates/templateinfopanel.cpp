@@ -1,0 +1,160 @@
+#include "gui/templates/templateinfopanel.h"
+
+#include "core/generator/neededfiles.h"
+#include "core/text/bytetext.h"
+#include "core/text/linefile.h"
+#include "gui/platform/filedialog.h"
+#include "gui/platform/messagebox.h"
+#include "gui/platform/qttext.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pagoranto {
+
+namespace {
+
+constexpr int maxDescriptionCharacters = 4000;
+
+std::filesystem::path DescriptionPath(const std::filesystem::path &templatePath)
+{
+    return std::filesystem::path(templatePath).replace_extension(".txt");
+}
+
+std::optional<QString> ReadText(const std::filesystem::path &file)
+{
+    const std::optional<std::string> bytes = ReadFileBytes(file);
+    if (!bytes)
+        return std::nullopt;
+    QString text = ToQString(ToUtf8(*bytes));
+    text.remove(QLatin1Char('\r'));
+    return text.left(maxDescriptionCharacters);
+}
+
+} // namespace
+
+TemplateInfoPanel::TemplateInfoPanel(MessageBox &prompts, std::string fallbackDescriptionFile,
+                                     QWidget *parent)
+    : QWidget(parent), m_prompts(prompts),
+      m_fallbackDescriptionFile(std::move(fallbackDescriptionFile))
+{
+    setObjectName(QStringLiteral("Panel1"));
+    auto *description = new QGroupBox(QStringLiteral("Description of the layout"), this);
+    Memo1 = new QPlainTextEdit(description);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] {
+        if (Memo1->toPlainText().size() > maxDescriptionCharacters) {
+            Memo1->setPlainText(Memo1->toPlainText().left(maxDescriptionCharacters));
+            Memo1->moveCursor(QTextCursor::End);
+        }
+    });
+    auto *save = new QPushButton(QStringLiteral("Save changed description"), description);
+    auto *close = new QPushButton(QStringLiteral("Close template description unsaved"), description);
+    connect(save, &QPushButton::clicked, this, &TemplateInfoPanel::SaveDescription);
+    connect(close, &QPushButton::clicked, this, &TemplateInfoPanel::closeRequested);
+    auto *descriptionButtons = new QHBoxLayout;
+    descriptionButtons->addWidget(save);
+    descriptionButtons->addWidget(close);
+    auto *descriptionColumn = new QVBoxLayout(description);
+    descriptionColumn->addWidget(Memo1, 1);
+    descriptionColumn->addLayout(descriptionButtons);
+
+    auto *needed = new QGroupBox(QStringLiteral("Needed files of the layout"), this);
+    neededfiles = new QListWidget(needed);
+    neededfiles->setObjectName(QStringLiteral("neededfiles"));
+    neededfiles->setSortingEnabled(true);
+    auto *add = new QPushButton(QStringLiteral("Add files"), needed);
+    auto *remove = new QPushButton(QStringLiteral("Remove marked file"), needed);
+    auto *clear = new QPushButton(QStringLiteral("Clear list"), needed);
+    connect(add, &QPushButton::clicked, this, &TemplateInfoPanel::AddFiles);
+    connect(remove, &QPushButton::clicked, this, &TemplateInfoPanel::RemoveMarkedFile);
+    connect(clear, &QPushButton::clicked, this, &TemplateInfoPanel::ClearList);
+    auto *neededButtons = new QHBoxLayout;
+    neededButtons->addWidget(add);
+    neededButtons->addWidget(remove);
+    neededButtons->addWidget(clear);
+    auto *neededColumn = new QVBoxLayout(needed);
+    neededColumn->addWidget(neededfiles, 1);
+    neededColumn->addLayout(neededButtons);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(description, 3);
+    layout->addWidget(needed, 2);
+}
+
+void TemplateInfoPanel::LoadTemplateFiles(const std::filesystem::path &templatePath)
+{
+    m_templatePath = templatePath;
+    std::optional<QString> text = ReadText(DescriptionPath(templatePath));
+    if (!text)
+        text = ReadText(m_fallbackDescriptionFile);
+    Memo1->setPlainText(text.value_or(QString()));
+    neededfiles->clear();
+    for (const std::string &entry : LoadNeededFiles(NeededFilesListPath(templatePath)))
+        neededfiles->addItem(ToQString(ToUtf8(entry)));
+}
+
+void TemplateInfoPanel::SaveDescription()
+{
+    const QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
+    ByteLines memo;
+    for (const QString &line : lines)
+        memo.push_back(ToEngineText(line));
+    WriteLineFile(DescriptionPath(m_templatePath), memo);
+    emit closeRequested();
+}
+
+void TemplateInfoPanel::AddFiles()
+{
+    const QString templateDirectory =
+        QString::fromStdString(m_templatePath.parent_path().string());
+    const QString file = FileDialog::getOpenFileName(
+        this, QStringLiteral("Add files to the list of needed files"), templateDirectory,
+        QStringLiteral("All files (*);;jpg files (*.jpg *.jpe *jpeg);;gif files (*.gif);;html "
+                       "files (*.html *.htm)"));
+    if (file.isEmpty())
+        return;
+    const QFileInfo chosen(file);
+    if (QDir::cleanPath(chosen.absolutePath()) != QDir::cleanPath(templateDirectory)) {
+        m_prompts.show("Problem",
+                       "It's not allowed to select an other directory as\rthe source directory "
+                       "of your selected layout !",
+                       PromptButtons::Ok);
+        return;
+    }
+    neededfiles->addItem(chosen.fileName());
+    SaveNeededFiles();
+}
+
+void TemplateInfoPanel::RemoveMarkedFile()
+{
+    if (QListWidgetItem *item = neededfiles->currentItem()) {
+        delete item;
+        SaveNeededFiles();
+    }
+}
+
+void TemplateInfoPanel::ClearList()
+{
+    if (m_prompts.show("info",
+                       "Do you really want to clear the list of the needed files ?\rIf not, click "
+                       "on CANCEL.",
+                       PromptButtons::OkCancel) != PromptAnswer::Ok)
+        return;
+    neededfiles->clear();
+    SaveNeededFiles();
+}
+
+void TemplateInfoPanel::SaveNeededFiles()
+{
+    ByteLines entries;
+    for (int i = 0; i < neededfiles->count(); ++i)
+        entries.push_back(ToEngineText(neededfiles->item(i)->text()));
+    WriteLineFile(NeededFilesListPath(m_templatePath), entries);
+}
+
+} // namespace pagoranto

@@ -1,0 +1,61 @@
+#include "core/generator/endstatusshow.h"
+#include "tests/support/recordingprompts.h"
+#include "tests/support/recordingshell.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace pagoranto {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RecordingPrompts;
+using testing::RecordingShell;
+
+TEST(EndStatusShow, ButtonUsableForExistingFilesAndDirectoriesOnly)
+{
+    const fs::path dir = fs::temp_directory_path() / "pagoranto-endstatus-exists";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "thumbs");
+    std::ofstream(dir / "page1.html") << "<html>";
+
+    EXPECT_TRUE(EndStatusPathExists(dir.string() + "/"));
+    EXPECT_TRUE(EndStatusPathExists((dir / "thumbs").string() + "/"));
+    EXPECT_TRUE(EndStatusPathExists((dir / "page1.html").string()));
+    EXPECT_FALSE(EndStatusPathExists((dir / "page2.html").string()));
+    EXPECT_FALSE(EndStatusPathExists((dir / "missing").string() + "/"));
+    // An empty field is not the current directory.
+    EXPECT_FALSE(EndStatusPathExists(""));
+    fs::remove_all(dir);
+}
+
+TEST(EndStatusShow, WithoutBrowserChoiceTellsAndOpensWithTheDefault)
+{
+    RecordingShell shell;
+    RecordingPrompts prompts;
+    ShowFirstGalleryPage(shell, prompts, BrowserStart::none, "/web/page1.html", "");
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].title, "ERROR");
+    EXPECT_EQ(prompts.shown[0].text,
+              "Please select a browser.\rThe default browser will be started !");
+    EXPECT_EQ(shell.opened, std::vector<std::string>{"/web/page1.html"});
+}
+
+TEST(EndStatusShow, ChosenBrowserStartsSilently)
+{
+    RecordingShell shell;
+    RecordingPrompts prompts;
+    ShowFirstGalleryPage(shell, prompts, BrowserStart::defaultBrowser, "/web/page1.html", "");
+    EXPECT_EQ(shell.opened, std::vector<std::string>{"/web/page1.html"});
+
+    // No stand-in for the named browser on the PATH: nothing starts and nothing is said.
+    ShowFirstGalleryPage(shell, prompts, BrowserStart::netscape, "/web/page1.html", "");
+    EXPECT_EQ(shell.opened.size(), 1u);
+    EXPECT_TRUE(shell.starts.empty());
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+} // namespace
+} // namespace pagoranto

@@ -1,0 +1,311 @@
+// Drives the real main window through whole Create runs.
+#include "core/pictures/jpegencoder.h"
+#include "gui/generator/tendstatus.h"
+#include "gui/options/specialoptionspanel.h"
+#include "gui/options/tform1.h"
+#include "gui/pictures/directorypanel.h"
+#include "gui/pictures/tfilelistwindow.h"
+#include "gui/pictures/thumbnaillist.h"
+#include "gui/pictures/thumbnailpanel.h"
+#include "gui/platform/filedialog.h"
+#include "gui/platform/messagebox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+using namespace pagoranto;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs an action on every pass of the event loop until it says it is done: the test's hand
+// while a run or a modal window holds the loop.
+class Driver : public QObject {
+public:
+    explicit Driver(std::function<bool()> step) : m_step(std::move(step))
+    {
+        m_timer.setInterval(0);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (m_step())
+                m_timer.stop();
+        });
+        m_timer.start();
+    }
+
+private:
+    std::function<bool()> m_step;
+    QTimer m_timer;
+};
+
+bool CloseWhenShown(QDialog *dialog)
+{
+    if (!dialog->isVisible())
+        return false;
+    dialog->accept();
+    return true;
+}
+
+bool MessageShown(const std::string &text)
+{
+    for (const MessageBox::Shown &shown : MessageBox::shownMessages())
+        if (shown.text == text)
+            return true;
+    return false;
+}
+
+QString ReadPage(const QString &file)
+{
+    QFile page(file);
+    return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+}
+
+} // namespace
+
+class TForm1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void optionFilesAreReadAtFirstActivation();
+    void createWithReorderedPictures();
+    void stopEndsTheLoopAtTheNextPage();
+    void singlePageRunFromThePictureList();
+    void closingDuringARunDoesNothing();
+    void closingAsksAndWritesTheOptionFiles();
+
+private:
+    void MakeForm();
+    void SelectTemplate(const char *layout);
+    void TickPictures(int count);
+    QString PageFile(const char *name) const { return m_pictures + QString::fromLatin1(name); }
+
+    std::unique_ptr<QTemporaryDir> m_root;
+    QString m_program;
+    QString m_pictures;
+    std::unique_ptr<TForm1> m_form;
+};
+
+void TForm1Test::init()
+{
+    m_root = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_root->isValid());
+    m_program = m_root->filePath(QStringLiteral("program/"));
+    m_pictures = m_root->filePath(QStringLiteral("pictures/"));
+    const fs::path bin = PAGORANTO_PROGRAM_DIR;
+    fs::create_directories(m_program.toStdString() + "thumbnailer");
+    fs::copy(bin / "layouts", m_program.toStdString() + "layouts", fs::copy_options::recursive);
+    fs::create_directories(m_pictures.toStdString());
+    RgbImage image{80, 60, std::vector<std::uint8_t>(80 * 60 * 3, 128)};
+    for (int i = 1; i <= 12; ++i) {
+        const std::string name = "p" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".jpg";
+        QVERIFY(EncodeJpegFile(m_pictures.toStdString() + name, ViewOf(image)).ok);
+    }
+    MessageBox::clearScript();
+    MessageBox::setResponder({});
+}
+
+void TForm1Test::cleanup()
+{
+    m_form.reset();
+    MessageBox::clearScript();
+    m_root.reset();
+}
+
+void TForm1Test::MakeForm()
+{
+    StartupPaths paths{m_program.toStdString(), std::string(PAGORANTO_PROGRAM_DIR) + "/",
+                       m_pictures};
+    m_form = std::make_unique<TForm1>(paths, InformationTimes{0, 0});
+    m_form->show();
+    m_form->FormActivate();
+    QTRY_VERIFY(!m_form->thumbnail->ListView1->thumbnailListBuilding());
+    QTRY_COMPARE(m_form->thumbnail->ListView1->count(), 12);
+}
+
+void TForm1Test::SelectTemplate(const char *layout)
+{
+    FileDialog::setNextFileName(m_program + QStringLiteral("layouts/") + QString::fromLatin1(layout));
+    m_form->Selectpagelayout1Click();
+}
+
+void TForm1Test::TickPictures(int count)
+{
+    for (int i = 0; i < count; ++i)
+        m_form->thumbnail->ListView1->setChecked(i, true);
+}
+
+void TForm1Test::optionFilesAreReadAtFirstActivation()
+{
+    QFile options(m_program + QStringLiteral("pgrooptions.cfg"));
+    QVERIFY(options.open(QIODevice::WriteOnly));
+    options.write("ADDITIONALOPTIONS\r\nNEXT=Weiter\r\n");
+    options.close();
+    MakeForm();
+    QVERIFY(m_form->optionsLoaded());
+    QCOMPARE(m_form->findChild<QLineEdit *>(QStringLiteral("Next_label"))->text(),
+             QStringLiteral("Weiter"));
+    QCOMPARE(m_form->settings().linkTexts.Next_label, std::string("Weiter"));
+}
+
+void TForm1Test::createWithReorderedPictures()
+{
+    MakeForm();
+    SelectTemplate("picture.html");
+    TickPictures(5);
+    Tfilelistwindow *list = m_form->filelistwindow;
+    Driver reorder([list] {
+        if (!list->isVisible())
+            return false;
+        list->Dateiliste->setCurrentRow(0);
+        list->lastPositionButton->click();
+        list->startButton->click();
+        return true;
+    });
+    Driver endWindow([this] { return CloseWhenShown(m_form->endstatus); });
+    m_form->Button3->click();
+
+    QCOMPARE(m_form->run().outcome(), RunOutcome::Completed);
+    for (const char *page : {"page0001.html", "page0002.html", "page0005.html"})
+        QVERIFY2(QFile::exists(PageFile(page)), page);
+    QVERIFY(!QFile::exists(PageFile("page0006.html")));
+    QVERIFY(ReadPage(PageFile("page0001.html")).contains(QStringLiteral("p02.jpg")));
+    QVERIFY(ReadPage(PageFile("page0005.html")).contains(QStringLiteral("p01.jpg")));
+    QCOMPARE(m_form->Button3->text(), QStringLiteral("Create"));
+    QVERIFY(m_form->Button3->isEnabled());
+}
+
+void TForm1Test::stopEndsTheLoopAtTheNextPage()
+{
+    MakeForm();
+    SelectTemplate("picture.html");
+    TickPictures(12);
+    Tfilelistwindow *list = m_form->filelistwindow;
+    Driver start([list] {
+        if (!list->isVisible())
+            return false;
+        list->startButton->click();
+        return true;
+    });
+    bool endWindowShown = false;
+    Driver stop([this, &endWindowShown] {
+        endWindowShown |= m_form->endstatus->isVisible();
+        if (m_form->Label5->text() != QStringLiteral("3") ||
+            m_form->Button3->text() != QStringLiteral("Stop"))
+            return false;
+        m_form->Button3->click();
+        return true;
+    });
+    m_form->Button3->click();
+
+    QCOMPARE(m_form->run().outcome(), RunOutcome::Stopped);
+    QVERIFY(MessageShown("Creation aborted by user !"));
+    for (const char *page : {"page0001.html", "page0002.html", "page0003.html"})
+        QVERIFY2(QFile::exists(PageFile(page)), page);
+    QVERIFY(!QFile::exists(PageFile("page0004.html")));
+    QVERIFY(!endWindowShown);
+    QCOMPARE(m_form->Button3->text(), QStringLiteral("Create"));
+}
+
+void TForm1Test::singlePageRunFromThePictureList()
+{
+    MakeForm();
+    SelectTemplate("picture.html");
+    TickPictures(4);
+    // "Cancel gallery creation" asks whether to stay for saving: No closes the window.
+    MessageBox::setResponder([](const MessageBox::Shown &shown) {
+        return shown.buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Ok;
+    });
+    Tfilelistwindow *list = m_form->filelistwindow;
+    bool enabledAfterSinglePage = false;
+    Driver preview([list, &enabledAfterSinglePage] {
+        if (!list->isVisible())
+            return false;
+        list->SpeedButton1->click();
+        enabledAfterSinglePage = list->isEnabled();
+        list->cancelButton->click();
+        return true;
+    });
+    int endWindows = 0;
+    Driver endWindow([this, &endWindows] {
+        if (CloseWhenShown(m_form->endstatus))
+            ++endWindows;
+        return false;
+    });
+    m_form->Button3->click();
+
+    QVERIFY(QFile::exists(PageFile("page0001.html")));
+    QVERIFY(!QFile::exists(PageFile("page0002.html")));
+    QCOMPARE(endWindows, 1);
+    QVERIFY(enabledAfterSinglePage);
+    QVERIFY(MessageShown("Creation aborted by USER !"));
+    QVERIFY(!m_form->run().singlePageRun);
+}
+
+void TForm1Test::closingDuringARunDoesNothing()
+{
+    MakeForm();
+    SelectTemplate("picture.html");
+    TickPictures(12);
+    Tfilelistwindow *list = m_form->filelistwindow;
+    Driver start([list] {
+        if (!list->isVisible())
+            return false;
+        list->startButton->click();
+        return true;
+    });
+    bool closed = true;
+    std::size_t messagesBefore = 0;
+    std::size_t messagesAfter = 0;
+    Driver closeThenStop([&, this] {
+        if (m_form->Label5->text() != QStringLiteral("2"))
+            return false;
+        messagesBefore = MessageBox::shownMessages().size();
+        closed = m_form->close();
+        messagesAfter = MessageBox::shownMessages().size();
+        m_form->Button3->click();
+        return true;
+    });
+    m_form->Button3->click();
+
+    QVERIFY(!closed);
+    QCOMPARE(messagesAfter, messagesBefore);
+    QVERIFY(m_form->isVisible());
+}
+
+void TForm1Test::closingAsksAndWritesTheOptionFiles()
+{
+    MakeForm();
+    const QString options = m_program + QStringLiteral("pgrooptions.cfg");
+    MessageBox::queueAnswer(PromptAnswer::No);
+    QVERIFY(!m_form->close());
+    QVERIFY(MessageShown("Do you really want to quit Pagoranto ?"));
+    QVERIFY(!QFile::exists(options));
+
+    MessageBox::queueAnswer(PromptAnswer::Yes);
+    QVERIFY(m_form->close());
+    for (const char *file : {"pgrooptions.cfg", "hcoptions.cfg", "thumbnailer/mtoptions.cfg",
+                             "navoptions.cfg", "webtools.cfg", "tools.cfg",
+                             "headerandfooter.cfg", "resizer.ini", "usedpaths.list",
+                             "usedtemplates.list"})
+        QVERIFY2(QFile::exists(m_program + QString::fromLatin1(file)), file);
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TForm1Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tform1_test.moc"

@@ -1,0 +1,241 @@
+#include "gui/pictures/directorypanel.h"
+#include "gui/platform/filedialog.h"
+#include "gui/platform/messagebox.h"
+#include "tests/gui/pictures/picturefolder.h"
+#include "tests/support/fakeshell.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace pagoranto {
+
+using testing::FakeShell;
+using testing::PictureFolder;
+
+class DirectoryPanelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void listsTheDirectoryWithTheirMasks();
+    void maskFieldTakesTheJpgExtension();
+    void deleteAllJpgFilesAsksAndSparesOtherExtensions();
+    void deleteAllHtmlFilesCancelKeepsEverything();
+    void sortingListIndicatorAndDoubleClick();
+    void doubleClickOpensTheFileThroughTheShell();
+    void selectDirectorySetsTreeAndLists();
+    void workingPanelsAndInputLock();
+
+private:
+    static QStringList Texts(const QListWidget *list);
+
+    MessageBox m_messages;
+    FakeShell m_shell;
+    std::unique_ptr<PictureFolder> m_folder;
+    std::unique_ptr<DirectoryPanel> m_panel;
+};
+
+QStringList DirectoryPanelTest::Texts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+void DirectoryPanelTest::init()
+{
+    MessageBox::setResponder([](const MessageBox::Shown &) { return PromptAnswer::Ok; });
+    m_shell.opened.clear();
+    m_folder = std::make_unique<PictureFolder>();
+    for (const char *name : {"b.jpg", "A.JPG", "holiday1.jpg", "keep.jpeg", "index.html",
+                             "page.HTML", "notes.txt"})
+        m_folder->write(name, "x");
+    QVERIFY(QDir(m_folder->dir()).mkdir(QStringLiteral("sub.jpg")));
+    m_panel = std::make_unique<DirectoryPanel>(m_messages, m_shell);
+}
+
+void DirectoryPanelTest::cleanup()
+{
+    m_panel.reset();
+    m_folder.reset();
+    MessageBox::clearScript();
+}
+
+void DirectoryPanelTest::listsTheDirectoryWithTheirMasks()
+{
+    QSignalSpy changed(m_panel.get(), &DirectoryPanel::directoryChanged);
+    QSignalSpy jpgChanged(m_panel.get(), &DirectoryPanel::jpgListChanged);
+    m_panel->setPictureDir(m_folder->dir().chopped(1));
+    QCOMPARE(m_panel->pictureDir(), m_folder->dir());
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(jpgChanged.count() >= 1);
+    QCOMPARE(m_panel->Edit1->text(), QStringLiteral("*.jpg"));
+    QCOMPARE(m_panel->jpgFileNames(), (std::vector<std::string>{"A.JPG", "b.jpg", "holiday1.jpg"}));
+    QCOMPARE(Texts(m_panel->FileListBox2), (QStringList{"index.html", "page.HTML"}));
+    QVERIFY(m_panel->sortingListNames().empty());
+    QVERIFY(m_panel->deleteJpgFiles->isEnabled());
+    QVERIFY(m_panel->deleteHtmlFiles->isEnabled());
+    // The same directory again is no change.
+    m_panel->setPictureDir(m_folder->dir());
+    QCOMPARE(changed.count(), 1);
+    // The tree shows the directory.
+    QCOMPARE(m_panel->DirectoryListBox1->currentIndex().data().toString(),
+             QDir(m_folder->dir()).dirName());
+}
+
+void DirectoryPanelTest::maskFieldTakesTheJpgExtension()
+{
+    m_panel->setPictureDir(m_folder->dir());
+    QSignalSpy refresh(m_panel.get(), &DirectoryPanel::refreshRequested);
+    m_panel->Edit1->setText(QStringLiteral("holiday*"));
+    QTest::keyClick(m_panel->Edit1, Qt::Key_Return);
+    QCOMPARE(m_panel->Edit1->text(), QStringLiteral("holiday*.jpg"));
+    QCOMPARE(m_panel->jpgMask(), QStringLiteral("holiday*.jpg"));
+    QCOMPARE(m_panel->jpgFileNames(), (std::vector<std::string>{"holiday1.jpg"}));
+    QCOMPARE(refresh.count(), 1);
+}
+
+void DirectoryPanelTest::deleteAllJpgFilesAsksAndSparesOtherExtensions()
+{
+    m_panel->setPictureDir(m_folder->dir());
+    // Files that only look like pictures by name stay, whatever the list showed.
+    m_folder->write("trap.jpg.jpeg", "x");
+    QSignalSpy starting(m_panel.get(), &DirectoryPanel::deleteStarting);
+    QSignalSpy finished(m_panel.get(), &DirectoryPanel::deleteFinished);
+    bool panelsShownDuringLoop = false;
+    connect(m_panel.get(), &DirectoryPanel::deleteStarting, this, [&] {
+        QTimer::singleShot(0, this, [&] {
+            panelsShownDuringLoop = !m_panel->FileListBox1->isVisibleTo(m_panel.get());
+        });
+    });
+    m_panel->deleteJpgFiles->click();
+
+    const auto &shown = MessageBox::shownMessages();
+    QCOMPARE(shown.size(), std::size_t(1));
+    QCOMPARE(shown.front().title, std::string("info"));
+    QCOMPARE(shown.front().text,
+             std::string("Do you really want to delete all found JPG files ?\rHit \"OK\", if you "
+                         "want to delete found all JPG files, else hit \"Cancel\""));
+    QCOMPARE(shown.front().buttons, PromptButtons::OkCancel);
+    QCOMPARE(starting.count(), 1);
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(panelsShownDuringLoop);
+    QVERIFY(m_panel->jpgFileNames().empty());
+    QVERIFY(!m_panel->deleteJpgFiles->isEnabled());
+    QCOMPARE(m_panel->Panel4->text(), QStringLiteral("Working ! Please wait !"));
+    QVERIFY(m_panel->FileListBox1->isVisibleTo(m_panel.get()));
+    QDir dir(m_folder->dir());
+    QVERIFY(dir.exists(QStringLiteral("keep.jpeg")));
+    QVERIFY(dir.exists(QStringLiteral("trap.jpg.jpeg")));
+    QVERIFY(dir.exists(QStringLiteral("sub.jpg")));
+    QVERIFY(!dir.exists(QStringLiteral("A.JPG")));
+    QVERIFY(dir.exists(QStringLiteral("index.html")));
+}
+
+void DirectoryPanelTest::deleteAllHtmlFilesCancelKeepsEverything()
+{
+    m_panel->setPictureDir(m_folder->dir());
+    MessageBox::queueAnswer(PromptAnswer::Cancel);
+    QSignalSpy starting(m_panel.get(), &DirectoryPanel::deleteStarting);
+    m_panel->deleteHtmlFiles->click();
+    QCOMPARE(MessageBox::shownMessages().back().text,
+             std::string("Do you really want to delete all found html files ?\rHit \"OK\", if you "
+                         "want to delete found all html files, else hit \"Cancel\""));
+    QCOMPARE(starting.count(), 0);
+    QCOMPARE(m_panel->htmlFileNames().size(), std::size_t(2));
+
+    m_panel->deleteHtmlFiles->click();
+    QVERIFY(m_panel->htmlFileNames().empty());
+    QVERIFY(!m_panel->deleteHtmlFiles->isEnabled());
+    QCOMPARE(m_panel->jpgFileNames().size(), std::size_t(3));
+}
+
+void DirectoryPanelTest::sortingListIndicatorAndDoubleClick()
+{
+    m_panel->show();
+    m_panel->setPictureDir(m_folder->dir());
+    QVERIFY(!m_panel->sortinglistFound->isVisible());
+    m_folder->write("order.qvlist", "b.jpg\r\n");
+    m_panel->RefreshFileLists();
+    QVERIFY(m_panel->sortinglistFound->isVisible());
+    QCOMPARE(m_panel->sortinglistFound->text(), QStringLiteral(" Sortinglist found "));
+    m_panel->sortinglistFound->click();
+    QCOMPARE(MessageBox::shownMessages().back().title, std::string("INFO"));
+    QVERIFY(MessageBox::shownMessages().back().text.starts_with(
+        "If the hint \"Sortinglist found\" is shown, then a sorting list\rwas found"));
+
+    QSignalSpy activated(m_panel.get(), &DirectoryPanel::sortingListActivated);
+    emit m_panel->FileListBox3->itemDoubleClicked(m_panel->FileListBox3->item(0));
+    QCOMPARE(activated.count(), 1);
+    QCOMPARE(activated.first().at(0).toString(), QStringLiteral("order.qvlist"));
+}
+
+void DirectoryPanelTest::doubleClickOpensTheFileThroughTheShell()
+{
+    m_panel->setPictureDir(m_folder->dir());
+    emit m_panel->FileListBox1->itemDoubleClicked(m_panel->FileListBox1->item(1));
+    emit m_panel->FileListBox2->itemDoubleClicked(m_panel->FileListBox2->item(0));
+    QCOMPARE(m_shell.opened,
+             (std::vector<std::string>{m_folder->path("b.jpg"), m_folder->path("index.html")}));
+}
+
+void DirectoryPanelTest::selectDirectorySetsTreeAndLists()
+{
+    QSignalSpy changed(m_panel.get(), &DirectoryPanel::directoryChanged);
+    FileDialog::setNextFileName(m_folder->dir());
+    m_panel->selectDirectory->click();
+    QCOMPARE(m_panel->pictureDir(), m_folder->dir());
+    QCOMPARE(changed.count(), 1);
+    const bool underHome = m_folder->dir().startsWith(QDir::homePath() + QLatin1Char('/'));
+    QCOMPARE(m_panel->DriveComboBox1->currentText(),
+             underHome ? QDir::homePath() + QLatin1Char('/') : QStringLiteral("/"));
+
+    // Cancel in the chooser changes nothing.
+    FileDialog::setNextFileName(QString());
+    m_panel->selectDirectory->click();
+    QCOMPARE(changed.count(), 1);
+
+    QSignalSpy drive(m_panel.get(), &DirectoryPanel::driveChanged);
+    const int root = m_panel->DriveComboBox1->findText(QStringLiteral("/"));
+    m_panel->DriveComboBox1->setCurrentIndex(root);
+    emit m_panel->DriveComboBox1->activated(root);
+    QCOMPARE(drive.count(), 1);
+    QCOMPARE(m_panel->pictureDir(), QStringLiteral("/"));
+    QCOMPARE(changed.count(), 2);
+}
+
+void DirectoryPanelTest::workingPanelsAndInputLock()
+{
+    m_panel->setPictureDir(m_folder->dir());
+    m_panel->ShowWorkingPanels();
+    for (QLabel *panel : {m_panel->Panel4, m_panel->Panel5, m_panel->Panel6}) {
+        QVERIFY(panel->isVisibleTo(m_panel.get()));
+        QCOMPARE(panel->text(), QStringLiteral("Working ! Please wait !"));
+    }
+    QVERIFY(!m_panel->FileListBox1->isVisibleTo(m_panel.get()));
+    QVERIFY(!m_panel->DirectoryListBox1->isVisibleTo(m_panel.get()));
+    m_panel->HideWorkingPanels();
+    QVERIFY(m_panel->FileListBox2->isVisibleTo(m_panel.get()));
+
+    m_panel->setInputsEnabled(false);
+    QVERIFY(!m_panel->Edit1->isEnabled());
+    QVERIFY(!m_panel->deleteJpgFiles->isEnabled());
+    m_panel->setInputsEnabled(true);
+    QVERIFY(m_panel->deleteJpgFiles->isEnabled());
+}
+
+} // namespace pagoranto
+
+QTEST_MAIN(pagoranto::DirectoryPanelTest)
+#include "directorypanel_test.moc"

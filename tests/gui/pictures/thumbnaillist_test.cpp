@@ -1,0 +1,267 @@
+#include "core/pictures/thumbnailtile.h"
+#include "gui/pictures/thumbnaillist.h"
+#include "gui/platform/messagebox.h"
+#include "tests/gui/pictures/picturefolder.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace pagoranto {
+
+using testing::PictureFolder;
+
+class ThumbnailListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void buildsItemsInFileOrderAndSkipsDamagedFiles();
+    void tilesHaveBlackBarsWhereTheyBelong_data();
+    void tilesHaveBlackBarsWhereTheyBelong();
+    void emptyDirectoryCountsZero();
+    void secondBuildRequestStopsTheRunningBuild();
+    void directoryChangeDuringBuildShowsOnlyTheNewDirectory();
+    void takesAtMost2000PicturesAndSaysSo();
+    void selectUnselectAndInvert();
+    void sortingListTicksCaptionsInAnyCase();
+    void removeItemRemovesOnlyTheSelectedItem();
+
+private:
+    static std::vector<std::string> Names(const char *prefix, int count);
+    void WriteRow(PictureFolder &folder, const std::vector<std::string> &names, int width = 64,
+                  int height = 48);
+
+    MessageBox m_messages;
+};
+
+std::vector<std::string> ThumbnailListTest::Names(const char *prefix, int count)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i)
+        names.push_back(prefix + QString::number(i).rightJustified(4, QLatin1Char('0')).toStdString() +
+                        ".jpg");
+    return names;
+}
+
+void ThumbnailListTest::WriteRow(PictureFolder &folder, const std::vector<std::string> &names,
+                                 int width, int height)
+{
+    const std::string picture = PictureFolder::Jpeg(width, height);
+    for (const std::string &name : names)
+        folder.write(name, picture);
+}
+
+void ThumbnailListTest::init()
+{
+    // Every box of a test is recorded and answered without a dialog.
+    MessageBox::setResponder([](const MessageBox::Shown &) { return PromptAnswer::Ok; });
+}
+
+void ThumbnailListTest::cleanup()
+{
+    MessageBox::clearScript();
+}
+
+void ThumbnailListTest::buildsItemsInFileOrderAndSkipsDamagedFiles()
+{
+    PictureFolder folder;
+    folder.writePicture("a.jpg", 640, 480);
+    folder.writeDamaged("b.jpg");
+    folder.writePicture("C.JPG", 300, 400);
+    folder.writePicture("d.jpg", 400, 300);
+    ThumbnailList list(m_messages);
+    QSignalSpy counts(&list, &ThumbnailList::countTextChanged);
+    list.Build(folder.dir(), {"a.jpg", "b.jpg", "C.JPG", "d.jpg"});
+
+    QCOMPARE(list.captions(), (std::vector<std::string>{"a.jpg", "C.JPG", "d.jpg"}));
+    QCOMPARE(list.item(1)->text(), QStringLiteral("C.JPG"));
+    QVERIFY(!list.thumbnailListBuilding());
+    QCOMPARE(list.nextThumbnailIndex(), 3);
+    QVERIFY(MessageBox::shownMessages().empty());
+    QCOMPARE(counts.first().at(0).toString(), QStringLiteral("1 jpg pictures"));
+    QCOMPARE(counts.last().at(0).toString(), QStringLiteral("3 jpg pictures"));
+    QVERIFY(list.CollectCheckedPictures().empty());
+    QCOMPARE(list.selectedIndex(), std::optional<int>(2));
+    QCOMPARE(list.pictureDir(), folder.dir());
+    for (int i = 0; i < list.count(); ++i)
+        QVERIFY(list.item(i)->flags() & Qt::ItemIsUserCheckable);
+}
+
+void ThumbnailListTest::tilesHaveBlackBarsWhereTheyBelong_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QRect>("drawn");
+    QTest::newRow("landscape 640x480") << 640 << 480 << QRect(1, 0, 49, 37);
+    QTest::newRow("portrait 300x400") << 300 << 400 << QRect(11, 0, 28, 37);
+    QTest::newRow("panorama 800x200") << 800 << 200 << QRect(0, 12, 50, 12);
+}
+
+void ThumbnailListTest::tilesHaveBlackBarsWhereTheyBelong()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QRect, drawn);
+    PictureFolder folder;
+    folder.writePicture("p.jpg", width, height, QColor(40, 200, 40));
+    ThumbnailList list(m_messages);
+    list.Build(folder.dir(), {"p.jpg"});
+    QCOMPARE(list.count(), 1);
+
+    const QImage tile = list.item(0)->icon().pixmap(QSize(thumbnailTileWidth, thumbnailTileHeight))
+                            .toImage();
+    QCOMPARE(tile.size(), QSize(thumbnailTileWidth, thumbnailTileHeight));
+    for (int y = 0; y < tile.height(); ++y)
+        for (int x = 0; x < tile.width(); ++x) {
+            const QColor pixel = tile.pixelColor(x, y);
+            if (drawn.contains(x, y))
+                QVERIFY2(pixel.green() > 150, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            else
+                QVERIFY2(pixel == QColor(Qt::black), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+}
+
+void ThumbnailListTest::emptyDirectoryCountsZero()
+{
+    PictureFolder folder;
+    ThumbnailList list(m_messages);
+    folder.writePicture("old.jpg", 16, 16);
+    list.Build(folder.dir(), {"old.jpg"});
+    QSignalSpy counts(&list, &ThumbnailList::countTextChanged);
+    list.Build(folder.dir(), {});
+    QCOMPARE(list.count(), 0);
+    QCOMPARE(counts.last().at(0).toString(), QStringLiteral("0 jpg pictures"));
+    QVERIFY(!list.thumbnailListBuilding());
+}
+
+void ThumbnailListTest::secondBuildRequestStopsTheRunningBuild()
+{
+    PictureFolder folder;
+    const std::vector<std::string> names = Names("p", 60);
+    WriteRow(folder, names);
+    ThumbnailList list(m_messages);
+    QSignalSpy finished(&list, &ThumbnailList::buildFinished);
+    bool requested = false;
+    connect(&list, &ThumbnailList::countTextChanged, &list, [&] {
+        if (list.count() == 3 && !requested) {
+            requested = true;
+            list.Build(folder.dir(), names);
+            QVERIFY(!list.thumbnailListBuilding());
+        }
+    });
+    list.Build(folder.dir(), names);
+    QVERIFY(requested);
+    // The stop request itself makes no list; the stopped build keeps what it made.
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(list.count(), 3);
+    QVERIFY(!list.thumbnailListBuilding());
+}
+
+void ThumbnailListTest::directoryChangeDuringBuildShowsOnlyTheNewDirectory()
+{
+    PictureFolder first;
+    PictureFolder second;
+    const std::vector<std::string> oldNames = Names("old", 80);
+    const std::vector<std::string> newNames = Names("new", 5);
+    WriteRow(first, oldNames);
+    WriteRow(second, newNames, 30, 40);
+    ThumbnailList list(m_messages);
+    QSignalSpy finished(&list, &ThumbnailList::buildFinished);
+    bool changed = false;
+    connect(&list, &ThumbnailList::countTextChanged, &list, [&] {
+        if (!changed && list.count() == 2) {
+            changed = true;
+            list.StopBuilding();
+            list.Build(second.dir(), newNames);
+        }
+    });
+    list.Build(first.dir(), oldNames);
+    QVERIFY(changed);
+    QCOMPARE(finished.count(), 2);
+    QCOMPARE(list.captions(), newNames);
+    QCOMPARE(list.pictureDir(), second.dir());
+    QCOMPARE(list.nextThumbnailIndex(), 5);
+    // Tiles of the old directory still on their way must not turn up later either.
+    QTest::qWait(100);
+    QCOMPARE(list.captions(), newNames);
+}
+
+void ThumbnailListTest::takesAtMost2000PicturesAndSaysSo()
+{
+    PictureFolder folder;
+    std::vector<std::string> names = Names("p", maxThumbnails + 2);
+    WriteRow(folder, names, 8, 8);
+    folder.writeDamaged(names[5]);
+    ThumbnailList list(m_messages);
+    list.Build(folder.dir(), names);
+
+    const auto &shown = MessageBox::shownMessages();
+    QCOMPARE(shown.size(), std::size_t(1));
+    QCOMPARE(shown.front().title, std::string("ERROR"));
+    QCOMPARE(shown.front().text, std::string("Found more than 2000 pictures !\rOnly 2000 pictures "
+                                             "were going to be taken for the gallery !"));
+    // Only decodable pictures count towards the limit.
+    QCOMPARE(list.count(), maxThumbnails);
+    QCOMPARE(list.caption(maxThumbnails - 1), names[maxThumbnails]);
+}
+
+void ThumbnailListTest::selectUnselectAndInvert()
+{
+    PictureFolder folder;
+    const std::vector<std::string> names = Names("p", 4);
+    WriteRow(folder, names);
+    ThumbnailList list(m_messages);
+    list.Build(folder.dir(), names);
+
+    list.setChecked(1, true);
+    list.InvertImageSelection();
+    QCOMPARE(list.CollectCheckedPictures(), (std::vector<std::string>{names[0], names[2], names[3]}));
+    list.SelectAllPictures();
+    QCOMPARE(list.CollectCheckedPictures(), names);
+    QVERIFY(list.selectedItems().isEmpty());
+    list.setCurrentRow(2);
+    list.UnselectAllPictures();
+    QVERIFY(list.CollectCheckedPictures().empty());
+    QVERIFY(list.selectedItems().isEmpty());
+    // Out of range is no item.
+    list.setChecked(9, true);
+    QVERIFY(!list.isChecked(9));
+}
+
+void ThumbnailListTest::sortingListTicksCaptionsInAnyCase()
+{
+    PictureFolder folder;
+    const std::vector<std::string> names{"IMG_1.jpg", "img_2.JPG", "img_3.jpg"};
+    WriteRow(folder, names);
+    ThumbnailList list(m_messages);
+    list.Build(folder.dir(), names);
+    list.setChecked(1, true);
+    list.MarkListedPictures({"img_3.JPG", "IMG_1.JPG", "missing.jpg"});
+    QCOMPARE(list.CollectCheckedPictures(), (std::vector<std::string>{"IMG_1.jpg", "img_3.jpg"}));
+}
+
+void ThumbnailListTest::removeItemRemovesOnlyTheSelectedItem()
+{
+    PictureFolder folder;
+    const std::vector<std::string> names = Names("p", 3);
+    WriteRow(folder, names);
+    ThumbnailList list(m_messages);
+    list.Build(folder.dir(), names);
+    list.setCurrentRow(1);
+    QAction *remove = list.findChild<QAction *>(QStringLiteral("removeItem"));
+    QVERIFY(remove);
+    QCOMPARE(remove->text(), QStringLiteral("Remove item"));
+    remove->trigger();
+    QCOMPARE(list.captions(), (std::vector<std::string>{names[0], names[2]}));
+    QVERIFY(QFile::exists(QString::fromStdString(folder.path(names[1]))));
+    list.clearSelection();
+    remove->trigger();
+    QCOMPARE(list.count(), 2);
+}
+
+} // namespace pagoranto
+
+QTEST_MAIN(pagoranto::ThumbnailListTest)
+#include "thumbnaillist_test.moc"

@@ -1,0 +1,106 @@
+// Takes pictures of the main window, the picture-list window and the end status window while
+// it makes the sample gallery, for the README and for reviewing the look of the windows.
+// Usage: pagoranto-screenshots PROGRAM_DIR OUTPUT_DIR
+#include "gui/generator/tendstatus.h"
+#include "gui/options/tform1.h"
+#include "gui/pictures/tfilelistwindow.h"
+#include "gui/pictures/thumbnaillist.h"
+#include "gui/pictures/thumbnailpanel.h"
+#include "gui/platform/filedialog.h"
+#include "gui/platform/messagebox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <filesystem>
+
+using namespace pagoranto;
+namespace fs = std::filesystem;
+
+namespace {
+
+void Save(QWidget *window, const QString &file)
+{
+    if (window->grab().save(file))
+        std::printf("%s\n", qPrintable(file));
+    else
+        std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+}
+
+// Waits with a running event loop, so that the windows paint.
+void Settle(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: pagoranto-screenshots PROGRAM_DIR OUTPUT_DIR\n");
+        return 2;
+    }
+    const fs::path programSource = argv[1];
+    const QString output = QDir(QString::fromLocal8Bit(argv[2])).absolutePath() + '/';
+    QDir().mkpath(output);
+
+    // A copy of the program directory, so that its option files stay as they are.
+    QTemporaryDir scratch;
+    const std::string program = scratch.filePath("program/").toStdString();
+    const std::string pictures = scratch.filePath("pictures/").toStdString();
+    fs::create_directories(program + "thumbnailer");
+    fs::create_directories(pictures);
+    fs::copy(programSource / "layouts", program + "layouts", fs::copy_options::recursive);
+    for (const char *file : {"info.html", "descriptionempty.txt", "changes.txt"})
+        if (fs::exists(programSource / file))
+            fs::copy_file(programSource / file, program + file);
+    for (const auto &entry : fs::directory_iterator(programSource / "samples"))
+        fs::copy_file(entry.path(), pictures + entry.path().filename().string());
+
+    MessageBox::setResponder({});
+    TForm1 form({program, fs::absolute(programSource).string() + "/", QString::fromStdString(pictures)},
+                InformationTimes{0, 0});
+    form.show();
+    form.FormActivate();
+    while (form.thumbnail->ListView1->thumbnailListBuilding() ||
+           form.thumbnail->ListView1->count() == 0)
+        Settle(50);
+    FileDialog::setNextFileName(QString::fromStdString(program + "layouts/showcase.html"));
+    form.Selectpagelayout1Click();
+    form.reloadthumbnailsClick();
+    for (int i = 0; i < form.thumbnail->ListView1->count(); ++i)
+        form.thumbnail->ListView1->setChecked(i, i % 4 != 3);
+    Settle(1500);
+    Save(&form, output + "main-window.png");
+
+    QTimer pictureList;
+    QObject::connect(&pictureList, &QTimer::timeout, [&] {
+        if (!form.filelistwindow->isVisible())
+            return;
+        pictureList.stop();
+        Settle(500);
+        Save(form.filelistwindow, output + "picture-list.png");
+        form.filelistwindow->startButton->click();
+    });
+    pictureList.start(20);
+    QTimer endStatus;
+    QObject::connect(&endStatus, &QTimer::timeout, [&] {
+        if (!form.endstatus->isVisible())
+            return;
+        endStatus.stop();
+        Settle(500);
+        Save(form.endstatus, output + "end-status.png");
+        form.endstatus->accept();
+    });
+    endStatus.start(20);
+    form.Button3Click();
+    return 0;
+}
