@@ -34,6 +34,7 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineView>
@@ -150,8 +151,12 @@ TForm1::TForm1(StartupPaths paths, InformationTimes times, QWidget *parent)
     RebuildHistoryMenu(m_usedTemplatesMenu, m_usedTemplates, false);
     resize(1200, 860);
 
-    SelectPictureDirectory(m_paths.pictureDir.isEmpty() ? QDir::currentPath()
-                                                        : m_paths.pictureDir);
+    // The first build of the thumbnail list runs once the event loop does, so that a large
+    // directory does not hold back the window.
+    Panel10->blockSignals(true);
+    SelectPictureDirectory(m_paths.pictureDir.isEmpty() ? QDir::currentPath() : m_paths.pictureDir);
+    Panel10->blockSignals(false);
+    QTimer::singleShot(0, this, &TForm1::DirectoryListBox1Change);
 }
 
 TForm1::~TForm1() = default;
@@ -223,9 +228,7 @@ void TForm1::CreateMenus()
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction *stepByStep = help->addAction(QStringLiteral("StepByStep"));
     stepByStep->setObjectName(QStringLiteral("StepByStep1"));
-    connect(stepByStep, &QAction::triggered, this, [this] {
-        ShowInInternalBrowser(ToQString(m_setup.programDirectory + "info.html"));
-    });
+    connect(stepByStep, &QAction::triggered, this, &TForm1::StepByStepClick);
     connect(help->addAction(QStringLiteral("Changes")), &QAction::triggered, this, [this] {
         ShowInInternalBrowser(ToQString(m_setup.programDirectory + "changes.txt"));
     });
@@ -308,10 +311,18 @@ QWidget *TForm1::CreateTopRow()
     connect(layoutinfobutton, &QPushButton::clicked, this, &TForm1::ShowTemplateInfo);
     connect(Button9, &QPushButton::clicked, this, &TForm1::ShowFullLayoutInBrowser);
     connect(Button21, &QPushButton::clicked, this, &TForm1::ShowLayout);
+    Button17 = new QPushButton(QStringLiteral("StepByStep"), row);
+    Button17->setObjectName(QStringLiteral("Button17"));
+    connect(Button17, &QPushButton::clicked, this, &TForm1::StepByStepClick);
+    Button5 = new QPushButton(QStringLiteral("Close"), row);
+    Button5->setObjectName(QStringLiteral("Button5"));
+    connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
     auto *templateButtons = new QHBoxLayout;
     for (QPushButton *button : {layoutprotocolbutton, layoutinfobutton, Button9, Button21})
         templateButtons->addWidget(button);
     templateButtons->addStretch();
+    templateButtons->addWidget(Button17);
+    templateButtons->addWidget(Button5);
 
     Button3 = new QPushButton(QStringLiteral("Create"), row);
     Button3->setObjectName(QStringLiteral("Button3"));
@@ -434,6 +445,12 @@ void TForm1::CreateWindows()
     context.thumbnailsToggled = [this](bool on) { Panel11->createthumbnails->setChecked(on); };
     context.htmlcompressToggled = [this](bool on) { Panel11->pagecompressor->setChecked(on); };
     filelistwindow->setContext(std::move(context));
+    connect(filelistwindow, &Tfilelistwindow::templateSelectionRequested, this, [this] {
+        Selectpagelayout1Click();
+        filelistwindow->RefreshPlan();
+    });
+    // The thumbnail options come with their own window.
+    filelistwindow->thumbnailConfigButton->setEnabled(false);
     filelistwindow->setCreationList(&m_run.creationList);
 }
 
@@ -480,6 +497,7 @@ void TForm1::ConnectPanels()
         ShowLayer(ViewLayer::thumbnail, true);
     });
     connect(Panel10, &DirectoryPanel::refreshRequested, this, &TForm1::Refreshthumbnails1Click);
+    connect(Panel10, &DirectoryPanel::htmlListChanged, this, &TForm1::StopThumbnailBuild);
     connect(Panel10, &DirectoryPanel::sortingListActivated, this, &TForm1::MarkSortingListPictures);
     connect(Panel10, &DirectoryPanel::deleteStarting, this, [this] {
         StopThumbnailBuild();
@@ -493,6 +511,10 @@ void TForm1::ConnectPanels()
         UnlockControlsAfterRun();
     });
     connect(thumbnail, &ThumbnailPanel::refreshRequested, this, &TForm1::Refreshthumbnails1Click);
+    // Until the full picture viewer exists, the desktop's picture viewer shows the picture.
+    connect(thumbnail, &ThumbnailPanel::fullPictureRequested, this, [this](int index) {
+        m_shell.openDocument(CurrentPictureDir() + thumbnail->ListView1->caption(index));
+    });
     connect(Panel11, &SpecialOptionsPanel::pageCounterChanged, this,
             [this] { ShowPageCounter(m_run.pageCounter.value()); });
     connect(Panel11->ScrollBar4, &QSpinBox::valueChanged, this,
@@ -611,6 +633,18 @@ void TForm1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void TForm1::Button5Click()
+{
+    StopThumbnailBuild();
+    WriteAdditionalOptionsOf(m_setup.programDirectory, m_settings);
+    close();
+}
+
+void TForm1::StepByStepClick()
+{
+    ShowInInternalBrowser(ToQString(InstallFile("info.html")));
+}
+
 void TForm1::WriteAllOptionFiles()
 {
     if (!WriteShutdownOptions(m_setup.programDirectory, m_settings, m_levels.destinationDir,
@@ -719,6 +753,9 @@ void TForm1::DirectoryListBox1Change()
     ShowLayer(ViewLayer::thumbnail, true);
     m_descriptions.Load(CurrentPictureDir() + std::string(DescriptionStore::fileName));
     showthumbnailsClick();
+    // The tree reads its directories in the background; by now the current one has arrived.
+    Panel10->DirectoryListBox1->scrollTo(Panel10->DirectoryListBox1->currentIndex(),
+                                         QAbstractItemView::PositionAtCenter);
 }
 
 void TForm1::showthumbnailsClick()
@@ -730,8 +767,9 @@ void TForm1::Refreshthumbnails1Click()
 {
     if (thumbnail->ListView1->thumbnailListBuilding())
         return;
-    DirectoryListBox1Change();
+    // The lists are read first, so that the new build sees pictures added since.
     Panel10->RefreshFileLists();
+    DirectoryListBox1Change();
 }
 
 void TForm1::reloadthumbnailsClick()

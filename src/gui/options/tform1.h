@@ -87,6 +87,8 @@ public:
     void ShowTemplateInfo();
     void SingleRunFromPictureList();
     void MarkSortingListPictures(const QString &fileName);
+    void Button5Click();
+    void StepByStepClick();
     void AddToHistory(const std::string &pictureDir, const std::string &templatePath);
 
     // What the run and the tests reach.

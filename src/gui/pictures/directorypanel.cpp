@@ -86,9 +86,9 @@ DirectoryPanel::DirectoryPanel(Prompts &prompts, Shell &shell, QWidget *parent)
     : QWidget(parent), m_prompts(prompts), m_shell(shell)
 {
     setObjectName(QStringLiteral("Panel10"));
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QHBoxLayout(this);
     layout->addWidget(MakeTreeArea(), 3);
-    layout->addWidget(MakeJpgArea(), 3);
+    layout->addWidget(MakeJpgArea(), 2);
     layout->addWidget(MakeOtherListsArea(), 2);
     setPictureDir(HomeDrive());
 }
@@ -179,7 +179,7 @@ QWidget *DirectoryPanel::MakeOtherListsArea()
     sortingLayout->addWidget(FileListBox3, 1);
     sortingLayout->addWidget(sortinglistFound);
 
-    auto *layout = new QHBoxLayout(area);
+    auto *layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(html);
     layout->addWidget(sorting);

@@ -9,8 +9,8 @@ namespace pagoranto {
 
 TileDecodeJob::TileDecodeJob(std::vector<std::filesystem::path> files, std::size_t lookahead,
                              std::function<void()> tileReady)
-    : m_files(std::move(files)), m_tiles(m_files.size()), m_lookahead(std::max<std::size_t>(lookahead, 1)),
-      m_tileReady(std::move(tileReady))
+    : m_files(std::move(files)), m_tiles(m_files.size()),
+      m_lookahead(std::max<std::size_t>(lookahead, 1)), m_tileReady(std::move(tileReady))
 {
 }
 
