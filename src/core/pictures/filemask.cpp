@@ -1,10 +1,7 @@
 #include "core/pictures/filemask.h"
 
+#include "core/pictures/picturedirectory.h"
 #include "core/text/bytetext.h"
-
-#include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 namespace pagoranto {
 
@@ -64,25 +61,7 @@ bool MatchesFileMask(std::string_view name, std::string_view mask)
 
 std::vector<std::string> ListFilesMatching(const std::string &dir, std::string_view mask)
 {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError))
-            continue;
-        std::string name = it->path().filename().string();
-        if (MatchesFileMask(name, mask))
-            names.push_back(std::move(name));
-    }
-    // The same order as ListFilesWithExtension, so the jpg list and the tiles agree with the
-    // other picture lists.
-    std::sort(names.begin(), names.end(), [](const std::string &a, const std::string &b) {
-        const std::string lowerA = AsciiLowerCase(a);
-        const std::string lowerB = AsciiLowerCase(b);
-        return lowerA != lowerB ? lowerA < lowerB : a < b;
-    });
-    return names;
+    return ListFiles(dir, [mask](std::string_view name) { return MatchesFileMask(name, mask); });
 }
 
 } // namespace pagoranto

@@ -54,6 +54,17 @@ bool CloseWhenShown(QDialog *dialog)
     return true;
 }
 
+// "Start gallery creation" as soon as the run shows the picture list.
+std::function<bool()> StartGalleryWhenShown(Tfilelistwindow *list)
+{
+    return [list] {
+        if (!list->isVisible())
+            return false;
+        list->startButton->click();
+        return true;
+    };
+}
+
 bool MessageShown(const std::string &text)
 {
     for (const MessageBox::Shown &shown : MessageBox::shownMessages())
@@ -189,13 +200,7 @@ void TForm1Test::stopEndsTheLoopAtTheNextPage()
     MakeForm();
     SelectTemplate("picture.html");
     TickPictures(12);
-    Tfilelistwindow *list = m_form->filelistwindow;
-    Driver start([list] {
-        if (!list->isVisible())
-            return false;
-        list->startButton->click();
-        return true;
-    });
+    Driver start(StartGalleryWhenShown(m_form->filelistwindow));
     bool endWindowShown = false;
     Driver stop([this, &endWindowShown] {
         endWindowShown |= m_form->endstatus->isVisible();
@@ -256,13 +261,7 @@ void TForm1Test::closingDuringARunDoesNothing()
     MakeForm();
     SelectTemplate("picture.html");
     TickPictures(12);
-    Tfilelistwindow *list = m_form->filelistwindow;
-    Driver start([list] {
-        if (!list->isVisible())
-            return false;
-        list->startButton->click();
-        return true;
-    });
+    Driver start(StartGalleryWhenShown(m_form->filelistwindow));
     bool closed = true;
     std::size_t messagesBefore = 0;
     std::size_t messagesAfter = 0;
