@@ -3,6 +3,7 @@
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/picturedirectorytexts.h"
 #include "core/pictures/previewindex.h"
+#include "core/pictures/previewsize.h"
 #include "core/pictures/thumbnailtile.h"
 #include "core/text/bytetext.h"
 #include "gui/pictures/thumbnaillist.h"
@@ -32,19 +33,6 @@ QPushButton *NamedButton(const QString &caption, const QString &name, QWidget *p
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     return button;
-}
-
-// The smallest decode that still holds the shown size: a camera picture previewed at 397 x 190
-// needs only an eighth of its pixels, which keeps paging through the preview quick.
-JpegScale PreviewDecodeScale(PixelSize picture, PixelSize shown)
-{
-    for (JpegScale scale : {JpegScale::eighth, JpegScale::quarter, JpegScale::half}) {
-        const int divisor = static_cast<int>(scale);
-        if ((picture.width + divisor - 1) / divisor >= shown.width &&
-            (picture.height + divisor - 1) / divisor >= shown.height)
-            return scale;
-    }
-    return JpegScale::full;
 }
 
 } // namespace
