@@ -585,6 +585,7 @@ bool TForm1::event(QEvent *event)
 
 void TForm1::FormActivate()
 {
+    Panel10->ApplyMaskField();
     if (m_optionsLoaded)
         return;
     m_optionsLoaded = true;

@@ -261,6 +261,16 @@ void DirectoryPanel::Edit1Enter()
     emit refreshRequested();
 }
 
+void DirectoryPanel::ApplyMaskField()
+{
+    if (Edit1->text() == m_jpgMask)
+        return;
+    m_jpgMask = Edit1->text();
+    FillList(FileListBox1, m_jpgMask);
+    UpdateEnabling();
+    emit jpgListChanged();
+}
+
 void DirectoryPanel::FillList(QListWidget *list, const QString &mask)
 {
     list->clear();

@@ -60,6 +60,8 @@ public:
     // Handlers, also for the menu entries of the same captions.
     void SelectDirectoryClick();
     void Edit1Enter();
+    // The jpg list takes the mask field's text as it stands (Edit1Enter also gives it ".jpg").
+    void ApplyMaskField();
     void DeleteJpgFilesClick();
     void DeleteHtmlFilesClick();
     void SortingListFoundClick();

@@ -166,6 +166,11 @@ void TForm1Test::optionFilesAreReadAtFirstActivation()
     QCOMPARE(m_form->findChild<QLineEdit *>(QStringLiteral("Next_label"))->text(),
              QStringLiteral("Weiter"));
     QCOMPARE(m_form->settings().linkTexts.Next_label, std::string("Weiter"));
+    // Every activation gives the jpg list the mask as typed.
+    m_form->Panel10->Edit1->setText(QStringLiteral("p1*.jpg"));
+    m_form->FormActivate();
+    QCOMPARE(m_form->Panel10->jpgFileNames(),
+             (std::vector<std::string>{"p10.jpg", "p11.jpg", "p12.jpg"}));
 }
 
 void TForm1Test::createWithReorderedPictures()
