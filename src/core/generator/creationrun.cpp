@@ -4,9 +4,7 @@
 #include "core/generator/pagemaker.h"
 #include "core/generator/pagenames.h"
 #include "core/generator/runview.h"
-#include "core/options/optionfile.h"
 #include "core/options/startupoptions.h"
-#include "core/options/thumbnailoptionsfile.h"
 #include "core/pictures/picturedirectory.h"
 #include "core/platform/events.h"
 #include "core/platform/prompts.h"
@@ -185,9 +183,7 @@ bool CreationRun::RunChecks()
                                     PromptButtons::Ok);
     }
     m_neededfiles = LoadNeededFiles(NeededFilesListPath(m_setup.templatePath));
-    WriteThumbnailerOptions(m_setup.programDirectory + "thumbnailer/mtoptions.cfg",
-                            {m_levels.destinationDir, StripTrailingBackslash(m_levels.pictureRelPath),
-                             m_settings.thumbnails});
+    WriteThumbnailerDestination(m_setup.programDirectory, m_levels, m_settings.thumbnails);
     if (IsRootDirectory(m_levels.destinationDir))
         return Refuse("The selected destination for your pages is a root directory !\r" +
                           m_levels.destinationDir +
@@ -230,13 +226,17 @@ bool CreationRun::RunChecks()
     return true;
 }
 
+PagePlan CreationRun::PlanFor(int pictureCount) const
+{
+    return MakePagePlan(m_analysis.picCount(), m_analysis.tpicCount(), pictureCount,
+                        pageCounter.value(), m_settings.pageNames);
+}
+
 bool CreationRun::PlanAndPictureList()
 {
     RunView &view = m_services.view;
     const auto makePlan = [this] {
-        m_plan = MakePagePlan(m_analysis.picCount(), m_analysis.tpicCount(),
-                              static_cast<int>(creationList.size()), pageCounter.value(),
-                              m_settings.pageNames);
+        m_plan = PlanFor(static_cast<int>(creationList.size()));
         m_services.view.ShowPagePlan(m_plan);
     };
     makePlan();
@@ -349,8 +349,7 @@ void CreationRun::MakeThumbnails()
     RunView &view = m_services.view;
     view.ShowRunStatus("Thumbnail creation");
     const ThumbnailerJob job{m_setup.programDirectory, m_setup.pictureDir, creationList,
-                             {m_levels.destinationDir, StripTrailingBackslash(m_levels.pictureRelPath),
-                              m_settings.thumbnails},
+                             ThumbnailerFileFor(m_levels, m_settings.thumbnails),
                              m_setup.installDirectory};
     const ThumbnailerResult result =
         RunThumbnailer(job, m_services.shell, m_services.events,

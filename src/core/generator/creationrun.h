@@ -62,6 +62,8 @@ public:
     RunOutcome outcome() const { return m_outcome; }
     const PagePlan &plan() const { return m_plan; }
     const LayoutAnalysis &lastAnalysis() const { return m_analysis; }
+    // The page plan for that many pictures with the last analysis and the counter as it is.
+    PagePlan PlanFor(int pictureCount) const;
     const DirectoryLevels &levels() const { return m_levels; }
     const std::string &outputDir() const { return m_outputDir; }
     // Pages made since the caller last took the count (the 30-second display).

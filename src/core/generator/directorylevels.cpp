@@ -1,5 +1,7 @@
 #include "core/generator/directorylevels.h"
 
+#include "core/options/optionfile.h"
+
 namespace pagoranto {
 
 namespace {
@@ -77,6 +79,18 @@ DirectoryLevels ComputeDirectoryLevels(std::string_view dir, int level, std::str
     levels.destinationDir = destination;
     levels.thumbnailDirectory = destination + std::string(thumbdir);
     return levels;
+}
+
+ThumbnailerFile ThumbnailerFileFor(const DirectoryLevels &levels, const ThumbnailOptions &options)
+{
+    return {levels.destinationDir, StripTrailingBackslash(levels.pictureRelPath), options};
+}
+
+bool WriteThumbnailerDestination(const std::string &programDirectory,
+                                 const DirectoryLevels &levels, const ThumbnailOptions &options)
+{
+    return WriteThumbnailerOptions(programDirectory + "thumbnailer/mtoptions.cfg",
+                                   ThumbnailerFileFor(levels, options));
 }
 
 } // namespace pagoranto

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/options/thumbnailoptionsfile.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -24,5 +26,12 @@ struct DirectoryLevels {
 // dir is the picture directory ending in "/"; level 1, 2 or 3 is the checked radio button.
 DirectoryLevels ComputeDirectoryLevels(std::string_view dir, int level,
                                        std::string_view thumbdir);
+
+// What "thumbnailer/mtoptions.cfg" holds for pages going to these levels.
+ThumbnailerFile ThumbnailerFileFor(const DirectoryLevels &levels, const ThumbnailOptions &options);
+
+// Writes that file below programDirectory (ending in "/"); false when it cannot be written.
+bool WriteThumbnailerDestination(const std::string &programDirectory,
+                                 const DirectoryLevels &levels, const ThumbnailOptions &options);
 
 } // namespace pagoranto

@@ -5,7 +5,6 @@
 #include "core/options/headerfooteroptionsfile.h"
 #include "core/options/hiddenoptionsfile.h"
 #include "core/options/navigationoptionsfile.h"
-#include "core/options/optionfile.h"
 #include "core/options/thumbnailoptionsfile.h"
 #include "core/options/toolsfile.h"
 #include "core/platform/prompts.h"
@@ -27,13 +26,11 @@ void ReadStartupOptions(const std::string &programDirectory, GallerySettings &se
 }
 
 bool WriteShutdownOptions(const std::string &programDirectory, const GallerySettings &settings,
-                          const std::string &destinationDir, const std::string &pictureRelPath)
+                          const DirectoryLevels &levels)
 {
     bool written = WriteAdditionalOptionsOf(programDirectory, settings);
     written &= WriteHiddenCommandOptions(programDirectory + "hcoptions.cfg", settings.hidden);
-    written &= WriteThumbnailerOptions(
-        programDirectory + "thumbnailer/mtoptions.cfg",
-        {destinationDir, StripTrailingBackslash(pictureRelPath), settings.thumbnails});
+    written &= WriteThumbnailerDestination(programDirectory, levels, settings.thumbnails);
     written &= WriteNavigationOptions(programDirectory + "navoptions.cfg", settings.navigation);
     written &= WriteWebTools(programDirectory + "webtools.cfg", settings.webTools);
     written &= WriteTools(programDirectory + "tools.cfg", settings.tools);

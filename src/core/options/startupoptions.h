@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/generator/directorylevels.h"
 #include "core/generator/gallerysettings.h"
 
 #include <filesystem>
@@ -17,7 +18,7 @@ void ReadStartupOptions(const std::string &programDirectory, GallerySettings &se
 // destination of the directory levels. False when a file could not be written (the others are
 // still written).
 bool WriteShutdownOptions(const std::string &programDirectory, const GallerySettings &settings,
-                          const std::string &destinationDir, const std::string &pictureRelPath);
+                          const DirectoryLevels &levels);
 
 // The options a Create run writes at its start: "pgrooptions.cfg".
 bool WriteAdditionalOptionsOf(const std::string &programDirectory,

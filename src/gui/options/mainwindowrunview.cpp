@@ -89,8 +89,7 @@ void MainWindowRunView::OpenInput(RunInput input)
         m_form.reloadthumbnailsClick();
         break;
     case RunInput::SpecialOptionsTab:
-        m_form.TabControl1->setCurrentIndex(2);
-        m_form.TabControl1Change(2);
+        m_form.SelectTab(2);
         break;
     case RunInput::DirectoryLevels:
         m_form.ToolButton3Click();

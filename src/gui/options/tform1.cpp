@@ -3,9 +3,8 @@
 #include "core/generator/pagenames.h"
 #include "core/options/commandhelp.h"
 #include "core/options/externalbrowser.h"
-#include "core/options/optionfile.h"
+#include "core/generator/directorylevels.h"
 #include "core/options/startupoptions.h"
-#include "core/options/thumbnailoptionsfile.h"
 #include "core/pictures/sortinglist.h"
 #include "core/thumbnailer/thumbnailerlink.h"
 #include "gui/generator/tcreationwindow.h"
@@ -85,29 +84,22 @@ void OnClick(QLabel *label, std::function<void()> onClick)
     label->installEventFilter(new ClickFilter(label, std::move(onClick)));
 }
 
-QString WithSlash(QString directory)
-{
-    if (!directory.endsWith(QLatin1Char('/')))
-        directory += QLatin1Char('/');
-    return directory;
-}
-
 } // namespace
 
 TForm1::TForm1(StartupPaths paths, InformationTimes times, QWidget *parent)
-    : QMainWindow(parent), m_paths(std::move(paths)), m_times(times), m_view(*this),
+    : QMainWindow(parent), m_times(times), m_view(*this),
       m_run(m_setup, m_settings, m_descriptions,
             RunServices{m_prompts, m_events, m_clock, m_dateTimeFormats, m_shell, m_view})
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Pagoranto"));
     m_prompts.setParentWindow(this);
-    m_setup.programDirectory = m_paths.programDirectory;
-    m_setup.installDirectory = m_paths.installDirectory;
+    m_setup.programDirectory = paths.programDirectory;
+    m_setup.installDirectory = paths.installDirectory;
 
     std::error_code ignored;
     std::filesystem::create_directory(m_setup.programDirectory + "temp", ignored);
-    m_thumbnailerPresent = thumbnailerPresent(m_paths.installDirectory);
+    m_thumbnailerPresent = thumbnailerPresent(m_setup.installDirectory);
     m_usedPaths.setMaxEntries(historyEntries);
     m_usedTemplates.setMaxEntries(historyEntries);
     m_usedPaths.LoadFromFile(m_setup.programDirectory + std::string(usedPathsFileName));
@@ -154,7 +146,7 @@ TForm1::TForm1(StartupPaths paths, InformationTimes times, QWidget *parent)
     // The first build of the thumbnail list runs once the event loop does, so that a large
     // directory does not hold back the window.
     Panel10->blockSignals(true);
-    SelectPictureDirectory(m_paths.pictureDir.isEmpty() ? QDir::currentPath() : m_paths.pictureDir);
+    SelectPictureDirectory(paths.pictureDir.isEmpty() ? QDir::currentPath() : paths.pictureDir);
     Panel10->blockSignals(false);
     QTimer::singleShot(0, this, &TForm1::DirectoryListBox1Change);
 }
@@ -183,20 +175,13 @@ void TForm1::CreateMenus()
     connect(m_layoutMenu->addAction(QStringLiteral("Show full template in default browser")),
             &QAction::triggered, this, &TForm1::ShowFullLayoutInBrowser);
     connect(m_layoutMenu->addAction(QStringLiteral("Show all layouts in defined browser")),
-            &QAction::triggered, this, [this] {
-                if (m_settings.additional.browserStart == BrowserStart::none) {
-                    m_prompts.show(selectBrowserTitle, selectBrowserText, PromptButtons::Ok);
-                    return;
-                }
-                ShowInExternalBrowser(m_shell, m_settings.additional.browserStart,
-                                      m_setup.programDirectory + "Start.htm");
-            });
+            &QAction::triggered, this,
+            [this] { ShowInChosenBrowser(InstallFile("Start.htm")); });
 
     m_functionsMenu = menuBar()->addMenu(QStringLiteral("F&unctions"));
     const auto sourceTabThen = [this](std::function<void()> action) {
         return [this, action] {
-            TabControl1->setCurrentIndex(0);
-            TabControl1Change(0);
+            SelectTab(0);
             action();
         };
     };
@@ -430,11 +415,7 @@ void TForm1::CreateWindows()
     endstatus = new Tendstatus(m_shell, m_prompts, this);
 
     PictureListContext context;
-    context.makePlan = [this](int pictureCount) {
-        const LayoutAnalysis &analysis = m_run.lastAnalysis();
-        return MakePagePlan(analysis.picCount(), analysis.tpicCount(), pictureCount,
-                            m_run.pageCounter.value(), m_settings.pageNames);
-    };
+    context.makePlan = [this](int pictureCount) { return m_run.PlanFor(pictureCount); };
     context.thumbnailCaptions = [this] { return thumbnail->ListView1->captions(); };
     context.markListedPictures = [this](const std::vector<std::string> &lines) {
         thumbnail->ListView1->MarkListedPictures(lines);
@@ -457,18 +438,15 @@ void TForm1::CreateWindows()
 void TForm1::ConnectPanels()
 {
     connect(Panel21->Button34, &QPushButton::clicked, this, [this] {
-        TabControl1->setCurrentIndex(0);
-        TabControl1Change(0);
+        SelectTab(0);
     });
     connect(Panel21->Button35, &QPushButton::clicked, this, &TForm1::Selectpagelayout1Click);
     connect(Panel21->Button36, &QPushButton::clicked, this, &TForm1::WizardThumbnailOptions);
     connect(Panel21->Button37, &QPushButton::clicked, this, [this] {
-        TabControl1->setCurrentIndex(1);
-        TabControl1Change(1);
+        SelectTab(1);
     });
     connect(Panel21->Button38, &QPushButton::clicked, this, [this] {
-        TabControl1->setCurrentIndex(2);
-        TabControl1Change(2);
+        SelectTab(2);
     });
     connect(Panel21->Button33, &QPushButton::clicked, this, &TForm1::Button3Click);
     // The navigation bar and hidden command windows come with their option windows.
@@ -478,8 +456,7 @@ void TForm1::ConnectPanels()
     connect(Panel7, &CommandHelpPanel::configurationRequested, this,
             [this](CommandHelpAction action) {
                 if (action == CommandHelpAction::CommandOptionsTab) {
-                    TabControl1->setCurrentIndex(1);
-                    TabControl1Change(1);
+                    SelectTab(1);
                 }
             });
 
@@ -523,7 +500,7 @@ void TForm1::ConnectPanels()
 
 std::string TForm1::CurrentPictureDir() const
 {
-    return ToEngineText(WithSlash(Panel10->pictureDir()));
+    return ToEngineText(Panel10->pictureDir());
 }
 
 std::string TForm1::InstallFile(std::string_view relative) const
@@ -608,18 +585,19 @@ void TForm1::FormActivate()
             "THERE ARE ALREADY THUMBNAILS EXISTING !",
             PromptButtons::Ok);
     }
-    HideOverlayPanels();
     ShowInInternalBrowser(ToQString(InstallFile("info.html")));
     ShowLayer(ViewLayer::thumbnail, true);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (m_run.runActive || m_closeConfirmed) {
-        if (m_run.runActive)
-            event->ignore();
-        else
-            event->accept();
+    if (m_run.runActive) {
+        event->ignore();
+        return;
+    }
+    // Once confirmed, a later close request (the application quitting) needs no question.
+    if (m_closeConfirmed) {
+        event->accept();
         return;
     }
     if (m_prompts.show("info", "Do you really want to quit Pagoranto ?", PromptButtons::YesNo) !=
@@ -648,8 +626,7 @@ void TForm1::StepByStepClick()
 
 void TForm1::WriteAllOptionFiles()
 {
-    if (!WriteShutdownOptions(m_setup.programDirectory, m_settings, m_levels.destinationDir,
-                              m_levels.pictureRelPath))
+    if (!WriteShutdownOptions(m_setup.programDirectory, m_settings, m_levels))
         m_prompts.show("Save error",
                        "Not every option file could be written to\r" + m_setup.programDirectory,
                        PromptButtons::Ok);
@@ -668,15 +645,12 @@ void TForm1::Button3Click()
     }
     m_run.Button3Click();
     Panel11->createthumbnails->setChecked(m_settings.special.createthumbnails);
-    m_prompts.setParentWindow(this);
 }
 
 void TForm1::SingleRunFromPictureList()
 {
-    m_prompts.setParentWindow(filelistwindow);
     m_run.singlePageRun = true;
     m_run.Button3Click();
-    m_prompts.setParentWindow(filelistwindow);
     Panel11->createthumbnails->setChecked(m_settings.special.createthumbnails);
     ShowWorkingPanels();
 }
@@ -775,8 +749,7 @@ void TForm1::Refreshthumbnails1Click()
 
 void TForm1::reloadthumbnailsClick()
 {
-    TabControl1->setCurrentIndex(0);
-    TabControl1Change(0);
+    SelectTab(0);
     ShowLayer(ViewLayer::thumbnail, true);
 }
 
@@ -803,15 +776,21 @@ void TForm1::ComputeDirectoryLevels()
     m_levels = pagoranto::ComputeDirectoryLevels(CurrentPictureDir(), Panel2->checkedLevel(),
                                                  m_settings.thumbnails.thumbdir);
     Panel2->ShowLevels(m_levels);
-    WriteThumbnailerOptions(InstallFile("thumbnailer/mtoptions.cfg"),
-                            {m_levels.destinationDir, StripTrailingBackslash(m_levels.pictureRelPath),
-                             m_settings.thumbnails});
+    WriteThumbnailerDestination(m_setup.programDirectory, m_levels, m_settings.thumbnails);
 }
 
 void TForm1::ToolButton3Click()
 {
     ComputeDirectoryLevels();
     ShowLayer(ViewLayer::directoryLevels, true);
+}
+
+void TForm1::SelectTab(int index)
+{
+    if (TabControl1->currentIndex() == index)
+        TabControl1Change(index);
+    else
+        TabControl1->setCurrentIndex(index);
 }
 
 void TForm1::TabControl1Change(int index)
@@ -871,30 +850,27 @@ void TForm1::Selectpagelayout1Click()
         SetTemplateButtonsEnabled(false);
         m_setup.templatePath.clear();
         Label6->setText(QStringLiteral("None template selected"));
-        HideOverlayPanels();
         ShowInInternalBrowser(ToQString(InstallFile("info.html")));
         return;
     }
-    Label6->setText(QFileInfo(file).fileName());
-    Label6->setToolTip(QFileInfo(file).fileName());
-    m_setup.templatePath = ToEngineText(file);
-    SetTemplateButtonsEnabled(true);
-    ShowInInternalBrowser(file);
-    AnalyseSelectedTemplate();
+    SelectTemplate(file);
 }
 
 void TForm1::ApplyTemplate(const QString &path)
 {
+    SelectTemplate(path);
+    Panel1->LoadTemplateFiles(m_setup.templatePath);
+    SetIndicators();
+}
+
+void TForm1::SelectTemplate(const QString &path)
+{
     m_setup.templatePath = ToEngineText(path);
-    ShowLayer(ViewLayer::thumbnail, false);
-    HideOverlayPanels();
     Label6->setText(QFileInfo(path).fileName());
     Label6->setToolTip(QFileInfo(path).fileName());
     SetTemplateButtonsEnabled(true);
     ShowInInternalBrowser(path);
     AnalyseSelectedTemplate();
-    Panel1->LoadTemplateFiles(m_setup.templatePath);
-    SetIndicators();
 }
 
 void TForm1::ShowLayoutProtocol()
@@ -922,12 +898,16 @@ void TForm1::ShowFullLayoutInBrowser()
         m_prompts.show("ERROR", "There's no template to show !", PromptButtons::Ok);
         return;
     }
+    ShowInChosenBrowser(m_setup.templatePath.string());
+}
+
+void TForm1::ShowInChosenBrowser(const std::string &path)
+{
     if (m_settings.additional.browserStart == BrowserStart::none) {
         m_prompts.show(selectBrowserTitle, selectBrowserText, PromptButtons::Ok);
         return;
     }
-    ShowInExternalBrowser(m_shell, m_settings.additional.browserStart,
-                          m_setup.templatePath.string());
+    ShowInExternalBrowser(m_shell, m_settings.additional.browserStart, path);
 }
 
 void TForm1::ShowTemplateInfo()

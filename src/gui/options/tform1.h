@@ -73,6 +73,8 @@ public:
     void reloadthumbnailsClick();
     void Refreshthumbnails1Click();
     void TabControl1Change(int index);
+    // Selects the tab and shows its panel, also when it is already the selected one.
+    void SelectTab(int index);
     void ToolButton3Click();
     void ComputeDirectoryLevels();
     void LockControlsForRun(bool showCompressIndicator);
@@ -161,7 +163,10 @@ private:
     void HideOverlayPanels();
     void SetTemplateButtonsEnabled(bool enabled);
     void SetIndicators();
+    void ShowInChosenBrowser(const std::string &path);
     void AnalyseSelectedTemplate();
+    // Makes the template the selected one: name, buttons, browser and analysis.
+    void SelectTemplate(const QString &path);
     void RebuildHistoryMenu(QMenu *menu, TMRUFiles &list, bool paths);
     void StopThumbnailBuild();
     void WriteAllOptionFiles();
@@ -172,7 +177,6 @@ private:
     std::string CurrentPictureDir() const;
     std::string InstallFile(std::string_view relative) const;
 
-    StartupPaths m_paths;
     InformationTimes m_times;
     GallerySettings m_settings;
     RunSetup m_setup;
