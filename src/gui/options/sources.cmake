@@ -10,6 +10,7 @@ target_sources(pagoranto_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/protocolpanel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resizersettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/specialoptionspanel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tform1.cpp
     ${CMAKE_CURRENT_LIST_DIR}/wizardpanel.cpp
     ${PROJECT_SOURCE_DIR}/src/gui/templates/templateinfopanel.cpp

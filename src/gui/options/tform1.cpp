@@ -23,6 +23,7 @@
 #include "gui/pictures/thumbnailpanel.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/qttext.h"
+#include "gui/platform/reentry.h"
 #include "gui/templates/templateinfopanel.h"
 
 #include <QCloseEvent>
@@ -367,6 +368,8 @@ QWidget *TForm1::CreateViewArea()
     m_viewArea = new QStackedWidget(this);
     WebBrowser_V11 = new QWebEngineView(m_viewArea);
     WebBrowser_V11->setObjectName(QStringLiteral("WebBrowser_V11"));
+    // The first page load makes the view's render widget; done now, before any window exists.
+    WebBrowser_V11->setUrl(QUrl(QStringLiteral("about:blank")));
     thumbnail = new ThumbnailPanel(m_prompts, m_descriptions, m_viewArea);
     Panel1 = new TemplateInfoPanel(m_prompts, m_setup.programDirectory + "descriptionempty.txt",
                                    m_viewArea);
@@ -556,7 +559,7 @@ void TForm1::showEvent(QShowEvent *event)
 bool TForm1::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        RunAfterCurrentEvent(this, [this] { FormActivate(); });
     return QMainWindow::event(event);
 }
 
@@ -600,8 +603,15 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
+    // A second request while the question or the closing information is shown.
+    if (m_closing) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
     if (m_prompts.show("info", "Do you really want to quit Pagoranto ?", PromptButtons::YesNo) !=
         PromptAnswer::Yes) {
+        m_closing = false;
         event->ignore();
         return;
     }

@@ -196,6 +196,7 @@ private:
     bool m_shownOnce = false;
     bool m_thumbnailerPresent = false;
     bool m_closeConfirmed = false;
+    bool m_closing = false;
 
     QStackedWidget *m_viewArea = nullptr;
     QStackedWidget *m_optionPanels = nullptr;

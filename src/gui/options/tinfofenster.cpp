@@ -1,6 +1,6 @@
 #include "gui/options/tinfofenster.h"
 
-#include "gui/platform/qtevents.h"
+#include "gui/platform/reentry.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -55,8 +55,8 @@ void Tinfofenster::ShowFor(std::uint64_t milliseconds)
         move(screen->availableGeometry().center() - rect().center());
     show();
     raise();
-    DelayWithMessages(milliseconds);
-    hide();
+    if (DelayWithMessagesFor(this, milliseconds))
+        hide();
 }
 
 } // namespace pagoranto

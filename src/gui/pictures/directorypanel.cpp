@@ -6,9 +6,9 @@
 #include "core/text/bytetext.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/qttext.h"
+#include "gui/platform/reentry.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
@@ -366,10 +366,15 @@ void DirectoryPanel::DeleteListedFiles(QListWidget *list, std::string_view quest
     const std::string dir = QFile::encodeName(m_pictureDir).toStdString();
     emit deleteStarting();
     ShowWorkingPanels();
-    pagoranto::DeleteListedFiles(dir, names, upperExtension, [this](const std::string &text) {
-        QCoreApplication::processEvents();
-        Panel4->setText(ToQString(text));
-    });
+    bool alive = true;
+    pagoranto::DeleteListedFiles(dir, names, upperExtension,
+                                 [this, &alive](const std::string &text) {
+                                     alive = alive && ProcessMessagesFor(this);
+                                     if (alive)
+                                         Panel4->setText(ToQString(text));
+                                 });
+    if (!alive)
+        return;
     RefreshFileLists();
     HideWorkingPanels();
     Panel4->setText(ToQString(workingText));

@@ -6,6 +6,7 @@
 #include "core/text/bytetext.h"
 #include "gui/pictures/tiledecodejob.h"
 #include "gui/platform/qttext.h"
+#include "gui/platform/reentry.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -80,7 +81,8 @@ void ThumbnailList::Build(const QString &pictureDir, const std::vector<std::stri
             std::optional<TileDecodeJob::Tile> tile = job->TakeTile(std::size_t(i));
             while (!tile && StillBuilding(build)) {
                 // A worker's tile wakes this wait through customEvent.
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+                if (!ProcessMessagesFor(this, QEventLoop::WaitForMoreEvents))
+                    return;
                 tile = job->TakeTile(std::size_t(i));
             }
             if (!StillBuilding(build))
@@ -89,7 +91,8 @@ void ThumbnailList::Build(const QString &pictureDir, const std::vector<std::stri
                 continue;
             AppendItem(names[std::size_t(i)], tile->image);
             ++m_nextThumbnailIndex;
-            QCoreApplication::processEvents();
+            if (!ProcessMessagesFor(this))
+                return;
             // A handler may have stopped this build or made a new list meanwhile.
             if (!StillBuilding(build))
                 break;

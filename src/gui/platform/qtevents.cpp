@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QThread>
 
 namespace pagoranto {
 
@@ -28,16 +27,6 @@ void QtEvents::processPendingMessages()
 std::uint64_t QtEvents::tickCount()
 {
     return static_cast<std::uint64_t>(ticks().elapsed());
-}
-
-void DelayWithMessages(std::uint64_t milliseconds)
-{
-    QtEvents events;
-    const std::uint64_t start = events.tickCount();
-    while (events.tickCount() - start <= milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
 }
 
 } // namespace pagoranto

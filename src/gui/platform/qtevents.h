@@ -13,7 +13,4 @@ public:
     std::uint64_t tickCount() override;
 };
 
-// Waits while the windows go on handling their events.
-void DelayWithMessages(std::uint64_t milliseconds);
-
 } // namespace pagoranto
