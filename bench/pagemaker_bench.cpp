@@ -6,6 +6,7 @@
 //
 // Without a directory the pictures are small JPEGs written by the bench; with one, its *.jpg
 // files are used, their names repeated up to 1,000 when there are fewer.
+#include "noevents.h"
 #include "core/generator/layoutanalysis.h"
 #include "core/generator/pagemaker.h"
 #include "core/pictures/descriptionstore.h"
@@ -38,12 +39,6 @@ constexpr int pictureCount = 1000;
 // Each figure is the fastest of a few rounds: a single round of the plain copies takes only
 // some milliseconds and is easily disturbed by the rest of the machine.
 constexpr int rounds = 3;
-
-class NoEvents : public Events {
-public:
-    void processPendingMessages() override {}
-    std::uint64_t tickCount() override { return 0; }
-};
 
 // A failed page is counted from the page result; the message itself is not needed.
 class SilentPrompts : public Prompts {

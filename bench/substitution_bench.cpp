@@ -1,4 +1,5 @@
 // Pages per second of the fifty substitution steps on a 2,000-line template.
+#include "noevents.h"
 #include "core/generator/commandsubstitution.h"
 #include "core/generator/substitutionorder.h"
 #include "core/platform/events.h"
@@ -8,12 +9,6 @@
 #include <string>
 
 namespace {
-
-class NoEvents : public pagoranto::Events {
-public:
-    void processPendingMessages() override {}
-    std::uint64_t tickCount() override { return 0; }
-};
 
 pagoranto::ByteLines MakeTemplate(int lineCount)
 {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <thread>
 
 namespace pagoranto {
 
@@ -19,6 +20,12 @@ PromptAnswer BatchPrompts::show(std::string_view title, std::string_view text,
     case PromptButtons::YesNo: return m_overwrite ? PromptAnswer::Yes : PromptAnswer::No;
     }
     return PromptAnswer::Ok;
+}
+
+void BatchEvents::waitForMessages(std::uint64_t milliseconds)
+{
+    // No window: nothing to handle, so the wait sleeps.
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 std::uint64_t BatchEvents::tickCount()

@@ -17,6 +17,13 @@ public:
             onProcess();
     }
 
+    // Time passes at once: the wait counts as one pass of message processing.
+    void waitForMessages(std::uint64_t milliseconds) override
+    {
+        now += milliseconds;
+        processPendingMessages();
+    }
+
     std::uint64_t tickCount() override
     {
         now += tickStep;

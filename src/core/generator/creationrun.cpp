@@ -1,11 +1,12 @@
 #include "core/generator/creationrun.h"
 
-#include "core/generator/neededfiles.h"
 #include "core/generator/pagemaker.h"
 #include "core/generator/pagenames.h"
 #include "core/generator/runview.h"
 #include "core/options/startupoptions.h"
 #include "core/pictures/picturedirectory.h"
+#include "core/templates/neededfiles.h"
+#include "core/templates/templatecompanions.h"
 #include "core/platform/events.h"
 #include "core/platform/prompts.h"
 #include "core/text/datetimeformat.h"
@@ -48,13 +49,6 @@ int CreationRun::TakePagesThisInterval()
     return std::exchange(m_pagesThisInterval, 0);
 }
 
-void CreationRun::DelayWithMessages(std::uint64_t milliseconds)
-{
-    const std::uint64_t start = m_services.events.tickCount();
-    while (m_services.events.tickCount() - start < milliseconds)
-        m_services.events.processPendingMessages();
-}
-
 void CreationRun::ApplyCounterReset()
 {
     pageCounter.runEnded(m_settings.pageNames.Counterreset);
@@ -88,7 +82,7 @@ bool CreationRun::Stop()
     runActive = false;
     m_services.prompts.show("ERROR", "Creation aborted by user !", PromptButtons::Ok);
     m_services.view.RefreshPageFileList();
-    DelayWithMessages(1000);
+    DelayWithMessages(m_services.events, 1000);
     Undo();
     ApplyCounterReset();
     singlePageRun = false;

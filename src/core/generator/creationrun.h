@@ -79,7 +79,6 @@ private:
     void Undo();
     void ApplyCounterReset();
     void FinalCleanUp();
-    void DelayWithMessages(std::uint64_t milliseconds);
 
     RunSetup &m_setup;
     GallerySettings &m_settings;

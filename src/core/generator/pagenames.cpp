@@ -84,4 +84,18 @@ bool IsSafePageName(std::string_view name)
     return name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
+std::string FirstPageName(const PageNameOptions &options, const std::string &pageCounterText)
+{
+    if (options.usedifferentfirst)
+        return options.differentfilename + ".html";
+    if (!HasPageNamePlaceholder(options.ownfilename))
+        return options.ownfilename + pageCounterText + ".html";
+    std::int32_t number = 0;
+    for (const char c : pageCounterText) {
+        if (c >= '0' && c <= '9')
+            number = number * 10 + (c - '0');
+    }
+    return ApplyPageNamePlaceholders(options.ownfilename, number, options.ScrollBar4) + ".html";
+}
+
 } // namespace pagoranto

@@ -25,4 +25,8 @@ std::string PageFileName(int k, std::int64_t firstPageNumber, const PageNameOpti
 // written outside its directory whatever an option file holds.
 bool IsSafePageName(std::string_view name);
 
+// The first page of the run as the end status names it; pageCounterText is the counter as
+// shown at the run's start.
+std::string FirstPageName(const PageNameOptions &options, const std::string &pageCounterText);
+
 } // namespace pagoranto

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/generator/endstatus.h"
 #include "core/generator/layoutanalysis.h"
-#include "core/generator/neededfiles.h"
 #include "core/generator/pageplan.h"
 
 #include <cstdint>

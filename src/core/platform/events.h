@@ -10,8 +10,14 @@ class Events {
 public:
     virtual ~Events() = default;
     virtual void processPendingMessages() = 0;
+    // Handles messages as they come for up to that long, sleeping or blocking meanwhile, so a
+    // wait leaves the processor to the work it waits for.
+    virtual void waitForMessages(std::uint64_t milliseconds) = 0;
     // Milliseconds since some fixed moment, for waits and elapsed times.
     virtual std::uint64_t tickCount() = 0;
 };
+
+// Waits that long while messages are handled; every timed wait of the engine is this one.
+void DelayWithMessages(Events &events, std::uint64_t milliseconds);
 
 } // namespace pagoranto

@@ -15,17 +15,12 @@ namespace fs = std::filesystem;
 
 constexpr std::uint64_t startDelayMs = 1000;
 constexpr int passesPerFlagTest = 501;
+// A pass waits for messages at most this long, so the flag is tested about twice a second.
+constexpr std::uint64_t passMs = 1;
 
 fs::path ThumbnailerFolder(const std::string &programDirectory)
 {
     return fs::path(programDirectory + std::string(thumbnailerFolder));
-}
-
-void DelayWithMessages(Events &events, std::uint64_t milliseconds)
-{
-    const std::uint64_t start = events.tickCount();
-    while (events.tickCount() - start <= milliseconds)
-        events.processPendingMessages();
 }
 
 bool FileExists(const fs::path &file)
@@ -105,7 +100,7 @@ ThumbnailerResult RunThumbnailer(const ThumbnailerJob &job, Shell &shell, Events
     DelayWithMessages(events, startDelayMs);
     ThumbnailerEnd end = ThumbnailerEnd::FlagRemoved;
     for (int pass = 0;;) {
-        events.processPendingMessages();
+        events.waitForMessages(passMs);
         if (++pass < passesPerFlagTest)
             continue;
         pass = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/generator/neededfiles.h"
+#include "core/generator/endstatus.h"
 #include "core/options/additionaloptions.h"
 
 #include <QDialog>

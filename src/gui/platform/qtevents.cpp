@@ -1,5 +1,7 @@
 #include "gui/platform/qtevents.h"
 
+#include "gui/platform/reentry.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
@@ -22,6 +24,11 @@ QElapsedTimer &ticks()
 void QtEvents::processPendingMessages()
 {
     QCoreApplication::processEvents();
+}
+
+void QtEvents::waitForMessages(std::uint64_t milliseconds)
+{
+    DelayWithMessagesFor(nullptr, milliseconds);
 }
 
 std::uint64_t QtEvents::tickCount()

@@ -10,6 +10,7 @@ namespace pagoranto {
 class QtEvents : public Events {
 public:
     void processPendingMessages() override;
+    void waitForMessages(std::uint64_t milliseconds) override;
     std::uint64_t tickCount() override;
 };
 

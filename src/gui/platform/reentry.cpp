@@ -21,9 +21,10 @@ bool DelayWithMessagesFor(const QObject *owner, std::uint64_t milliseconds)
     // Blocks in an event loop of its own, so the wait costs no processor time.
     QEventLoop wait;
     QTimer::singleShot(std::chrono::milliseconds(milliseconds), &wait, &QEventLoop::quit);
-    QObject::connect(owner, &QObject::destroyed, &wait, &QEventLoop::quit);
+    if (owner)
+        QObject::connect(owner, &QObject::destroyed, &wait, &QEventLoop::quit);
     wait.exec();
-    return !alive.isNull();
+    return !owner || !alive.isNull();
 }
 
 void RunAfterCurrentEvent(QObject *context, std::function<void()> work)

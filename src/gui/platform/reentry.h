@@ -29,7 +29,8 @@ namespace pagoranto {
 bool ProcessMessagesFor(const QObject *owner,
                         QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents);
 
-// Waits, sleeping between messages; false when the owner was destroyed meanwhile.
+// Waits, blocking between messages; false when the owner was destroyed meanwhile. Without an
+// owner nothing is guarded.
 bool DelayWithMessagesFor(const QObject *owner, std::uint64_t milliseconds);
 
 // Runs work once the event being delivered now has been handled, unless context is gone by then.

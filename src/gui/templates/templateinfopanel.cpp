@@ -1,13 +1,11 @@
 #include "gui/templates/templateinfopanel.h"
 
-#include "core/generator/neededfiles.h"
+#include "core/templates/templatecompanions.h"
 #include "core/text/bytetext.h"
-#include "core/text/linefile.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 #include "gui/platform/qttext.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,27 +13,6 @@
 #include <QVBoxLayout>
 
 namespace pagoranto {
-
-namespace {
-
-constexpr int maxDescriptionCharacters = 4000;
-
-std::filesystem::path DescriptionPath(const std::filesystem::path &templatePath)
-{
-    return std::filesystem::path(templatePath).replace_extension(".txt");
-}
-
-std::optional<QString> ReadText(const std::filesystem::path &file)
-{
-    const std::optional<std::string> bytes = ReadFileBytes(file);
-    if (!bytes)
-        return std::nullopt;
-    QString text = ToQString(ToUtf8(*bytes));
-    text.remove(QLatin1Char('\r'));
-    return text.left(maxDescriptionCharacters);
-}
-
-} // namespace
 
 TemplateInfoPanel::TemplateInfoPanel(MessageBox &prompts, std::string fallbackDescriptionFile,
                                      QWidget *parent)
@@ -47,8 +24,8 @@ TemplateInfoPanel::TemplateInfoPanel(MessageBox &prompts, std::string fallbackDe
     Memo1 = new QPlainTextEdit(description);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     connect(Memo1, &QPlainTextEdit::textChanged, this, [this] {
-        if (Memo1->toPlainText().size() > maxDescriptionCharacters) {
-            Memo1->setPlainText(Memo1->toPlainText().left(maxDescriptionCharacters));
+        if (Memo1->toPlainText().size() > qsizetype(maxDescriptionCharacters)) {
+            Memo1->setPlainText(Memo1->toPlainText().left(qsizetype(maxDescriptionCharacters)));
             Memo1->moveCursor(QTextCursor::End);
         }
     });
@@ -89,10 +66,8 @@ TemplateInfoPanel::TemplateInfoPanel(MessageBox &prompts, std::string fallbackDe
 void TemplateInfoPanel::LoadTemplateFiles(const std::filesystem::path &templatePath)
 {
     m_templatePath = templatePath;
-    std::optional<QString> text = ReadText(DescriptionPath(templatePath));
-    if (!text)
-        text = ReadText(m_fallbackDescriptionFile);
-    Memo1->setPlainText(text.value_or(QString()));
+    Memo1->setPlainText(
+        ToQString(LoadTemplateDescription(templatePath, m_fallbackDescriptionFile)));
     neededfiles->clear();
     for (const std::string &entry : LoadNeededFiles(NeededFilesListPath(templatePath)))
         neededfiles->addItem(ToQString(ToUtf8(entry)));
@@ -100,11 +75,7 @@ void TemplateInfoPanel::LoadTemplateFiles(const std::filesystem::path &templateP
 
 void TemplateInfoPanel::SaveDescription()
 {
-    const QStringList lines = Memo1->toPlainText().split(QLatin1Char('\n'));
-    ByteLines memo;
-    for (const QString &line : lines)
-        memo.push_back(ToEngineText(line));
-    WriteLineFile(DescriptionPath(m_templatePath), memo);
+    SaveTemplateDescription(m_templatePath, ToEngineText(Memo1->toPlainText()));
     emit closeRequested();
 }
 
@@ -118,15 +89,14 @@ void TemplateInfoPanel::AddFiles()
                        "files (*.html *.htm)"));
     if (file.isEmpty())
         return;
-    const QFileInfo chosen(file);
-    if (QDir::cleanPath(chosen.absolutePath()) != QDir::cleanPath(templateDirectory)) {
+    if (!LiesInTemplateDirectory(m_templatePath, ToEngineText(file))) {
         m_prompts.show("Problem",
                        "It's not allowed to select an other directory as\rthe source directory "
                        "of your selected layout !",
                        PromptButtons::Ok);
         return;
     }
-    neededfiles->addItem(chosen.fileName());
+    neededfiles->addItem(QFileInfo(file).fileName());
     SaveNeededFiles();
 }
 
@@ -154,7 +124,7 @@ void TemplateInfoPanel::SaveNeededFiles()
     ByteLines entries;
     for (int i = 0; i < neededfiles->count(); ++i)
         entries.push_back(ToEngineText(neededfiles->item(i)->text()));
-    WriteLineFile(NeededFilesListPath(m_templatePath), entries);
+    pagoranto::SaveNeededFiles(m_templatePath, entries);
 }
 
 } // namespace pagoranto

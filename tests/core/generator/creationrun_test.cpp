@@ -274,7 +274,9 @@ TEST_F(CreationRunTest, NeededFilesAreOfferedCopiedAndOverwrittenOnlyWhenAsked)
                                          "style.css\ris already existing !\r\rDo you want to "
                                          "overwrite it ? If not, click on \"NO\".");
     EXPECT_EQ(prompts.shown[3].title, "ERROR"); // ../secret.txt
-    EXPECT_EQ(prompts.shown[4].title, "info"); // missing.gif cannot be copied
+    EXPECT_EQ(prompts.shown[4].text, "Unable to copy the needed file\r" +
+                                         (m_dir / "layouts" / "missing.gif").string() + "\rto\r" +
+                                         setup.pictureDir + "missing.gif !");
     EXPECT_EQ(ReadFileBytes(fs::path(setup.pictureDir) / "style.css"), "old");
     EXPECT_EQ(ReadFileBytes(fs::path(setup.pictureDir) / "buttons" / "next.png"), "png");
     EXPECT_FALSE(fs::exists(m_dir / "gallery" / "secret.txt"));

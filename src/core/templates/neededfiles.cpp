@@ -1,6 +1,5 @@
-#include "core/generator/neededfiles.h"
+#include "core/templates/neededfiles.h"
 
-#include "core/generator/pagenames.h"
 #include "core/platform/events.h"
 #include "core/platform/prompts.h"
 #include "core/text/linefile.h"
@@ -40,18 +39,15 @@ bool Copy(const std::filesystem::path &source, const std::filesystem::path &targ
     return std::filesystem::copy_file(source, target, options, error) && !error;
 }
 
+void ShowCopyFailure(Prompts &prompts, const std::filesystem::path &source,
+                     const std::string &target)
+{
+    prompts.show("ERROR",
+                 "Unable to copy the needed file\r" + source.string() + "\rto\r" + target + " !",
+                 PromptButtons::Ok);
+}
+
 } // namespace
-
-std::filesystem::path NeededFilesListPath(const std::filesystem::path &templatePath)
-{
-    std::filesystem::path list = templatePath;
-    return list.replace_extension(".nef");
-}
-
-ByteLines LoadNeededFiles(const std::filesystem::path &listPath)
-{
-    return ReadLineFile(listPath).value_or(ByteLines{});
-}
 
 void CopyNeededFiles(const ByteLines &neededfiles, const std::filesystem::path &templatePath,
                      const std::string &outputDir, Prompts &prompts, Events &events)
@@ -76,13 +72,16 @@ void CopyNeededFiles(const ByteLines &neededfiles, const std::filesystem::path &
         std::error_code error;
         std::filesystem::create_directories(std::filesystem::path(target).parent_path(), error);
         if (!Copy(source, target, std::filesystem::copy_options::none)) {
-            const PromptAnswer answer = prompts.show(
-                "info",
-                "The file\r" + target + "\ris already existing !\r\r"
-                    "Do you want to overwrite it ? If not, click on \"NO\".",
-                PromptButtons::YesNo);
-            if (answer == PromptAnswer::Yes)
-                Copy(source, target, std::filesystem::copy_options::overwrite_existing);
+            // Only an existing target is worth the overwrite question; a missing source or a
+            // full disk would fail again.
+            if (!std::filesystem::exists(target, error))
+                ShowCopyFailure(prompts, source, target);
+            else if (prompts.show("info",
+                                  "The file\r" + target + "\ris already existing !\r\r"
+                                      "Do you want to overwrite it ? If not, click on \"NO\".",
+                                  PromptButtons::YesNo) == PromptAnswer::Yes &&
+                     !Copy(source, target, std::filesystem::copy_options::overwrite_existing))
+                ShowCopyFailure(prompts, source, target);
         }
         events.processPendingMessages();
     }
@@ -104,20 +103,6 @@ void OfferNeededFiles(const ByteLines &neededfiles, bool filecopyallowed,
         PromptButtons::OkCancel);
     if (answer == PromptAnswer::Ok)
         CopyNeededFiles(neededfiles, templatePath, outputDir, prompts, events);
-}
-
-std::string FirstPageName(const PageNameOptions &options, const std::string &pageCounterText)
-{
-    if (options.usedifferentfirst)
-        return options.differentfilename + ".html";
-    if (!HasPageNamePlaceholder(options.ownfilename))
-        return options.ownfilename + pageCounterText + ".html";
-    std::int32_t number = 0;
-    for (const char c : pageCounterText) {
-        if (c >= '0' && c <= '9')
-            number = number * 10 + (c - '0');
-    }
-    return ApplyPageNamePlaceholders(options.ownfilename, number, options.ScrollBar4) + ".html";
 }
 
 } // namespace pagoranto

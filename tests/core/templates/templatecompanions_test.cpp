@@ -1,0 +1,74 @@
+#include "core/templates/templatecompanions.h"
+
+#include "core/text/linefile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace pagoranto {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TemplateCompanionsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_dir = fs::temp_directory_path() / (std::string("pagoranto-companions-") + test->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir / "layouts");
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    fs::path Template() const { return m_dir / "layouts" / "gallery.html"; }
+    fs::path Fallback() const { return m_dir / "descriptionempty.txt"; }
+
+    fs::path m_dir;
+};
+
+TEST_F(TemplateCompanionsTest, CompanionsShareTheTemplatesName)
+{
+    EXPECT_EQ(DescriptionPath(Template()), m_dir / "layouts" / "gallery.txt");
+    EXPECT_EQ(NeededFilesListPath(m_dir / "index.htm"), m_dir / "index.nef");
+}
+
+TEST_F(TemplateCompanionsTest, DescriptionFallsBackAndIsCutAndFreeOfCarriageReturns)
+{
+    EXPECT_EQ(LoadTemplateDescription(Template(), Fallback()), "") << "neither file exists";
+    std::ofstream(Fallback(), std::ios::binary) << "No description yet.\r\n";
+    EXPECT_EQ(LoadTemplateDescription(Template(), Fallback()), "No description yet.\n");
+
+    std::ofstream(DescriptionPath(Template()), std::ios::binary)
+        << "Gr\xFC\xDF" "e\r\n" << std::string(5000, 'x');
+    const std::string text = LoadTemplateDescription(Template(), Fallback());
+    EXPECT_EQ(text.substr(0, 8), "Gr\xC3\xBC\xC3\x9F" "e\n") << "Windows-1252 read as such";
+    EXPECT_EQ(text.size(), 4000u + 2u) << "4000 characters, two of them two bytes long";
+}
+
+TEST_F(TemplateCompanionsTest, DescriptionAndNeededFilesAreSavedAsLineFiles)
+{
+    ASSERT_TRUE(SaveTemplateDescription(Template(), "first\nsecond"));
+    EXPECT_EQ(ReadFileBytes(DescriptionPath(Template())), "first\r\nsecond\r\n");
+    EXPECT_EQ(LoadTemplateDescription(Template(), Fallback()), "first\nsecond\n");
+
+    ASSERT_TRUE(SaveNeededFiles(Template(), {"style.css", "logo.gif"}));
+    EXPECT_EQ(LoadNeededFiles(NeededFilesListPath(Template())),
+              (ByteLines{"style.css", "logo.gif"}));
+    ASSERT_TRUE(SaveNeededFiles(Template(), {}));
+    EXPECT_EQ(ReadFileBytes(NeededFilesListPath(Template())), "") << "a cleared list is empty";
+    EXPECT_FALSE(SaveNeededFiles(m_dir / "missing" / "t.html", {"a"}));
+}
+
+TEST_F(TemplateCompanionsTest, OnlyFilesBesideTheTemplateMayBeNeeded)
+{
+    EXPECT_TRUE(LiesInTemplateDirectory(Template(), m_dir / "layouts" / "logo.gif"));
+    EXPECT_TRUE(LiesInTemplateDirectory(Template(), m_dir / "layouts" / "." / "logo.gif"));
+    EXPECT_FALSE(LiesInTemplateDirectory(Template(), m_dir / "logo.gif"));
+    EXPECT_FALSE(LiesInTemplateDirectory(Template(), m_dir / "layouts" / "img" / "logo.gif"));
+}
+
+} // namespace
+} // namespace pagoranto
