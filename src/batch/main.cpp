@@ -95,11 +95,11 @@ int main(int argc, char **argv)
     BatchView view(pictures, ::isatty(STDOUT_FILENO) != 0);
     CreationRun run(setup, settings, descriptions,
                     RunServices{prompts, events, clock, formats, shell, view});
-    run.pageCounter = PageCounter(args.counter);
+    run.pageCounter() = PageCounter(args.counter);
     run.AnalyseTemplate(setup.templatePath);
     if (args.singlePage) {
-        run.singlePageRun = true;
-        run.creationList = pictures;
+        run.setSinglePageRun(true);
+        run.creationList() = pictures;
     }
     run.Button3Click();
 

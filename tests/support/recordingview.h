@@ -15,9 +15,14 @@ public:
     void ShowRunStatus(std::string_view text) override { statuses.emplace_back(text); }
     void ShowPageCounter(std::int64_t value) override { counterShown = value; }
     void ShowPageNumber(int number) override { pageNumbers.push_back(number); }
-    void SetCreateButtonCaption(std::string_view caption) override { buttonCaption = caption; }
-    void LockControlsForRun(bool) override { locked = true; }
-    void UnlockControlsAfterRun() override { locked = false; }
+    // The main window's caption and locking for each state.
+    void ShowRunState(RunState state) override
+    {
+        states.push_back(state);
+        if (state != RunState::stopping)
+            buttonCaption = state == RunState::creating ? "Stop" : "Create";
+        locked = state == RunState::checking || state == RunState::creating;
+    }
     void OpenInput(RunInput input) override { opened.push_back(input); }
     std::vector<std::string> CollectCheckedPictures() override { return checked; }
     PictureListResult ShowPictureList(std::vector<std::string> &creationList, const PagePlan &,
@@ -34,6 +39,7 @@ public:
     }
     void ShowEndStatus(const EndStatus &status) override { endStatus = status; }
 
+    std::vector<RunState> states;
     std::vector<std::string> statuses;
     std::vector<int> pageNumbers;
     std::vector<RunInput> opened;

@@ -49,43 +49,43 @@ int CreationRun::TakePagesThisInterval()
     return std::exchange(m_pagesThisInterval, 0);
 }
 
+void CreationRun::ShowState(RunState state)
+{
+    m_state = state;
+    m_services.view.ShowRunState(state);
+}
+
 void CreationRun::ApplyCounterReset()
 {
-    pageCounter.runEnded(m_settings.pageNames.Counterreset);
-    m_services.view.ShowPageCounter(pageCounter.value());
+    m_pageCounter.runEnded(m_settings.pageNames.Counterreset);
+    m_services.view.ShowPageCounter(m_pageCounter.value());
 }
 
-void CreationRun::Undo()
+// Every run that got past its first checks ends here. The counter reset and the single-page
+// flag are left to the callers: a stopped run has had its reset when its last page ends, and a
+// finished single page keeps its flag.
+void CreationRun::EndRun(RunOutcome outcome)
 {
-    m_services.view.UnlockControlsAfterRun();
-    m_services.view.HideWorkingPanels();
+    ShowState(RunState::idle);
     m_services.view.RefreshPageFileList();
-}
-
-void CreationRun::FinalCleanUp()
-{
-    m_services.view.UnlockControlsAfterRun();
-    m_services.view.HideWorkingPanels();
-    m_buttonCaption = "Create";
-    m_services.view.SetCreateButtonCaption(m_buttonCaption);
-    runActive = false;
-    ApplyCounterReset();
-    m_services.view.RefreshPageFileList();
+    m_outcome = outcome;
 }
 
 bool CreationRun::Stop()
 {
-    if (!runActive && m_buttonCaption == "Stop")
+    if (m_state == RunState::stopping)
         return true;
-    if (!runActive)
+    if (m_state != RunState::creating)
         return false;
-    runActive = false;
+    // Known as stopped at once, so the page loop ends at its next page whatever comes now.
+    m_state = RunState::stopping;
     m_services.prompts.show("ERROR", "Creation aborted by user !", PromptButtons::Ok);
     m_services.view.RefreshPageFileList();
     DelayWithMessages(m_services.events, 1000);
-    Undo();
+    ShowState(RunState::stopping);
+    m_services.view.RefreshPageFileList();
     ApplyCounterReset();
-    singlePageRun = false;
+    m_singlePageRun = false;
     return true;
 }
 
@@ -93,9 +93,9 @@ bool CreationRun::Refuse(std::string_view text, RunInput input, bool undo)
 {
     m_services.prompts.show("ERROR", text, PromptButtons::Ok);
     if (undo)
-        Undo();
+        EndRun(RunOutcome::Refused);
     m_services.view.OpenInput(input);
-    singlePageRun = false;
+    m_singlePageRun = false;
     m_outcome = RunOutcome::Refused;
     return false;
 }
@@ -116,9 +116,9 @@ bool CreationRun::RunChecks()
     const PageNameOptions &names = m_settings.pageNames;
     view.ShowCompressIndicator("Compressing pages");
     WriteAdditionalOptionsOf(m_setup.programDirectory, m_settings);
-    m_firstPageNumber = pageCounter.value();
-    if (!singlePageRun)
-        creationList = view.CollectCheckedPictures();
+    m_firstPageNumber = m_pageCounter.value();
+    if (!m_singlePageRun)
+        m_creationList = view.CollectCheckedPictures();
     m_sortingLists = ListSortingLists(m_setup.pictureDir);
 
     if (m_setup.templatePath.empty()) {
@@ -152,8 +152,7 @@ bool CreationRun::RunChecks()
                       RunInput::TemplateSelection, false);
     }
 
-    view.ShowWorkingPanels();
-    view.LockControlsForRun(m_settings.special.pagecompressor);
+    ShowState(RunState::checking);
     m_pagesThisInterval = 0;
     m_levels = ComputeDirectoryLevels(m_setup.pictureDir, m_setup.directoryLevel,
                                       m_settings.thumbnails.thumbdir);
@@ -163,14 +162,14 @@ bool CreationRun::RunChecks()
         return Refuse("You're selected template does not contain any commands !\rPlease select an "
                       "other template and proceed !",
                       RunInput::TemplateSelection, true);
-    if (creationList.empty()) {
+    if (m_creationList.empty()) {
         if (m_sortingLists.empty())
             return Refuse("*ERROR* No sorting list for your pictures found !\r\rPlease select a "
                           "directory with your jpg pictures and\rmark the pictures you want to "
                           "use for your gallery !\rThe file extension of your pictures must be "
                           "'.jpg'",
                           RunInput::ThumbnailList, true);
-        if (!singlePageRun)
+        if (!m_singlePageRun)
             m_services.prompts.show("INFO",
                                     "INFO: A sorting list was found in the picture directory "
                                     "!\r\rPlease select a sorting list and proceed.",
@@ -191,9 +190,8 @@ bool CreationRun::RunChecks()
             "thumbnails\",\rbut you've forgot to enter a thumbnail directory !\rPlease click on "
             "the menue \"Thumbnail options\" and enter a directory name",
             PromptButtons::Ok);
-        Undo();
-        singlePageRun = false;
-        m_outcome = RunOutcome::Refused;
+        EndRun(RunOutcome::Refused);
+        m_singlePageRun = false;
         return false;
     }
     // Option files may hold a thumbnail folder the edit would never accept.
@@ -201,7 +199,7 @@ bool CreationRun::RunChecks()
         return Refuse("The thumbnail directory \"" + m_settings.thumbnails.thumbdir +
                           "\" is not allowed !\rIt must be a folder name without \"/\" or \"\\\".",
                       RunInput::DirectoryLevels, true);
-    if (!singlePageRun) {
+    if (!m_singlePageRun) {
         const PromptAnswer answer = m_services.prompts.show(
             "info",
             "The destination directory of your html pages will be:\r\r" +
@@ -210,10 +208,9 @@ bool CreationRun::RunChecks()
                 "using the button \"Directory levels\".",
             PromptButtons::OkCancel);
         if (answer != PromptAnswer::Ok) {
-            Undo();
+            EndRun(RunOutcome::Refused);
             view.OpenInput(RunInput::DirectoryLevels);
-            singlePageRun = false;
-            m_outcome = RunOutcome::Refused;
+            m_singlePageRun = false;
             return false;
         }
     }
@@ -223,35 +220,34 @@ bool CreationRun::RunChecks()
 PagePlan CreationRun::PlanFor(int pictureCount) const
 {
     return MakePagePlan(m_analysis.picCount(), m_analysis.tpicCount(), pictureCount,
-                        pageCounter.value(), m_settings.pageNames);
+                        m_pageCounter.value(), m_settings.pageNames);
 }
 
 bool CreationRun::PlanAndPictureList()
 {
     RunView &view = m_services.view;
     const auto makePlan = [this] {
-        m_plan = PlanFor(static_cast<int>(creationList.size()));
+        m_plan = PlanFor(static_cast<int>(m_creationList.size()));
         m_services.view.ShowPagePlan(m_plan);
     };
     makePlan();
     // A single-page run started from the picture list leaves its flag set; this run's kind is
     // what it was before the list was shown.
-    const bool normalRun = !singlePageRun;
+    const bool normalRun = !m_singlePageRun;
     PictureListResult result = PictureListResult::Ok;
     if (normalRun)
-        result = view.ShowPictureList(creationList, m_plan, m_sortingLists);
+        result = view.ShowPictureList(m_creationList, m_plan, m_sortingLists);
     makePlan();
     if (normalRun && result == PictureListResult::Cancel) {
-        singlePageRun = false;
+        m_singlePageRun = false;
         m_services.prompts.show("ERROR", "Creation aborted by USER !", PromptButtons::Ok);
-        Undo();
+        EndRun(RunOutcome::Cancelled);
         ApplyCounterReset();
-        m_outcome = RunOutcome::Cancelled;
         return false;
     }
-    if (creationList.empty()) {
-        FinalCleanUp();
-        m_outcome = RunOutcome::NoPictures;
+    if (m_creationList.empty()) {
+        ApplyCounterReset();
+        EndRun(RunOutcome::NoPictures);
         return false;
     }
     return true;
@@ -261,10 +257,7 @@ void CreationRun::CreatePages()
 {
     RunView &view = m_services.view;
     Events &events = m_services.events;
-    runActive = true;
-    view.LockControlsForRun(m_settings.special.pagecompressor);
-    m_buttonCaption = "Stop";
-    view.SetCreateButtonCaption(m_buttonCaption);
+    ShowState(RunState::creating);
     const std::uint64_t startTick = events.tickCount();
     view.ShowRunStatus("Creation starts");
     if (m_settings.special.createthumbnails) {
@@ -272,7 +265,7 @@ void CreationRun::CreatePages()
         m_settings.special.createthumbnails = false;
     }
     const std::string pageCounterText =
-        FormatPageNumber(pageCounter.value(), m_settings.pageNames.ScrollBar4);
+        FormatPageNumber(m_pageCounter.value(), m_settings.pageNames.ScrollBar4);
     view.ShowPagePlan(m_plan);
     view.AddToHistory(m_setup.pictureDir, m_setup.templatePath.string());
 
@@ -281,7 +274,7 @@ void CreationRun::CreatePages()
                              m_levels.destinationDir,
                              m_levels.pictureRelPath,
                              m_outputDir,
-                             creationList,
+                             m_creationList,
                              m_analysis.commandCounts,
                              m_plan,
                              m_firstPageNumber};
@@ -295,54 +288,47 @@ void CreationRun::CreatePages()
 
     for (int pageIndex = 0; pageIndex < m_plan.pageCount; ++pageIndex) {
         maker.LoadTemplate();
-        if (!runActive) {
-            view.UnlockControlsAfterRun();
-            m_buttonCaption = "Create";
-            view.SetCreateButtonCaption(m_buttonCaption);
-            view.HideWorkingPanels();
-            view.RefreshPageFileList();
-            singlePageRun = false;
-            m_outcome = RunOutcome::Stopped;
+        if (!runActive()) {
+            EndRun(RunOutcome::Stopped);
+            m_singlePageRun = false;
             return;
         }
         view.ShowPageNumber(pageIndex + 1);
-        const PageResult page = maker.MakeLoadedPage(pageIndex, pageCounter.value());
+        const PageResult page = maker.MakeLoadedPage(pageIndex, m_pageCounter.value());
         if (page.saveFailed) {
-            FinalCleanUp();
-            m_outcome = RunOutcome::SaveFailed;
+            ApplyCounterReset();
+            EndRun(RunOutcome::SaveFailed);
             return;
         }
-        if (runActive) {
-            pageCounter.pageSaved();
-            view.ShowPageCounter(pageCounter.value());
+        if (runActive()) {
+            m_pageCounter.pageSaved();
+            view.ShowPageCounter(m_pageCounter.value());
         }
         view.ShowElapsedTime(
             ElapsedTimeText(events.tickCount() - startTick, m_services.dateTimeFormats));
         ++m_pagesThisInterval;
         events.processPendingMessages();
-        if (singlePageRun)
+        if (m_singlePageRun)
             break;
     }
 
     OfferNeededFiles(m_neededfiles, m_settings.special.filecopyallowed, m_setup.templatePath,
                      m_levels.destinationDir, m_outputDir, m_services.prompts, events);
-    view.UnlockControlsAfterRun();
-    m_buttonCaption = "Create";
-    view.SetCreateButtonCaption(m_buttonCaption);
-    runActive = false;
+    ShowState(RunState::ending);
+    // Reset before the end window, so the main window behind it already shows the number the
+    // next run starts with, and once more after it, in case the window changed the options.
     ApplyCounterReset();
     view.ShowEndStatus({m_levels.destinationDir, m_setup.pictureDir, m_levels.thumbnailDirectory,
                         m_outputDir + FirstPageName(m_settings.pageNames, pageCounterText)});
     ApplyCounterReset();
-    FinalCleanUp();
-    m_outcome = RunOutcome::Completed;
+    EndRun(RunOutcome::Completed);
 }
 
 void CreationRun::MakeThumbnails()
 {
     RunView &view = m_services.view;
     view.ShowRunStatus("Thumbnail creation");
-    const ThumbnailerJob job{m_setup.programDirectory, m_setup.pictureDir, creationList,
+    const ThumbnailerJob job{m_setup.programDirectory, m_setup.pictureDir, m_creationList,
                              ThumbnailerFileFor(m_levels, m_settings.thumbnails),
                              m_setup.installDirectory};
     const ThumbnailerResult result =

@@ -54,10 +54,15 @@ public:
     // Choosing a template analyses it; the run's checks use the last analysis.
     const LayoutAnalysis &AnalyseTemplate(const std::filesystem::path &templatePath);
 
-    bool runActive = false;
-    bool singlePageRun = false;
-    std::vector<std::string> creationList;
-    PageCounter pageCounter;
+    // True from the first page until the run ends or is stopped; a press then stops it.
+    bool runActive() const { return m_state == RunState::creating; }
+    // A run of one page for the first picture of creationList, without the picture list.
+    bool singlePageRun() const { return m_singlePageRun; }
+    void setSinglePageRun(bool single) { m_singlePageRun = single; }
+    // The pictures of the run, in page order.
+    std::vector<std::string> &creationList() { return m_creationList; }
+    PageCounter &pageCounter() { return m_pageCounter; }
+    const PageCounter &pageCounter() const { return m_pageCounter; }
 
     RunOutcome outcome() const { return m_outcome; }
     const PagePlan &plan() const { return m_plan; }
@@ -70,15 +75,17 @@ public:
     int TakePagesThisInterval();
 
 private:
+    void ShowState(RunState state);
     bool Stop();
     bool Refuse(std::string_view text, RunInput input, bool undo);
+    bool RefuseAfterLock(RunOutcome outcome);
     bool RunChecks();
     bool PlanAndPictureList();
     void CreatePages();
     void MakeThumbnails();
     void Undo();
     void ApplyCounterReset();
-    void FinalCleanUp();
+    void EndRun(RunOutcome outcome);
 
     RunSetup &m_setup;
     GallerySettings &m_settings;
@@ -88,7 +95,10 @@ private:
     PagePlan m_plan;
     DirectoryLevels m_levels;
     std::string m_outputDir;
-    std::string m_buttonCaption = "Create";
+    RunState m_state = RunState::idle;
+    bool m_singlePageRun = false;
+    std::vector<std::string> m_creationList;
+    PageCounter m_pageCounter;
     std::vector<std::string> m_sortingLists;
     ByteLines m_neededfiles;
     std::int64_t m_firstPageNumber = 1;

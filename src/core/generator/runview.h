@@ -13,6 +13,15 @@ namespace pagoranto {
 
 enum class PictureListResult { Ok, Cancel };
 
+// Where a run stands; the window decides what each state shows and locks.
+enum class RunState {
+    idle,      // no run: everything usable
+    checking,  // the checks passed their first hurdles: the controls are locked
+    creating,  // pages are being made: a press of the Create button stops the run
+    stopping,  // stopped; the page being made is still finished
+    ending,    // the pages are made: the needed files and the end status come
+};
+
 // The input a refused run opens for the user.
 enum class RunInput { TemplateSelection, ThumbnailList, SpecialOptionsTab, DirectoryLevels };
 
@@ -29,11 +38,7 @@ public:
     virtual void ShowElapsedTime(std::string_view) {}
     virtual void ShowCompressIndicator(std::string_view) {}
     virtual void ShowProtocol(const LayoutAnalysis &) {}
-    virtual void SetCreateButtonCaption(std::string_view) {}
-    virtual void LockControlsForRun(bool /*showCompressIndicator*/) {}
-    virtual void UnlockControlsAfterRun() {}
-    virtual void ShowWorkingPanels() {}
-    virtual void HideWorkingPanels() {}
+    virtual void ShowRunState(RunState) {}
     virtual void RefreshPageFileList() {}
     virtual void OpenInput(RunInput) {}
 

@@ -49,29 +49,9 @@ void MainWindowRunView::ShowProtocol(const LayoutAnalysis &analysis)
     m_form.Panel3->ShowProtocol(analysis);
 }
 
-void MainWindowRunView::SetCreateButtonCaption(std::string_view caption)
+void MainWindowRunView::ShowRunState(RunState state)
 {
-    m_form.Button3->setText(ToQString(caption));
-}
-
-void MainWindowRunView::LockControlsForRun(bool showCompressIndicator)
-{
-    m_form.LockControlsForRun(showCompressIndicator);
-}
-
-void MainWindowRunView::UnlockControlsAfterRun()
-{
-    m_form.UnlockControlsAfterRun();
-}
-
-void MainWindowRunView::ShowWorkingPanels()
-{
-    m_form.ShowWorkingPanels();
-}
-
-void MainWindowRunView::HideWorkingPanels()
-{
-    m_form.HideWorkingPanels();
+    m_form.ShowRunState(state);
 }
 
 void MainWindowRunView::RefreshPageFileList()

@@ -18,11 +18,7 @@ public:
     void ShowElapsedTime(std::string_view text) override;
     void ShowCompressIndicator(std::string_view text) override;
     void ShowProtocol(const LayoutAnalysis &analysis) override;
-    void SetCreateButtonCaption(std::string_view caption) override;
-    void LockControlsForRun(bool showCompressIndicator) override;
-    void UnlockControlsAfterRun() override;
-    void ShowWorkingPanels() override;
-    void HideWorkingPanels() override;
+    void ShowRunState(RunState state) override;
     void RefreshPageFileList() override;
     void OpenInput(RunInput input) override;
     std::vector<std::string> CollectCheckedPictures() override;

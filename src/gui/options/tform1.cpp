@@ -138,7 +138,7 @@ TForm1::TForm1(StartupPaths paths, InformationTimes times, QWidget *parent)
 
     CreateWindows();
     ConnectPanels();
-    ShowPageCounter(m_run.pageCounter.value());
+    ShowPageCounter(m_run.pageCounter().value());
     SetTemplateButtonsEnabled(false);
     RebuildHistoryMenu(m_usedPathsMenu, m_usedPaths, true);
     RebuildHistoryMenu(m_usedTemplatesMenu, m_usedTemplates, false);
@@ -395,7 +395,7 @@ QWidget *TForm1::CreateOptionTabs()
     Panel8 = new LinkTextsPanel(m_settings.linkTexts, m_prompts,
                                 ToQString(m_setup.programDirectory + "own_config_files/command_cfg/"),
                                 m_optionPanels);
-    Panel11 = new SpecialOptionsPanel(m_settings.pageNames, m_settings.special, m_run.pageCounter,
+    Panel11 = new SpecialOptionsPanel(m_settings.pageNames, m_settings.special, m_run.pageCounter(),
                                       m_optionPanels);
     Panel9 = new BrowserPanel(m_settings.additional, m_optionPanels);
     Panel7 = new CommandHelpPanel(m_prompts, m_optionPanels);
@@ -425,7 +425,7 @@ void TForm1::CreateWindows()
     };
     context.sortingListSaved = [this] { Panel10->RefreshFileLists(); };
     context.singlePageRun = [this] { SingleRunFromPictureList(); };
-    context.clearSinglePageRun = [this] { m_run.singlePageRun = false; };
+    context.clearSinglePageRun = [this] { m_run.setSinglePageRun(false); };
     context.thumbnailsToggled = [this](bool on) { Panel11->createthumbnails->setChecked(on); };
     context.htmlcompressToggled = [this](bool on) { Panel11->pagecompressor->setChecked(on); };
     filelistwindow->setContext(std::move(context));
@@ -435,7 +435,7 @@ void TForm1::CreateWindows()
     });
     // The thumbnail options come with their own window.
     filelistwindow->thumbnailConfigButton->setEnabled(false);
-    filelistwindow->setCreationList(&m_run.creationList);
+    filelistwindow->setCreationList(&m_run.creationList());
 }
 
 void TForm1::ConnectPanels()
@@ -496,9 +496,9 @@ void TForm1::ConnectPanels()
         m_shell.openDocument(CurrentPictureDir() + thumbnail->ListView1->caption(index));
     });
     connect(Panel11, &SpecialOptionsPanel::pageCounterChanged, this,
-            [this] { ShowPageCounter(m_run.pageCounter.value()); });
+            [this] { ShowPageCounter(m_run.pageCounter().value()); });
     connect(Panel11->ScrollBar4, &QSpinBox::valueChanged, this,
-            [this] { ShowPageCounter(m_run.pageCounter.value()); });
+            [this] { ShowPageCounter(m_run.pageCounter().value()); });
 }
 
 std::string TForm1::CurrentPictureDir() const
@@ -594,7 +594,7 @@ void TForm1::FormActivate()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (m_run.runActive) {
+    if (m_run.runActive()) {
         event->ignore();
         return;
     }
@@ -649,7 +649,7 @@ void TForm1::WriteAllOptionFiles()
 
 void TForm1::Button3Click()
 {
-    if (!m_run.runActive) {
+    if (!m_run.runActive()) {
         m_setup.pictureDir = CurrentPictureDir();
         m_setup.directoryLevel = Panel2->checkedLevel();
     }
@@ -659,10 +659,48 @@ void TForm1::Button3Click()
 
 void TForm1::SingleRunFromPictureList()
 {
-    m_run.singlePageRun = true;
+    m_run.setSinglePageRun(true);
     m_run.Button3Click();
     Panel11->createthumbnails->setChecked(m_settings.special.createthumbnails);
     ShowWorkingPanels();
+}
+
+void TForm1::ShowRunState(RunState state)
+{
+    const bool compressing = m_settings.special.pagecompressor;
+    switch (state) {
+    case RunState::idle:
+        UnlockControlsAfterRun();
+        HideWorkingPanels();
+        Button3->setText(QStringLiteral("Create"));
+        break;
+    case RunState::checking:
+        ShowWorkingPanels();
+        LockControlsForRun(compressing);
+        break;
+    case RunState::creating:
+        LockControlsForRun(compressing);
+        Button3->setText(QStringLiteral("Stop"));
+        break;
+    case RunState::stopping:
+        // The caption stays "Stop" until the page being made is finished.
+        UnlockControlsAfterRun();
+        HideWorkingPanels();
+        break;
+    case RunState::ending:
+        UnlockControlsAfterRun();
+        Button3->setText(QStringLiteral("Create"));
+        break;
+    }
+}
+
+std::vector<QWidget *> TForm1::RunLockedControls() const
+{
+    return {layoutprotocolbutton, layoutinfobutton, Button9,           Button21,
+            reloadthumbnails,     reloadlayout,     Panel8,            Panel9,
+            TabControl1,          Panel21->Button33, Panel21->Button34, Panel21->Button35,
+            Panel21->Button36,    Panel21->Button37, Panel21->Button38, Panel11->createthumbnails,
+            Panel11->pagecompressor, Panel1,        Panel2};
 }
 
 void TForm1::LockControlsForRun(bool showCompressIndicator)
@@ -670,14 +708,9 @@ void TForm1::LockControlsForRun(bool showCompressIndicator)
     for (QMenu *menu : {m_fileMenu, m_layoutMenu, m_functionsMenu, m_historyMenu})
         menu->menuAction()->setEnabled(false);
     m_toolBar->setEnabled(false);
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             layoutprotocolbutton, layoutinfobutton, Button9, Button21, reloadthumbnails,
-             reloadlayout, Panel8, Panel9, TabControl1, Panel21->Button34, Panel21->Button35,
-             Panel21->Button36, Panel21->Button37, Panel21->Button38, Panel11->createthumbnails,
-             Panel11->pagecompressor, Panel1, Panel2})
+    for (QWidget *control : RunLockedControls())
         control->setEnabled(false);
     Panel10->setInputsEnabled(false);
-    Panel21->Button33->setEnabled(false);
     compressindicator->setVisible(showCompressIndicator);
 }
 
@@ -686,11 +719,9 @@ void TForm1::UnlockControlsAfterRun()
     for (QMenu *menu : {m_fileMenu, m_layoutMenu, m_functionsMenu, m_historyMenu})
         menu->menuAction()->setEnabled(true);
     m_toolBar->setEnabled(true);
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             reloadthumbnails, reloadlayout, Panel8, Panel9, TabControl1, Panel21->Button33,
-             Panel21->Button34, Panel21->Button35, Panel21->Button36, Panel21->Button37,
-             Panel21->Button38, Panel11->pagecompressor, Panel1, Panel2})
+    for (QWidget *control : RunLockedControls())
         control->setEnabled(true);
+    // The exceptions: the template buttons need a template, thumbnails need the thumbnailer.
     SetTemplateButtonsEnabled(!m_setup.templatePath.empty());
     Panel11->createthumbnails->setEnabled(m_thumbnailerPresent);
     Panel10->setInputsEnabled(true);
@@ -723,7 +754,7 @@ void TForm1::Timer1Timer()
 
 void TForm1::Timer2Timer()
 {
-    if (m_run.runActive)
+    if (m_run.runActive())
         Panel10->Panel4->setText(
             QStringLiteral("%1 pages/30 sec").arg(m_run.TakePagesThisInterval()));
 }
@@ -771,14 +802,14 @@ void TForm1::StopThumbnailBuild()
 void TForm1::MarkSortingListPictures(const QString &fileName)
 {
     const SortingListResult list = LoadSortingList(CurrentPictureDir() + ToEngineText(fileName));
-    m_run.creationList = list.names;
+    m_run.creationList() = list.names;
     if (!list.ok) {
         m_prompts.show("ERROR", list.error, PromptButtons::Ok);
         if (!list.opened)
             return;
     }
-    thumbnail->ListView1->MarkListedPictures(m_run.creationList);
-    filelistwindow->ShowPictureCount(m_run.creationList.size());
+    thumbnail->ListView1->MarkListedPictures(m_run.creationList());
+    filelistwindow->ShowPictureCount(m_run.creationList().size());
 }
 
 void TForm1::ComputeDirectoryLevels()

@@ -25,6 +25,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class QWebEngineView;
 
@@ -77,6 +78,8 @@ public:
     void SelectTab(int index);
     void ToolButton3Click();
     void ComputeDirectoryLevels();
+    // Captions, locks and working panels for where the run stands.
+    void ShowRunState(RunState state);
     void LockControlsForRun(bool showCompressIndicator);
     void UnlockControlsAfterRun();
     void ShowWorkingPanels();
@@ -162,6 +165,8 @@ private:
     void ShowLayer(ViewLayer layer, bool shown);
     void HideOverlayPanels();
     void SetTemplateButtonsEnabled(bool enabled);
+    // Everything a run disables and enables again.
+    std::vector<QWidget *> RunLockedControls() const;
     void SetIndicators();
     void ShowInChosenBrowser(const std::string &path);
     void AnalyseSelectedTemplate();

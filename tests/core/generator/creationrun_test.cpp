@@ -86,7 +86,7 @@ TEST_F(CreationRunTest, MakesEveryPageAfterTheQuestionsAndShowsTheEnd)
     ASSERT_TRUE(view.endStatus);
     EXPECT_EQ(view.endStatus->d_firstpage, setup.pictureDir + "page0001.html");
     EXPECT_EQ(view.endStatus->d_thumbnails, setup.pictureDir + "thumbnails");
-    EXPECT_EQ(run.pageCounter.value(), 1);
+    EXPECT_EQ(run.pageCounter().value(), 1);
     EXPECT_EQ(view.buttonCaption, "Create");
     EXPECT_FALSE(view.locked);
     EXPECT_EQ(view.history.size(), 1u);
@@ -148,7 +148,7 @@ TEST_F(CreationRunTest, EachRefusalSaysWhyAndMakesNothing)
         EXPECT_NE(std::find(view.opened.begin(), view.opened.end(), row.opened), view.opened.end());
         EXPECT_FALSE(PageExists("page0001.html"));
         EXPECT_FALSE(view.locked);
-        EXPECT_FALSE(run.singlePageRun);
+        EXPECT_FALSE(run.singlePageRun());
     }
 }
 
@@ -161,11 +161,11 @@ TEST_F(CreationRunTest, CancelsOnTheDestinationQuestionOrInThePictureList)
     EXPECT_EQ(view.pictureListShown, 0);
 
     view.pictureListAnswer = PictureListResult::Cancel;
-    run.pageCounter.stepUp(CounterSpin::SpinButton2);
+    run.pageCounter().stepUp(CounterSpin::SpinButton2);
     run.Button3Click();
     EXPECT_EQ(run.outcome(), RunOutcome::Cancelled);
     EXPECT_EQ(prompts.shown.back().text, "Creation aborted by USER !");
-    EXPECT_EQ(run.pageCounter.value(), 1);
+    EXPECT_EQ(run.pageCounter().value(), 1);
     EXPECT_FALSE(PageExists("page0001.html"));
 
     view.pictureListAnswer = PictureListResult::Ok;
@@ -199,16 +199,16 @@ TEST_F(CreationRunTest, StopEndsTheLoopAtTheNextPage)
     EXPECT_LE(view.pageNumbers.size(), 2u);
     EXPECT_FALSE(PageExists("page0003.html"));
     EXPECT_FALSE(view.endStatus);
-    EXPECT_EQ(run.pageCounter.value(), 1);
+    EXPECT_EQ(run.pageCounter().value(), 1);
     EXPECT_EQ(view.buttonCaption, "Create");
-    EXPECT_FALSE(run.runActive);
+    EXPECT_FALSE(run.runActive());
 }
 
 TEST_F(CreationRunTest, SinglePageRunMakesOnlyTheFirstPage)
 {
     UseTemplate({"$PIC$"});
-    run.creationList = {"b.jpg", "a.jpg"};
-    run.singlePageRun = true;
+    run.creationList() = {"b.jpg", "a.jpg"};
+    run.setSinglePageRun(true);
     settings.pageNames.usedifferentfirst = true;
     run.Button3Click();
     EXPECT_EQ(run.outcome(), RunOutcome::Completed);
@@ -218,7 +218,7 @@ TEST_F(CreationRunTest, SinglePageRunMakesOnlyTheFirstPage)
     EXPECT_EQ(view.pictureListShown, 0);
     ASSERT_TRUE(view.endStatus);
     EXPECT_EQ(view.endStatus->d_firstpage, setup.pictureDir + "index.html");
-    EXPECT_TRUE(run.singlePageRun);
+    EXPECT_TRUE(run.singlePageRun());
 }
 
 TEST_F(CreationRunTest, CancelAfterASinglePageFromThePictureListMakesNoMorePages)
@@ -226,7 +226,7 @@ TEST_F(CreationRunTest, CancelAfterASinglePageFromThePictureListMakesNoMorePages
     UseTemplate({"$PIC$"});
     view.checked = {"a.jpg", "b.jpg", "c.jpg"};
     view.reorder = [this](std::vector<std::string> &) {
-        run.singlePageRun = true;
+        run.setSinglePageRun(true);
         run.Button3Click();
     };
     view.pictureListAnswer = PictureListResult::Cancel;
@@ -235,7 +235,7 @@ TEST_F(CreationRunTest, CancelAfterASinglePageFromThePictureListMakesNoMorePages
     EXPECT_TRUE(PageExists("page0001.html"));
     EXPECT_FALSE(PageExists("page0002.html"));
     EXPECT_EQ(prompts.shown.back().text, "Creation aborted by USER !");
-    EXPECT_FALSE(run.singlePageRun);
+    EXPECT_FALSE(run.singlePageRun());
 }
 
 TEST_F(CreationRunTest, CounterRunsOnWithoutResetAndPagesGoToTheChosenLevel)
@@ -248,7 +248,7 @@ TEST_F(CreationRunTest, CounterRunsOnWithoutResetAndPagesGoToTheChosenLevel)
     EXPECT_TRUE(fs::exists(gallery / "page0003.html"));
     EXPECT_NE(ReadLineFile(gallery / "page0001.html")->front().find("SRC=\"pics/"),
               std::string::npos);
-    EXPECT_EQ(run.pageCounter.value(), 4);
+    EXPECT_EQ(run.pageCounter().value(), 4);
     run.Button3Click();
     EXPECT_TRUE(fs::exists(gallery / "page0006.html"));
 }

@@ -258,7 +258,7 @@ void TForm1Test::singlePageRunFromThePictureList()
     QCOMPARE(endWindows, 1);
     QVERIFY(enabledAfterSinglePage);
     QVERIFY(MessageShown("Creation aborted by USER !"));
-    QVERIFY(!m_form->run().singlePageRun);
+    QVERIFY(!m_form->run().singlePageRun());
 }
 
 void TForm1Test::closingDuringARunDoesNothing()
