@@ -1,5 +1,5 @@
 add_library(pagoranto_gui STATIC)
-target_link_libraries(pagoranto_gui PUBLIC pagoranto_gui_platform pagoranto_gui_pictures
+target_link_libraries(pagoranto_gui PUBLIC pagoranto_gui_platform pagoranto_gui_ui pagoranto_gui_pictures
     pagoranto_gui_picturelist pagoranto_gui_generator pagoranto_gui_infowindows
     Qt6::WebEngineWidgets)
 target_sources(pagoranto_gui PRIVATE
