@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/options/additionaloptions.h"
+#include "core/options/genericoptionfile.h"
 #include "core/options/linktexts.h"
-#include "core/options/optionentries.h"
 #include "core/options/pagenameoptions.h"
 
 #include <filesystem>
@@ -20,14 +20,31 @@ OptionEntries AdditionalOptionEntries(LinkTexts &texts, PageNameOptions &names,
                                       AdditionalOptions &options);
 OptionEntries CommandConfigEntries(LinkTexts &texts);
 
-// "pgrooptions.cfg". False when the file cannot be used; nothing is changed then.
-bool ReadAdditionalOptions(const std::filesystem::path &file, LinkTexts &texts,
-                           PageNameOptions &names, AdditionalOptions &options);
-bool WriteAdditionalOptions(const std::filesystem::path &file, const LinkTexts &texts,
-                            const PageNameOptions &names, const AdditionalOptions &options);
-
+// "pgrooptions.cfg".
+inline constexpr OptionFile<LinkTexts, PageNameOptions, AdditionalOptions> additionalOptionsFile{
+    {additionalOptionsSectionLine}, AdditionalOptionEntries};
 // A user's set of link texts (".ccd").
-bool LoadCommandConfigData(const std::filesystem::path &file, LinkTexts &texts);
-bool SaveCommandConfigData(const std::filesystem::path &file, const LinkTexts &texts);
+inline constexpr OptionFile<LinkTexts> commandConfigFile{{commandConfigSectionLine},
+                                                         CommandConfigEntries};
+
+// False when the file cannot be used; nothing is changed then.
+inline bool ReadAdditionalOptions(const std::filesystem::path &file, LinkTexts &texts,
+                                  PageNameOptions &names, AdditionalOptions &options)
+{
+    return additionalOptionsFile.Read(file, texts, names, options);
+}
+inline bool WriteAdditionalOptions(const std::filesystem::path &file, const LinkTexts &texts,
+                                   const PageNameOptions &names, const AdditionalOptions &options)
+{
+    return additionalOptionsFile.Write(file, texts, names, options);
+}
+inline bool LoadCommandConfigData(const std::filesystem::path &file, LinkTexts &texts)
+{
+    return commandConfigFile.Read(file, texts);
+}
+inline bool SaveCommandConfigData(const std::filesystem::path &file, const LinkTexts &texts)
+{
+    return commandConfigFile.Write(file, texts);
+}
 
 } // namespace pagoranto

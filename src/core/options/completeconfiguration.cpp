@@ -3,9 +3,7 @@
 #include "core/options/additionaloptionsfile.h"
 #include "core/options/hiddenoptionsfile.h"
 #include "core/options/navigationoptionsfile.h"
-#include "core/options/optionentries.h"
-#include "core/options/optionfile.h"
-#include "core/text/textlength.h"
+#include "core/options/thumbnailoptionsfile.h"
 
 #include <algorithm>
 #include <array>
@@ -13,9 +11,6 @@
 namespace pagoranto {
 
 namespace {
-
-constexpr std::size_t thumbdirLength = 40;
-constexpr int largestColour = 0xFFFFFF;
 
 constexpr std::array<std::string_view, 71> completeConfigKeys = {
     "NEXT", "PREV", "FIRS", "LAST", "FREE", "BROW", "THUS", "PAGN", "NEWO", "ONEW", "NEWN",
@@ -27,52 +22,18 @@ constexpr std::array<std::string_view, 71> completeConfigKeys = {
     "HTM8", "HTM9", "TCOM", "FEXT", "FUCO",
 };
 
-OptionEntry PaddedNumberEntry(std::string_view key, int &field, int minimum, int maximum)
-{
-    OptionEntry entry = NumberEntry(key, field, minimum, maximum);
-    entry.encode = [&field] { return ZeroPad3(std::to_string(field)); };
-    return entry;
-}
-
-OptionEntry ColourEntry(std::string_view key, ColourValue &field)
-{
-    return {key, [&field] { return std::to_string(field); },
-            [&field](std::string_view value) {
-                if (const auto colour = DecodeNumber(value, 0, largestColour))
-                    field = static_cast<ColourValue>(*colour);
-            }};
-}
-
-OptionEntry ThumbnailDirEntry(ThumbnailOptions &options)
-{
-    return {"DDIR", [&options] { return options.thumbnailDir(); },
-            [&options](std::string_view value) {
-                options.thumbdir = LimitTextLength(StripTrailingBackslash(value), thumbdirLength);
-            }};
-}
-
-// The thumbnail keys with the encodings of the thumbnailer's option file.
+// The thumbnailer's keys; SDIR and PDIR are written for its sake but recomputed rather than
+// taken from a configuration.
 OptionEntries ThumbnailEntries(CompleteConfiguration &configuration)
 {
-    ThumbnailOptions &options = configuration.thumbnails;
-    return {
-        FixedEntry("SDIR", configuration.destinationDir),
-        FixedEntry("PDIR", configuration.pictureRelPath),
-        ThumbnailDirEntry(options),
-        PaddedNumberEntry("WIDT", options.ScrollBar2, 20, 320),
-        PaddedNumberEntry("HEIG", options.ScrollBar3, 15, 240),
-        PaddedNumberEntry("COMP", options.ScrollBar1, 1, 100),
-        ColourEntry("COLO", options.Panel11),
-        FlagEntry("GREY", options.CheckBox1),
-        FixedEntry("TIME", "100"),
-        FixedEntry("ACTI", "1"),
-        NumberEntry("DIBB", options.ScrollBar6, 0, 20),
-        NumberEntry("DIBH", options.ScrollBar5, 0, 20),
-        ColourEntry("ECOL", options.Panel12),
-        NumberEntry("GRAD", options.RadioGroup2, 0, 7),
-        NumericFlagEntry("DDDR", options.Drei3d_check),
-        NumberEntry("BORD", options.ScrollBar4, 0, 10),
-    };
+    OptionEntries entries = ThumbnailerEntries(
+        configuration.destinationDir, configuration.pictureRelPath, configuration.thumbnails);
+    for (OptionEntry &entry : entries) {
+        if (entry.key == thumbnailerFileFields::destinationDir.key ||
+            entry.key == thumbnailerFileFields::pictureRelPath.key)
+            entry.decode = nullptr;
+    }
+    return entries;
 }
 
 // The entries of the four option files, put into the order of the complete configuration.
@@ -95,19 +56,21 @@ OptionEntries CompleteConfigEntries(CompleteConfiguration &configuration)
     return ordered;
 }
 
+constexpr OptionFile<CompleteConfiguration> completeConfigFile{{completeConfigSectionLine},
+                                                              CompleteConfigEntries};
+
 } // namespace
 
 bool LoadCompleteConfiguration(const std::filesystem::path &file,
                                CompleteConfiguration &configuration)
 {
-    return ReadOptionEntries(file, completeConfigSectionLine, CompleteConfigEntries(configuration));
+    return completeConfigFile.Read(file, configuration);
 }
 
 bool SaveCompleteConfiguration(const std::filesystem::path &file,
                                const CompleteConfiguration &configuration)
 {
-    CompleteConfiguration copy = configuration;
-    return WriteOptionEntries(file, completeConfigSectionLine, CompleteConfigEntries(copy));
+    return completeConfigFile.Write(file, configuration);
 }
 
 } // namespace pagoranto

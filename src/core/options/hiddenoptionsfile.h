@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/options/genericoptionfile.h"
 #include "core/options/hiddenoptions.h"
-#include "core/options/optionentries.h"
 
 #include <filesystem>
 #include <string_view>
@@ -14,12 +14,27 @@ inline constexpr std::string_view hiddenOptionsSectionLine = "[HIDDENCOMMANDS]";
 // The 23 keys in file order (the HTML fields as 1, 2, 3, 4, 0, 5 .. 9).
 OptionEntries HiddenCommandEntries(HiddenOptions &options);
 
-// "hcoptions.cfg". False when the file cannot be used; nothing is changed then.
-bool ReadHiddenCommandOptions(const std::filesystem::path &file, HiddenOptions &options);
-bool WriteHiddenCommandOptions(const std::filesystem::path &file, const HiddenOptions &options);
+// "hcoptions.cfg", and a user's hidden command set (".chd") with the same content.
+inline constexpr OptionFile<HiddenOptions> hiddenOptionsFile{{hiddenOptionsSectionLine},
+                                                             HiddenCommandEntries};
 
-// A user's hidden command set (".chd"): the same content as "hcoptions.cfg".
-bool LoadHiddenConfigData(const std::filesystem::path &file, HiddenOptions &options);
-bool SaveHiddenConfigData(const std::filesystem::path &file, const HiddenOptions &options);
+// False when the file cannot be used; nothing is changed then.
+inline bool ReadHiddenCommandOptions(const std::filesystem::path &file, HiddenOptions &options)
+{
+    return hiddenOptionsFile.Read(file, options);
+}
+inline bool WriteHiddenCommandOptions(const std::filesystem::path &file,
+                                      const HiddenOptions &options)
+{
+    return hiddenOptionsFile.Write(file, options);
+}
+inline bool LoadHiddenConfigData(const std::filesystem::path &file, HiddenOptions &options)
+{
+    return hiddenOptionsFile.Read(file, options);
+}
+inline bool SaveHiddenConfigData(const std::filesystem::path &file, const HiddenOptions &options)
+{
+    return hiddenOptionsFile.Write(file, options);
+}
 
 } // namespace pagoranto

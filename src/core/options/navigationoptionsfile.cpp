@@ -4,36 +4,26 @@ namespace pagoranto {
 
 OptionEntries NavigationEntries(NavigationOptions &options)
 {
+    using namespace navigationFields;
     return {
-        TextEntry("NFIR", options.nav_edit_first),
-        TextEntry("NPRE", options.nav_edit_prev),
-        TextEntry("NNEX", options.nav_edit_next),
-        TextEntry("NLAS", options.nav_edit_last),
-        TextEntry("NLSE", options.nav_edit_linkseparator),
-        NumberEntry("NLIN", options.ScrollBar1, 1, 15),
-        NumberEntry("NFTS", options.RadioGroup1, 0, 6),
-        NumericFlagEntry("CHK1", options.nav_use_first),
-        NumericFlagEntry("CHK2", options.nav_use_prev),
-        NumericFlagEntry("CHK3", options.nav_use_next),
-        NumericFlagEntry("CHK4", options.nav_use_last),
-        NumericFlagEntry("PLA1", options.plain1),
-        NumericFlagEntry("PLA2", options.plain2),
-        NumericFlagEntry("PLA3", options.plain3),
-        NumericFlagEntry("SHW1", options.show1),
-        NumericFlagEntry("SHW2", options.show2),
-        NumericFlagEntry("SHW3", options.show3),
+        Bind(nav_edit_first, options.nav_edit_first),
+        Bind(nav_edit_prev, options.nav_edit_prev),
+        Bind(nav_edit_next, options.nav_edit_next),
+        Bind(nav_edit_last, options.nav_edit_last),
+        Bind(nav_edit_linkseparator, options.nav_edit_linkseparator),
+        Bind(ScrollBar1, options.ScrollBar1),
+        Bind(RadioGroup1, options.RadioGroup1),
+        Bind(nav_use_first, options.nav_use_first),
+        Bind(nav_use_prev, options.nav_use_prev),
+        Bind(nav_use_next, options.nav_use_next),
+        Bind(nav_use_last, options.nav_use_last),
+        Bind(plain1, options.plain1),
+        Bind(plain2, options.plain2),
+        Bind(plain3, options.plain3),
+        Bind(show1, options.show1),
+        Bind(show2, options.show2),
+        Bind(show3, options.show3),
     };
-}
-
-bool ReadNavigationOptions(const std::filesystem::path &file, NavigationOptions &options)
-{
-    return ReadOptionEntries(file, navigationOptionsSectionLine, NavigationEntries(options));
-}
-
-bool WriteNavigationOptions(const std::filesystem::path &file, const NavigationOptions &options)
-{
-    NavigationOptions copy = options;
-    return WriteOptionEntries(file, navigationOptionsSectionLine, NavigationEntries(copy));
 }
 
 } // namespace pagoranto

@@ -7,68 +7,96 @@
 
 namespace pagoranto {
 
-OptionEntry TextEntry(std::string_view key, std::string &field, std::size_t maxCharacters)
+namespace {
+
+std::string LimitedText(const TextField &field, std::string_view value)
 {
-    return {key, [&field] { return field; },
-            [&field, maxCharacters](std::string_view value) {
-                field = maxCharacters == 0 ? std::string(value)
-                                           : LimitTextLength(value, maxCharacters);
-            }};
+    return field.maxLength == 0 ? std::string(value) : LimitTextLength(value, field.maxLength);
 }
 
-OptionEntry FlagEntry(std::string_view key, bool &field)
+// Characters the field would not let the user type are dropped, which also keeps "..", "/"
+// and "\" out of a folder name.
+std::string AllowedCharacters(const TextField &field, std::string_view value)
 {
-    return {key, [&field] { return std::string(field ? "1" : "0"); },
-            [&field](std::string_view value) { field = DecodeFlag(value); }};
+    if (field.allowed.empty())
+        return std::string(value);
+    std::string kept;
+    for (const char c : value) {
+        if (field.allowed.find(c) != std::string_view::npos)
+            kept += c;
+    }
+    return kept;
 }
 
-OptionEntry NumericFlagEntry(std::string_view key, bool &field)
+void DecodeText(const TextField &field, std::string_view value, std::string &member)
 {
-    return {key, [&field] { return std::string(field ? "1" : "0"); },
-            [&field](std::string_view value) {
+    if (field.encoding == TextEncoding::verbatim) {
+        member = LimitedText(field, value);
+        return;
+    }
+    std::string name =
+        LimitedText(field, AllowedCharacters(field, StripTrailingBackslash(value)));
+    // An empty folder name would put its files beside the pages, over what lies there.
+    if (!name.empty())
+        member = std::move(name);
+}
+
+std::optional<int> DecodeNumberField(const NumberField &field, std::string_view value)
+{
+    if (field.encoding != NumberEncoding::leadingDigit)
+        return DecodeNumber(value, field.minimum, field.maximum);
+    if (value.empty() || value[0] < '0' || value[0] > '9')
+        return std::nullopt;
+    const int digit = value[0] - '0';
+    if (digit < field.minimum || digit > field.maximum)
+        return std::nullopt;
+    return digit;
+}
+
+} // namespace
+
+OptionEntry Bind(const TextField &field, std::string &member)
+{
+    return {field.key,
+            [field, &member] {
+                return field.encoding == TextEncoding::folderName ? member + "/" : member;
+            },
+            [field, &member](std::string_view value) { DecodeText(field, value, member); }};
+}
+
+OptionEntry Bind(const FlagField &field, bool &member)
+{
+    return {field.key, [&member] { return std::string(member ? "1" : "0"); },
+            [field, &member](std::string_view value) {
+                if (field.encoding == FlagEncoding::exactlyOne) {
+                    member = DecodeFlag(value);
+                    return;
+                }
                 const auto number = DecodeNumber(value, 0, std::numeric_limits<int>::max());
                 if (number == 1)
-                    field = true;
+                    member = true;
                 else if (number == 0)
-                    field = false;
+                    member = false;
             }};
 }
 
-OptionEntry NumberEntry(std::string_view key, int &field, int minimum, int maximum)
+OptionEntry BindNumber(const NumberField &field, std::function<long long()> get,
+                       std::function<void(int)> set)
 {
-    return {key, [&field] { return std::to_string(field); },
-            [&field, minimum, maximum](std::string_view value) {
-                if (const auto number = DecodeNumber(value, minimum, maximum))
-                    field = *number;
+    return {field.key,
+            [field, get] {
+                const std::string digits = std::to_string(get());
+                return field.encoding == NumberEncoding::zeroPadded ? ZeroPad3(digits) : digits;
+            },
+            [field, set](std::string_view value) {
+                if (const auto number = DecodeNumberField(field, value))
+                    set(*number);
             }};
 }
 
 OptionEntry FixedEntry(std::string_view key, std::string value)
 {
     return {key, [value = std::move(value)] { return value; }, {}};
-}
-
-bool ReadOptionEntries(const std::filesystem::path &file, std::string_view sectionLine,
-                       const OptionEntries &entries)
-{
-    auto reader = OptionFileReader::open(file, sectionLine);
-    if (!reader)
-        return false;
-    for (const OptionEntry &entry : entries) {
-        const auto value = reader->next(entry.key);
-        if (value && entry.decode)
-            entry.decode(*value);
-    }
-    return true;
-}
-
-bool WriteOptionEntries(const std::filesystem::path &file, std::string_view sectionLine,
-                        const OptionEntries &entries)
-{
-    OptionFileWriter writer(sectionLine);
-    for (const OptionEntry &entry : entries)
-        writer.add(entry.key, entry.encode());
-    return writer.save(file);
 }
 
 } // namespace pagoranto

@@ -22,16 +22,6 @@ void OptionFileWriter::add(std::string_view key, std::string_view value)
     m_lines.push_back(std::move(line));
 }
 
-void OptionFileWriter::addFlag(std::string_view key, bool checked)
-{
-    add(key, checked ? "1" : "0");
-}
-
-void OptionFileWriter::addNumber(std::string_view key, long long value)
-{
-    add(key, std::to_string(value));
-}
-
 bool OptionFileWriter::save(const std::filesystem::path &file) const
 {
     return WriteLineFile(file, m_lines);
@@ -39,21 +29,12 @@ bool OptionFileWriter::save(const std::filesystem::path &file) const
 
 OptionFileReader::OptionFileReader(ByteLines lines) : m_lines(std::move(lines)) {}
 
-std::optional<OptionFileReader> OptionFileReader::openUnchecked(const std::filesystem::path &file)
+std::optional<OptionFileReader> OptionFileReader::open(const std::filesystem::path &file)
 {
     auto lines = ReadLineFile(file);
     if (!lines)
         return std::nullopt;
     return OptionFileReader(std::move(*lines));
-}
-
-std::optional<OptionFileReader> OptionFileReader::open(const std::filesystem::path &file,
-                                                       std::string_view sectionLine)
-{
-    auto reader = openUnchecked(file);
-    if (!reader || !reader->sectionMatches(sectionLine))
-        return std::nullopt;
-    return reader;
 }
 
 bool OptionFileReader::sectionMatches(std::string_view sectionLine) const
@@ -72,11 +53,6 @@ std::optional<std::string> OptionFileReader::next(std::string_view key)
         line[key.size()] != '=')
         return std::nullopt;
     return line.substr(key.size() + 1);
-}
-
-void OptionFileReader::skip(std::size_t count)
-{
-    m_position += count;
 }
 
 std::optional<int> DecodeNumber(std::string_view value, int minimum, int maximum)

@@ -17,8 +17,6 @@ public:
     explicit OptionFileWriter(std::string_view sectionLine);
 
     void add(std::string_view key, std::string_view value);
-    void addFlag(std::string_view key, bool checked);
-    void addNumber(std::string_view key, long long value);
 
     const ByteLines &lines() const { return m_lines; }
     // False when the file cannot be written; an earlier file then stays as it was.
@@ -32,19 +30,14 @@ private:
 // it, so a missing or extra line makes the entries after it fall on the wrong lines.
 class OptionFileReader {
 public:
-    // Empty when the file cannot be read or its first line is not exactly sectionLine.
-    static std::optional<OptionFileReader> open(const std::filesystem::path &file,
-                                                std::string_view sectionLine);
-    // Any readable file, its section line not checked.
-    static std::optional<OptionFileReader> openUnchecked(const std::filesystem::path &file);
+    // Empty when the file cannot be read; its section line is not checked.
+    static std::optional<OptionFileReader> open(const std::filesystem::path &file);
     explicit OptionFileReader(ByteLines lines);
 
     bool sectionMatches(std::string_view sectionLine) const;
 
     // Takes the next line; its value when the line starts with key followed by "=".
     std::optional<std::string> next(std::string_view key);
-    // Skips lines without looking at them.
-    void skip(std::size_t count);
 
 private:
     ByteLines m_lines;

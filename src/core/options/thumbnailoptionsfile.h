@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/options/genericoptionfile.h"
 #include "core/options/thumbnailoptions.h"
 
 #include <filesystem>
@@ -10,6 +11,11 @@ namespace pagoranto {
 
 inline constexpr std::string_view thumbnailerSectionLine = "[PAGORANTOTHUMBNAILER]";
 
+namespace thumbnailerFileFields {
+inline constexpr TextField destinationDir{.key = "SDIR"};
+inline constexpr TextField pictureRelPath{.key = "PDIR"};
+} // namespace thumbnailerFileFields
+
 // What "thumbnailer/mtoptions.cfg" (and a ".cct" file) holds besides the options: where the
 // pages go and where the pictures are as seen from there.
 struct ThumbnailerFile {
@@ -18,10 +24,27 @@ struct ThumbnailerFile {
     ThumbnailOptions options;
 };
 
-bool WriteThumbnailerOptions(const std::filesystem::path &file, const ThumbnailerFile &values);
+// The 16 keys in file order; the complete configuration reuses them.
+OptionEntries ThumbnailerEntries(std::string &destinationDir, std::string &pictureRelPath,
+                                 ThumbnailOptions &options);
+OptionEntries ThumbnailerFileEntries(ThumbnailerFile &values);
+
+// A foreign first line is not refused: the keys up to GREY are passed over without taking a
+// line, so the lines after the first are looked at as TIME, ACTI and DIBB.
+inline constexpr OptionFile<ThumbnailerFile> thumbnailerOptionsFile{
+    {thumbnailerSectionLine, "TIME"}, ThumbnailerFileEntries};
+
+inline bool WriteThumbnailerOptions(const std::filesystem::path &file,
+                                    const ThumbnailerFile &values)
+{
+    return thumbnailerOptionsFile.Write(file, values);
+}
 
 // Sets the options the file holds, each clamped to its control's range; false when the file
 // cannot be read. SDIR and PDIR are read too (the thumbnailer needs them).
-bool ReadThumbnailerOptions(const std::filesystem::path &file, ThumbnailerFile &values);
+inline bool ReadThumbnailerOptions(const std::filesystem::path &file, ThumbnailerFile &values)
+{
+    return thumbnailerOptionsFile.Read(file, values);
+}
 
 } // namespace pagoranto

@@ -1,9 +1,5 @@
 #include "core/options/toolsfile.h"
 
-#include "core/options/optionentries.h"
-
-#include <array>
-
 namespace pagoranto {
 
 namespace {
@@ -23,56 +19,42 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-using Keys = std::array<std::string_view, 3>;
-constexpr Keys webToolKeys = {"WEB1", "WEB2", "WEB3"};
-constexpr Keys toolKeys = {"TOL1", "TOL2", "TOL3"};
-
-bool ReadThreePaths(const std::filesystem::path &file, std::string_view sectionLine,
-                    const Keys &keys, std::string &first, std::string &second,
-                    std::string &third)
+void TrimPaths(std::initializer_list<std::string *> paths)
 {
-    if (!ReadOptionEntries(file, sectionLine,
-                           {TextEntry(keys[0], first), TextEntry(keys[1], second),
-                            TextEntry(keys[2], third)}))
-        return false;
-    for (std::string *path : {&first, &second, &third})
+    for (std::string *path : paths)
         *path = std::string(Trimmed(*path));
-    return true;
-}
-
-bool WriteThreePaths(const std::filesystem::path &file, std::string_view sectionLine,
-                     const Keys &keys, std::string first, std::string second,
-                     std::string third)
-{
-    return WriteOptionEntries(file, sectionLine,
-                              {TextEntry(keys[0], first), TextEntry(keys[1], second),
-                               TextEntry(keys[2], third)});
 }
 
 } // namespace
 
-bool ReadWebTools(const std::filesystem::path &file, WebToolOptions &tools)
+OptionEntries WebToolEntries(WebToolOptions &tools)
 {
-    return ReadThreePaths(file, webToolsSectionLine, webToolKeys, tools.webtool1_label,
-                          tools.webtool2_label, tools.webtool3_label);
+    using namespace webToolFields;
+    return {Bind(webtool1_label, tools.webtool1_label), Bind(webtool2_label, tools.webtool2_label),
+            Bind(webtool3_label, tools.webtool3_label)};
 }
 
-bool WriteWebTools(const std::filesystem::path &file, const WebToolOptions &tools)
+OptionEntries ToolEntries(ToolOptions &tools)
 {
-    return WriteThreePaths(file, webToolsSectionLine, webToolKeys, tools.webtool1_label,
-                           tools.webtool2_label, tools.webtool3_label);
+    using namespace toolFields;
+    return {Bind(tool1_label, tools.tool1_label), Bind(tool2_label, tools.tool2_label),
+            Bind(tool3_label, tools.tool3_label)};
+}
+
+bool ReadWebTools(const std::filesystem::path &file, WebToolOptions &tools)
+{
+    if (!webToolsFile.Read(file, tools))
+        return false;
+    TrimPaths({&tools.webtool1_label, &tools.webtool2_label, &tools.webtool3_label});
+    return true;
 }
 
 bool ReadTools(const std::filesystem::path &file, ToolOptions &tools)
 {
-    return ReadThreePaths(file, toolsSectionLine, toolKeys, tools.tool1_label, tools.tool2_label,
-                          tools.tool3_label);
-}
-
-bool WriteTools(const std::filesystem::path &file, const ToolOptions &tools)
-{
-    return WriteThreePaths(file, toolsSectionLine, toolKeys, tools.tool1_label, tools.tool2_label,
-                           tools.tool3_label);
+    if (!toolsFile.Read(file, tools))
+        return false;
+    TrimPaths({&tools.tool1_label, &tools.tool2_label, &tools.tool3_label});
+    return true;
 }
 
 std::string ToolMenuCaption(std::string_view path)

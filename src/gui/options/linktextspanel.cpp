@@ -5,6 +5,7 @@
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 #include "gui/platform/qttext.h"
+#include "gui/ui/fieldlimits.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
@@ -28,10 +29,14 @@ LinkTextsPanel::LinkTextsPanel(LinkTexts &texts, MessageBox &prompts,
     setObjectName(QStringLiteral("Panel8"));
     auto *links = new QGroupBox(QStringLiteral("Link texts of the navigation"), this);
     auto *linkForm = new QFormLayout(links);
-    previous_label = AddTextField("previous_label", m_texts.previous_label, 80, "$previous$");
-    Next_label = AddTextField("Next_label", m_texts.Next_label, 80, "$next$");
-    first_label = AddTextField("first_label", m_texts.first_label, 80, "$first$");
-    Last_label = AddTextField("Last_label", m_texts.Last_label, 80, "$last$");
+    previous_label = AddTextField("previous_label", linkTextFields::previous_label,
+                                  m_texts.previous_label, "$previous$");
+    Next_label = AddTextField("Next_label", linkTextFields::Next_label, m_texts.Next_label,
+                              "$next$");
+    first_label = AddTextField("first_label", linkTextFields::first_label, m_texts.first_label,
+                               "$first$");
+    Last_label = AddTextField("Last_label", linkTextFields::Last_label, m_texts.Last_label,
+                              "$last$");
     linkForm->addRow(QStringLiteral("$PREVIOUS$"), previous_label);
     linkForm->addRow(QStringLiteral("$NEXT$"), Next_label);
     linkForm->addRow(QStringLiteral("$FIRST$"), first_label);
@@ -39,16 +44,18 @@ LinkTextsPanel::LinkTextsPanel(LinkTexts &texts, MessageBox &prompts,
 
     auto *more = new QGroupBox(QStringLiteral("Free text and homepage link"), this);
     auto *moreForm = new QFormLayout(more);
-    freetext = AddTextField("freetext", m_texts.freetext, 200, "$freetext$");
+    freetext =
+        AddTextField("freetext", linkTextFields::freetext, m_texts.freetext, "$freetext$");
     Linkchecker = new QCheckBox(
         QStringLiteral("Include the free text as it is [must be activated if you want to use "
                        "html tags]"),
         this);
     Linkchecker->setObjectName(QStringLiteral("Linkchecker"));
     connect(Linkchecker, &QCheckBox::toggled, this, [this](bool on) { m_texts.Linkchecker = on; });
-    homepage_label = AddTextField("homepage_label", m_texts.homepage_label, 80, nullptr);
-    homepage_label_text =
-        AddTextField("homepage_label_text", m_texts.homepage_label_text, 80, nullptr);
+    homepage_label = AddTextField("homepage_label", linkTextFields::homepage_label,
+                                  m_texts.homepage_label, nullptr);
+    homepage_label_text = AddTextField("homepage_label_text", linkTextFields::homepage_label_text,
+                                       m_texts.homepage_label_text, nullptr);
     moreForm->addRow(QStringLiteral("$FREETEXT$"), freetext);
     moreForm->addRow(QString(), Linkchecker);
     moreForm->addRow(QStringLiteral("$HOME$ target"), homepage_label);
@@ -81,12 +88,12 @@ LinkTextsPanel::LinkTextsPanel(LinkTexts &texts, MessageBox &prompts,
     ShowLinkTexts();
 }
 
-QLineEdit *LinkTextsPanel::AddTextField(const char *name, std::string &field, int maxLength,
-                                        const char *guardedCommand)
+QLineEdit *LinkTextsPanel::AddTextField(const char *name, const TextField &limits,
+                                        std::string &field, const char *guardedCommand)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setMaxLength(maxLength);
+    ApplyFieldLimits(edit, limits);
     connect(edit, &QLineEdit::textChanged, this,
             [this, edit, &field, guardedCommand](const QString &text) {
                 field = ToEngineText(text);

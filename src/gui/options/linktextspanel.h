@@ -36,7 +36,7 @@ public:
     QLabel *Label54;
 
 private:
-    QLineEdit *AddTextField(const char *name, std::string &field, int maxLength,
+    QLineEdit *AddTextField(const char *name, const TextField &limits, std::string &field,
                             const char *guardedCommand);
     void BitBtn3Click();
     void BitBtn4Click();

@@ -2,13 +2,13 @@
 
 #include "core/generator/pagenames.h"
 #include "gui/platform/qttext.h"
+#include "gui/ui/fieldlimits.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace pagoranto {
@@ -30,19 +30,15 @@ SpecialOptionsPanel::SpecialOptionsPanel(PageNameOptions &names, SpecialOptions 
     auto *nameForm = new QFormLayout(pageNames);
     ownfilename = new QLineEdit(this);
     ownfilename->setObjectName(QStringLiteral("ownfilename"));
-    ownfilename->setMaxLength(80);
-    ownfilename->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[$\\-0-9A-Z_a-z]*")), ownfilename));
+    ApplyFieldLimits(ownfilename, pageNameFields::ownfilename);
     usedifferentfirst = new QCheckBox(QStringLiteral("Filename for the first page"), this);
     usedifferentfirst->setObjectName(QStringLiteral("usedifferentfirst"));
     differentfilename = new QLineEdit(this);
     differentfilename->setObjectName(QStringLiteral("differentfilename"));
-    differentfilename->setMaxLength(80);
-    differentfilename->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[\\-0-9A-Z_a-z]*")), differentfilename));
+    ApplyFieldLimits(differentfilename, pageNameFields::differentfilename);
     ScrollBar4 = new QSpinBox(this);
     ScrollBar4->setObjectName(QStringLiteral("ScrollBar4"));
-    ScrollBar4->setRange(1, 7);
+    ApplyFieldLimits(ScrollBar4, pageNameFields::ScrollBar4);
     nameForm->addRow(QStringLiteral("Own page name"), ownfilename);
     nameForm->addRow(usedifferentfirst, differentfilename);
     nameForm->addRow(QStringLiteral("Length of number"), ScrollBar4);
