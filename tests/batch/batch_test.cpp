@@ -1,6 +1,6 @@
 // Runs the real pagoranto-batch on pictures and templates the tests make.
 #include "core/text/linefile.h"
-#include "tests/support/testpictures.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +19,11 @@ struct BatchResult {
     std::string err;
 };
 
-class BatchTest : public PictureDirTest {
+class BatchTest : public ScratchDirectoryTest {
 protected:
     void SetUp() override
     {
-        PictureDirTest::SetUp();
+        ScratchDirectoryTest::SetUp();
         fs::create_directories(m_dir / "home" / "thumbnailer");
         fs::create_directories(m_dir / "layouts");
         fs::create_directories(m_dir / "site" / "pics");
@@ -162,13 +162,12 @@ TEST_F(BatchTest, RefusedRunsSayWhyAndExitWithOne)
         std::string args = Args(layout) + " " + row.extra;
         if (std::string(row.name) == "RootDestination") {
             // Two levels up from a folder just below the root is the root itself.
-            const fs::path shallow = "/pagoranto-batch-test-" + std::to_string(::getpid());
-            fs::create_directories(shallow);
+            const ScratchDirectory below("/", "pagoranto-batch-test-");
+            const fs::path shallow = below.path();
             std::ofstream(shallow / "a.jpg", std::ios::binary) << MakeJpeg(GradientPicture(8, 8));
             args = "--pictures '" + shallow.string() + "' --template '" + layout.string() +
                    "' --level 2";
             const BatchResult result = Run(args);
-            fs::remove_all(shallow);
             EXPECT_EQ(result.status, 1);
             EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
             continue;

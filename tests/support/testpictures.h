@@ -1,42 +1,40 @@
 #pragma once
 
-#include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegencoder.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <ostream>
 #include <random>
 #include <string>
-#include <string_view>
-
-namespace pagoranto {
-
-// Failures then show "640x480" instead of bytes.
-inline void PrintTo(const PixelSize &size, std::ostream *out)
-{
-    *out << size.width << "x" << size.height;
-}
-
-} // namespace pagoranto
+#include <vector>
 
 namespace pagoranto::testing {
 
+struct GradientOptions {
+    std::uint8_t blue = 64;
+    // true: the last column and row reach 255. false: red is 255*x/width and green
+    // 255*y/height, one step short of 255, as some tests' pictures were made.
+    bool fullRange = true;
+};
+
 // A smooth colour picture: red grows to the right, green downwards, blue is fixed.
-inline RgbImage GradientPicture(int width, int height)
+inline RgbImage GradientPicture(int width, int height, GradientOptions gradient = {})
 {
     RgbImage image{width, height, std::vector<std::uint8_t>(std::size_t(width) * height * 3)};
+    const auto ramp = [&gradient](int at, int size) {
+        if (!gradient.fullRange)
+            return static_cast<std::uint8_t>(255 * at / size);
+        return static_cast<std::uint8_t>(size > 1 ? 255 * at / (size - 1) : 128);
+    };
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             std::uint8_t *pixel = &image.rgb[(std::size_t(y) * width + x) * 3];
-            pixel[0] = static_cast<std::uint8_t>(width > 1 ? 255 * x / (width - 1) : 128);
-            pixel[1] = static_cast<std::uint8_t>(height > 1 ? 255 * y / (height - 1) : 128);
-            pixel[2] = 64;
+            pixel[0] = ramp(x, width);
+            pixel[1] = ramp(y, height);
+            pixel[2] = gradient.blue;
         }
     return image;
 }
@@ -51,23 +49,31 @@ inline RgbImage NoisePicture(int width, int height)
     return image;
 }
 
-inline std::string MakeJpeg(const RgbImage &image, const JpegEncodeOptions &options = {})
+inline RgbImage FlatPicture(int width, int height, std::array<std::uint8_t, 3> colour)
 {
-    const JpegEncodeResult result = EncodeJpeg(ViewOf(image), options);
-    EXPECT_TRUE(result.ok) << result.error;
-    return result.jpeg;
+    RgbImage image{width, height, {}};
+    image.rgb.reserve(std::size_t(width) * height * 3);
+    for (int i = 0; i < width * height; ++i)
+        image.rgb.insert(image.rgb.end(), colour.begin(), colour.end());
+    return image;
 }
 
-// The picture with the length of its first quantisation table segment overwritten.
-inline std::string WithTableLength(std::string jpeg, int length)
+// The JPEG bytes are in .jpeg when .ok; .error says why not.
+inline JpegEncodeResult EncodePicture(const RgbImage &image, const JpegEncodeOptions &options = {})
 {
-    const std::size_t table = jpeg.find("\xFF\xDB");
-    EXPECT_NE(table, std::string::npos);
-    if (table != std::string::npos) {
-        jpeg[table + 2] = static_cast<char>(length >> 8);
-        jpeg[table + 3] = static_cast<char>(length & 0xFF);
-    }
-    return jpeg;
+    return EncodeJpeg(ViewOf(image), options);
+}
+
+inline JpegEncodeResult WritePicture(const std::filesystem::path &file, const RgbImage &image,
+                                     const JpegEncodeOptions &options = {})
+{
+    return EncodeJpegFile(file, ViewOf(image), options);
+}
+
+// A JPEG start marker followed by rubbish: no decoder makes a picture of it.
+inline std::string DamagedJpeg()
+{
+    return std::string("\xFF\xD8\xFF\xE0 this is no picture at all", 30);
 }
 
 inline int ChannelDistance(const RgbImage &a, const RgbImage &b, int x, int y)
@@ -79,29 +85,5 @@ inline int ChannelDistance(const RgbImage &a, const RgbImage &b, int x, int y)
     }
     return distance;
 }
-
-class PictureDirTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("pagoranto-pictures-") + test->test_suite_name() + "-" +
-                           test->name();
-        std::replace(name.begin(), name.end(), '/', '-');
-        m_dir = std::filesystem::temp_directory_path() / name;
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
-    std::filesystem::path Write(const std::string &name, std::string_view bytes)
-    {
-        const std::filesystem::path path = m_dir / name;
-        std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-        return path;
-    }
-
-    std::filesystem::path m_dir;
-};
 
 } // namespace pagoranto::testing

@@ -2,6 +2,8 @@
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegencoder.h"
 #include "core/text/linefile.h"
+#include "tests/support/scratchdirectory.h"
+#include "tests/support/testpictures.h"
 #include "thumbnailer/thumbnailrun.h"
 
 #include <gtest/gtest.h>
@@ -22,10 +24,6 @@ class ThumbnailRunTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path() /
-               ("thumbnailrun_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root);
         work = root / "program" / "thumbnailer";
         pictures = root / "gallery" / "pics";
         fs::create_directories(work);
@@ -37,7 +35,6 @@ protected:
         values.options.ScrollBar1 = 80;
         WriteLineFile(flag(), {"PagorantoThumbNailerActive"});
     }
-    void TearDown() override { fs::remove_all(root); }
 
     fs::path flag() const { return work / "PagorantoActive.txt"; }
     fs::path thumbnailOf(const std::string &name) const
@@ -48,12 +45,8 @@ protected:
     // A colourful picture, so that a grey thumbnail cannot be grey by accident.
     fs::path makePicture(const std::string &name, int width, int height)
     {
-        RgbImage image{width, height, {}};
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                image.rgb.insert(image.rgb.end(), {static_cast<std::uint8_t>(x * 255 / width),
-                                                   static_cast<std::uint8_t>(y * 255 / height),
-                                                   200});
+        const RgbImage image =
+            testing::GradientPicture(width, height, {.blue = 200, .fullRange = false});
         const fs::path path = pictures / name;
         EXPECT_TRUE(EncodeJpegFile(path, ViewOf(image)));
         return path;
@@ -73,7 +66,8 @@ protected:
         ASSERT_TRUE(WriteLineFile(work / "mtoptions.cfg", lines));
     }
 
-    fs::path root;
+    testing::ScratchDirectory scratch;
+    const fs::path root = scratch.path();
     fs::path work;
     fs::path pictures;
     ThumbnailerFile values;

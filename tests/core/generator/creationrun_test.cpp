@@ -7,7 +7,7 @@
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingprompts.h"
 #include "tests/support/recordingview.h"
-#include "tests/support/testpictures.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +17,11 @@ namespace {
 using namespace pagoranto::testing;
 namespace fs = std::filesystem;
 
-class CreationRunTest : public PictureDirTest {
+class CreationRunTest : public ScratchDirectoryTest {
 public:
     void SetUp() override
     {
-        PictureDirTest::SetUp();
+        ScratchDirectoryTest::SetUp();
         fs::create_directories(m_dir / "program" / "thumbnailer");
         fs::create_directories(m_dir / "layouts");
         fs::create_directories(m_dir / "gallery" / "pics");

@@ -1,6 +1,7 @@
 #include "core/generator/endstatusshow.h"
 #include "tests/support/recordingprompts.h"
 #include "tests/support/recordingshell.h"
+#include "tests/support/scratchdirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,8 @@ using testing::RecordingShell;
 
 TEST(EndStatusShow, ButtonUsableForExistingFilesAndDirectoriesOnly)
 {
-    const fs::path dir = fs::temp_directory_path() / "pagoranto-endstatus-exists";
-    fs::remove_all(dir);
+    const testing::ScratchDirectory scratch;
+    const fs::path dir = scratch.path();
     fs::create_directories(dir / "thumbs");
     std::ofstream(dir / "page1.html") << "<html>";
 
@@ -28,7 +29,6 @@ TEST(EndStatusShow, ButtonUsableForExistingFilesAndDirectoriesOnly)
     EXPECT_FALSE(EndStatusPathExists((dir / "missing").string() + "/"));
     // An empty field is not the current directory.
     EXPECT_FALSE(EndStatusPathExists(""));
-    fs::remove_all(dir);
 }
 
 TEST(EndStatusShow, WithoutBrowserChoiceTellsAndOpensWithTheDefault)

@@ -1,12 +1,12 @@
 #include "core/generator/htmlcompressor.h"
 #include "core/text/linefile.h"
 #include "tests/support/recordingevents.h"
+#include "tests/support/scratchdirectory.h"
 
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 namespace pagoranto {
 namespace {
@@ -276,16 +276,8 @@ TEST(HtmlCompressor, LongLineWithoutTagEnd) {
 
 class HtmlCompressorFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("htmlcompressor_test_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    std::filesystem::path dir;
+    testing::ScratchDirectory scratch;
+    const std::filesystem::path dir = scratch.path();
     RecordingEvents events;
     THTMLCompressor compressor{events};
 };

@@ -1,6 +1,7 @@
 #include "core/generator/layoutanalysis.h"
 #include "core/text/linefile.h"
 #include "tests/support/recordingevents.h"
+#include "tests/support/scratchdirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -78,7 +79,8 @@ TEST(AnalyseLayout, ThumbnailCountsAndEventsPerLine)
 TEST(AnalyseLayout, UnreadableTemplateIsAnEmptyText)
 {
     RecordingEvents events;
-    const auto missing = std::filesystem::temp_directory_path() / "pagoranto-no-such-layout.html";
+    const testing::ScratchDirectory dir;
+    const auto missing = dir.file("pagoranto-no-such-layout.html");
     const LayoutAnalysis analysis = AnalyseLayout(missing, events);
     EXPECT_EQ(analysis.total, 0);
     EXPECT_EQ(analysis.protocol.front(), "Found commands in pagoranto-no-such-layout.html");
@@ -88,10 +90,10 @@ TEST(AnalyseLayout, UnreadableTemplateIsAnEmptyText)
 TEST(AnalyseLayout, ReadsTheTemplateFile)
 {
     RecordingEvents events;
-    const auto file = std::filesystem::temp_directory_path() / "pagoranto-analysis-test.html";
+    const testing::ScratchDirectory dir;
+    const auto file = dir.file("pagoranto-analysis-test.html");
     ASSERT_TRUE(WriteLineFile(file, {"<html>", "$PIC$ $NEXT$", "<!--comment-->"}));
     const LayoutAnalysis analysis = AnalyseLayout(file, events);
-    std::filesystem::remove(file);
     EXPECT_EQ(analysis.total, 2);
     EXPECT_TRUE(analysis.markerFound[0]);
 }

@@ -6,7 +6,7 @@
 #include "tests/support/fixedclock.h"
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingprompts.h"
-#include "tests/support/testpictures.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +15,11 @@ namespace {
 
 using namespace pagoranto::testing;
 
-class PageMakerTest : public PictureDirTest {
+class PageMakerTest : public ScratchDirectoryTest {
 protected:
     void SetUp() override
     {
-        PictureDirTest::SetUp();
+        ScratchDirectoryTest::SetUp();
         input.pictureDir = m_dir.string() + "/";
         input.destinationDir = input.pictureDir;
         input.outputDir = input.pictureDir;

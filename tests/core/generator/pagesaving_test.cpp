@@ -3,11 +3,11 @@
 #include "core/text/linefile.h"
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingprompts.h"
+#include "tests/support/scratchdirectory.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace pagoranto {
@@ -26,14 +26,8 @@ std::string UnableToCreate(const std::string &page) {
 class SavePageTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("pagesaving_test_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
         ApplyMainWindowOptions(compressor, false);
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
 
     SavePageResult Save(const ByteLines &page, const std::filesystem::path &outputDir,
                         std::string_view name, bool pagecompressor) {
@@ -47,7 +41,8 @@ protected:
             });
     }
 
-    std::filesystem::path dir;
+    testing::ScratchDirectory scratch;
+    const std::filesystem::path dir = scratch.path();
     RecordingEvents events;
     RecordingPrompts prompts;
     THTMLCompressor compressor{events};

@@ -1,5 +1,5 @@
 #include "core/options/additionaloptionsfile.h"
-#include "tests/core/options/scratchdirectory.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "core/options/externalbrowser.h"
 #include "core/platform/commandlinearguments.h"
 #include "tests/support/recordingshell.h"
+#include "tests/support/scratchdirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +16,15 @@ using testing::RecordingShell;
 
 class ExternalBrowserTest : public ::testing::Test {
 protected:
+    // Each row of a table test calls SetUp again for an empty directory of its own.
     void SetUp() override
     {
-        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::temp_directory_path() / (std::string("pagoranto-browser-") + test->name());
-        fs::remove_all(dir);
+        scratch = testing::ScratchDirectory();
+        dir = scratch.path();
         fs::create_directories(dir / "first");
         fs::create_directories(dir / "second");
         searchPath = (dir / "first").string() + ":" + (dir / "second").string();
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     void Install(const std::string &folder, const std::string &program)
     {
@@ -33,6 +33,7 @@ protected:
         fs::permissions(file, fs::perms::owner_all);
     }
 
+    testing::ScratchDirectory scratch;
     fs::path dir;
     std::string searchPath;
     RecordingShell shell;

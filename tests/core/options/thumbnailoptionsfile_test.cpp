@@ -1,5 +1,6 @@
 #include "core/options/thumbnailoptionsfile.h"
 #include "core/text/linefile.h"
+#include "tests/support/scratchdirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,6 @@ namespace fs = std::filesystem;
 
 class ThumbnailOptionsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              ("thumbnailoptionsfile_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        file = dir / "mtoptions.cfg";
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     ByteLines written(const ThumbnailerFile &values)
     {
         EXPECT_TRUE(WriteThumbnailerOptions(file, values));
@@ -43,8 +33,9 @@ protected:
                 "DDDR=0", "BORD=0"};
     }
 
-    fs::path dir;
-    fs::path file;
+    testing::ScratchDirectory scratch;
+    const fs::path dir = scratch.path();
+    const fs::path file = dir / "mtoptions.cfg";
 };
 
 TEST_F(ThumbnailOptionsFileTest, DefaultsAreWrittenInFileOrderWithPadding)

@@ -1,4 +1,5 @@
 #include "core/pictures/descriptionstore.h"
+#include "tests/support/scratchdirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,8 @@ TEST(DescriptionStore, LookupsEscapeJoinAndStopAtTheFirstEmptyField)
 
 TEST(DescriptionStore, FailedLoadKeepsTheStore)
 {
-    const auto file = std::filesystem::temp_directory_path() / "pagoranto-descriptions.desc";
+    const testing::ScratchDirectory dir;
+    const auto file = dir.file("pagoranto-descriptions.desc");
     DescriptionStore store;
     store.lines = {"a.jpg|kept"};
     EXPECT_FALSE(store.Load(file.string() + ".missing"));
@@ -57,7 +59,6 @@ TEST(DescriptionStore, FailedLoadKeepsTheStore)
     ASSERT_TRUE(store.Save(file));
     DescriptionStore reloaded;
     EXPECT_TRUE(reloaded.Load(file));
-    std::filesystem::remove(file);
     EXPECT_EQ(reloaded.lines, store.lines);
 }
 

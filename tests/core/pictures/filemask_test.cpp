@@ -1,7 +1,7 @@
 #include "core/pictures/filemask.h"
 #include "core/pictures/listedfiledeletion.h"
 #include "core/pictures/marklistedpictures.h"
-#include "tests/support/testpictures.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MaskRow{"many_stars", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaab", "*a*a*a*a*a*a*a*c", false}),
     [](const auto &info) { return std::string(info.param.name); });
 
-using ListingTest = testing::PictureDirTest;
+using ListingTest = testing::ScratchDirectoryTest;
 
 TEST_F(ListingTest, ListsMatchingFilesAlphabeticallyWithoutCase)
 {
@@ -66,7 +66,7 @@ TEST_F(ListingTest, ListsMatchingFilesAlphabeticallyWithoutCase)
     EXPECT_TRUE(ListFilesMatching((m_dir / "missing").string(), "*.jpg").empty());
 }
 
-using DeletionTest = testing::PictureDirTest;
+using DeletionTest = testing::ScratchDirectoryTest;
 
 TEST_F(DeletionTest, DeletesOnlyTheExtensionAndCountsNames)
 {

@@ -1,6 +1,6 @@
 #include "core/pictures/fittobox.h"
 
-#include "tests/support/testpictures.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "core/pictures/jpegdecoder.h"
 
 #include "core/pictures/jpegerrormanager.h"
-#include "tests/support/testpictures.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +68,7 @@ std::string InkJpeg(J_COLOR_SPACE stored, const std::array<std::uint8_t, 4> &ink
     return jpeg;
 }
 
-class JpegDecoderTest : public testing::PictureDirTest {};
+class JpegDecoderTest : public testing::ScratchDirectoryTest {};
 
 TEST_F(JpegDecoderTest, DecodesFileAndMemoryToTheSameRgb)
 {

@@ -1,7 +1,7 @@
 #include "core/pictures/jpegencoder.h"
 
 #include "core/pictures/jpegsize.h"
-#include "tests/support/testpictures.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ JpegEncodeOptions Options(int quality, int smoothing = 0)
     return options;
 }
 
-class JpegEncoderTest : public testing::PictureDirTest {};
+class JpegEncoderTest : public testing::ScratchDirectoryTest {};
 
 TEST_F(JpegEncoderTest, QualityAndSmoothingAreUsedAndClamped)
 {

@@ -1,6 +1,6 @@
 #include "core/pictures/jpegsize.h"
 
-#include "tests/support/testpictures.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ std::string FrameHeader(char kind, int width, int height)
 
 const std::string startOfImage = "\xFF\xD8";
 
-class ReadJpegSizeTest : public testing::PictureDirTest {};
+class ReadJpegSizeTest : public testing::ScratchDirectoryTest {};
 
 TEST_F(ReadJpegSizeTest, ReadsBaselineAndProgressiveFrames)
 {

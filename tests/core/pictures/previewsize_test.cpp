@@ -1,5 +1,5 @@
 #include "core/pictures/previewsize.h"
-#include "tests/support/testpictures.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "core/platform/childprocess.h"
 #include "core/platform/posixshell.h"
 #include "core/text/linefile.h"
+#include "tests/support/scratchdirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -37,12 +38,8 @@ class PosixShellTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = fs::temp_directory_path() / (std::string("pagoranto-shell-") + test->name());
-        fs::remove_all(dir);
         fs::create_directories(dir / "work");
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     fs::path Script(const std::string &name, const std::string &body, bool executable = true)
     {
@@ -62,7 +59,8 @@ protected:
         return Eventually([&] { return !program.running(); });
     }
 
-    fs::path dir;
+    testing::ScratchDirectory scratch;
+    const fs::path dir = scratch.path();
     PosixShell shell;
 };
 

@@ -1,4 +1,5 @@
 #include "core/text/linefile.h"
+#include "tests/support/scratchdirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -13,20 +14,8 @@ namespace fs = std::filesystem;
 
 class LineFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() /
-                ("pagoranto-linefile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override
-    {
-        fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(m_dir);
-    }
-    fs::path m_dir;
+    testing::ScratchDirectory m_scratch;
+    const fs::path m_dir = m_scratch.path();
 };
 
 TEST(SplitLines, AcceptsLfAndCrLfLineEnds)

@@ -4,6 +4,7 @@
 #include "core/text/linefile.h"
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingshell.h"
+#include "tests/support/scratchdirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,6 @@ class ThumbnailerLinkTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        home = fs::temp_directory_path() / (std::string("pagoranto-thumbnailer-") + test->name());
-        fs::remove_all(home);
         fs::create_directories(home / "thumbnailer");
         programDirectory = home.string() + "/";
         job.programDirectory = programDirectory;
@@ -33,7 +31,6 @@ protected:
         job.options.pictureRelPath = "pictures";
         events.tickStep = 10;
     }
-    void TearDown() override { fs::remove_all(home); }
 
     fs::path Folder() const { return home / "thumbnailer"; }
     fs::path Flag() const { return Folder() / "PagorantoActive.txt"; }
@@ -53,7 +50,8 @@ protected:
         shell.program->onRunning = [this] { fs::remove(Flag()); };
     }
 
-    fs::path home;
+    testing::ScratchDirectory scratch;
+    const fs::path home = scratch.path();
     std::string programDirectory;
     ThumbnailerJob job;
     RecordingShell shell;

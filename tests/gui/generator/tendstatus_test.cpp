@@ -1,12 +1,12 @@
 #include "gui/generator/tendstatus.h"
 
 #include "gui/platform/messagebox.h"
+#include "tests/support/qtscratchdirectory.h"
 #include "tests/support/recordingshell.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -43,7 +43,7 @@ private:
     std::string path(const QString &relative) const;
     EndStatus existingStatus() const;
 
-    QTemporaryDir m_dir;
+    pagoranto::testing::QtScratchDirectory m_dir;
     RecordingShell m_shell;
     MessageBox m_prompts;
     std::unique_ptr<Tendstatus> m_window;

@@ -9,12 +9,13 @@
 #include "gui/pictures/thumbnailpanel.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
+#include "tests/support/qtscratchdirectory.h"
+#include "tests/support/testpictures.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -100,7 +101,7 @@ private:
     void TickPictures(int count);
     QString PageFile(const char *name) const { return m_pictures + QString::fromLatin1(name); }
 
-    std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<testing::QtScratchDirectory> m_root;
     QString m_program;
     QString m_pictures;
     std::unique_ptr<TForm1> m_form;
@@ -108,7 +109,7 @@ private:
 
 void TForm1Test::init()
 {
-    m_root = std::make_unique<QTemporaryDir>();
+    m_root = std::make_unique<testing::QtScratchDirectory>();
     QVERIFY(m_root->isValid());
     m_program = m_root->filePath(QStringLiteral("program/"));
     m_pictures = m_root->filePath(QStringLiteral("pictures/"));
@@ -116,7 +117,7 @@ void TForm1Test::init()
     fs::create_directories(m_program.toStdString() + "thumbnailer");
     fs::copy(bin / "layouts", m_program.toStdString() + "layouts", fs::copy_options::recursive);
     fs::create_directories(m_pictures.toStdString());
-    RgbImage image{80, 60, std::vector<std::uint8_t>(80 * 60 * 3, 128)};
+    const RgbImage image = testing::FlatPicture(80, 60, {128, 128, 128});
     for (int i = 1; i <= 12; ++i) {
         const std::string name = "p" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".jpg";
         QVERIFY(EncodeJpegFile(m_pictures.toStdString() + name, ViewOf(image)).ok);

@@ -1,11 +1,11 @@
 #include "gui/pictures/filelistpreview.h"
 #include "gui/pictures/tfilelistedit.h"
 #include "tests/gui/picturelist/picturelistpictures.h"
+#include "tests/support/qtscratchdirectory.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -127,7 +127,7 @@ void TfilelistEditTest::cancelGivesNothing()
 
 void TfilelistEditTest::clickedPicturesArePreviewed()
 {
-    QTemporaryDir dir;
+    const testing::QtScratchDirectory dir;
     QVERIFY(testing::WritePicture(dir.path().toStdString(), "wide.jpg", 400, 200));
     Tfilelistedit edit;
     EditWith(edit, {"wide.jpg", "gone.jpg"}, dir.path().toStdString() + "/", [&] {

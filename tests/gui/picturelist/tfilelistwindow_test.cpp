@@ -6,6 +6,7 @@
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 #include "tests/gui/picturelist/picturelistpictures.h"
+#include "tests/support/qtscratchdirectory.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,7 +15,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -51,7 +51,7 @@ std::string MessageTexts()
 
 // One window, reused for every run of a test, with the main window's side recorded.
 struct Setup {
-    QTemporaryDir dir;
+    testing::QtScratchDirectory dir;
     MessageBox prompts;
     Tfilelistwindow window{prompts};
     Names list;

@@ -1,39 +1,33 @@
 #pragma once
 
-#include "core/pictures/jpegencoder.h"
 #include "core/text/linefile.h"
+#include "tests/support/scratchdirectory.h"
+#include "tests/support/testpictures.h"
 
 #include <QColor>
 #include <QFile>
 #include <QString>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <string>
-#include <vector>
 
 namespace pagoranto::testing {
 
-// A directory of pictures made by the test itself.
+// A directory of pictures made by the test itself, with the paths as the panels take them.
 class PictureFolder {
 public:
-    QString dir() const { return m_dir.path() + QLatin1Char('/'); }
-    std::string path(const std::string &name) const
-    {
-        return QFile::encodeName(dir()).toStdString() + name;
-    }
+    QString dir() const { return QFile::decodeName(m_dir.slashed().c_str()); }
+    std::string path(const std::string &name) const { return m_dir.file(name).string(); }
 
     static std::string Jpeg(int width, int height, QColor colour = QColor(200, 40, 40))
     {
-        RgbImage image{width, height, {}};
-        image.rgb.reserve(std::size_t(width) * height * 3);
-        for (int i = 0; i < width * height; ++i)
-            image.rgb.insert(image.rgb.end(), {std::uint8_t(colour.red()),
-                                               std::uint8_t(colour.green()),
-                                               std::uint8_t(colour.blue())});
         JpegEncodeOptions options;
         options.quality = 95;
-        return EncodeJpeg(ViewOf(image), options).jpeg;
+        const RgbImage picture =
+            FlatPicture(width, height,
+                        {std::uint8_t(colour.red()), std::uint8_t(colour.green()),
+                         std::uint8_t(colour.blue())});
+        return EncodePicture(picture, options).jpeg;
     }
 
     void write(const std::string &name, const std::string &bytes) const
@@ -45,14 +39,10 @@ public:
     {
         write(name, Jpeg(width, height, colour));
     }
-    // A JPEG start marker followed by rubbish: no decoder makes a picture of it.
-    void writeDamaged(const std::string &name) const
-    {
-        write(name, std::string("\xFF\xD8\xFF\xE0 this is no picture at all", 30));
-    }
+    void writeDamaged(const std::string &name) const { write(name, DamagedJpeg()); }
 
 private:
-    QTemporaryDir m_dir;
+    ScratchDirectory m_dir;
 };
 
 } // namespace pagoranto::testing
