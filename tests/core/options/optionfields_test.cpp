@@ -3,7 +3,7 @@
 #include "core/options/hiddenoptionsfile.h"
 #include "core/options/navigationoptionsfile.h"
 #include "core/options/thumbnailoptionsfile.h"
-#include "tests/core/options/scratchdirectory.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 

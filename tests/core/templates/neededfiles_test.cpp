@@ -3,6 +3,7 @@
 #include "core/text/linefile.h"
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingprompts.h"
+#include "tests/support/scratchdirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,8 @@ namespace fs = std::filesystem;
 
 TEST(NeededFilesTest, OnlyAnExistingTargetIsOfferedForOverwritingAndFailuresAreSaid)
 {
-    const fs::path root = fs::temp_directory_path() / "pagoranto-neededfiles-copy";
-    fs::remove_all(root);
+    const testing::ScratchDirectory scratch;
+    const fs::path &root = scratch.path();
     fs::create_directories(root / "layouts");
     fs::create_directories(root / "gallery" / "blocked.css");
     std::ofstream(root / "layouts" / "blocked.css") << "b{}";
@@ -34,7 +35,6 @@ TEST(NeededFilesTest, OnlyAnExistingTargetIsOfferedForOverwritingAndFailuresAreS
     EXPECT_EQ(prompts.shown[1].title, "info") << "the target exists: overwrite?";
     EXPECT_EQ(prompts.shown[2].title, "ERROR") << "the overwrite itself failed";
     EXPECT_EQ(ReadFileBytes(root / "gallery" / "fresh.css"), "f{}");
-    fs::remove_all(root);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/templates/templatecompanions.h"
 
 #include "core/text/linefile.h"
+#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -12,21 +13,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TemplateCompanionsTest : public ::testing::Test {
+class TemplateCompanionsTest : public testing::ScratchDirectoryTest {
 protected:
-    void SetUp() override
-    {
-        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = fs::temp_directory_path() / (std::string("pagoranto-companions-") + test->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir / "layouts");
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
+    void SetUp() override { fs::create_directories(m_dir / "layouts"); }
 
     fs::path Template() const { return m_dir / "layouts" / "gallery.html"; }
     fs::path Fallback() const { return m_dir / "descriptionempty.txt"; }
-
-    fs::path m_dir;
 };
 
 TEST_F(TemplateCompanionsTest, CompanionsShareTheTemplatesName)
