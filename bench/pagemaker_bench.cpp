@@ -6,7 +6,6 @@
 //
 // Without a directory the pictures are small JPEGs written by the bench; with one, its *.jpg
 // files are used, their names repeated up to 1,000 when there are fewer.
-#include "noevents.h"
 #include "core/generator/layoutanalysis.h"
 #include "core/generator/pagemaker.h"
 #include "core/pictures/descriptionstore.h"
@@ -17,6 +16,7 @@
 #include "core/text/bytetext.h"
 #include "core/text/datetimeformat.h"
 #include "core/text/linefile.h"
+#include "noevents.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,8 +1,8 @@
 // Pages per second of the fifty substitution steps on a 2,000-line template.
-#include "noevents.h"
 #include "core/generator/commandsubstitution.h"
 #include "core/generator/substitutionorder.h"
 #include "core/platform/events.h"
+#include "noevents.h"
 
 #include <chrono>
 #include <cstdio>

@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
-
 #include <algorithm>
 #include <cstdio>
 
@@ -36,9 +35,8 @@ int main(int argc, char **argv)
     qint64 longestGap = 0;
     QTimer tick;
     tick.setInterval(10);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        longestGap = std::max(longestGap, sinceTick.restart());
-    });
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
 
     QElapsedTimer elapsed;
     elapsed.start();

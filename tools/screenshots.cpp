@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
-
 #include <cstdio>
 #include <filesystem>
 
@@ -66,8 +65,9 @@ int main(int argc, char **argv)
         fs::copy_file(entry.path(), pictures + entry.path().filename().string());
 
     MessageBox::setResponder({});
-    TForm1 form({program, fs::absolute(programSource).string() + "/", QString::fromStdString(pictures)},
-                InformationTimes{0, 0});
+    TForm1 form(
+        {program, fs::absolute(programSource).string() + "/", QString::fromStdString(pictures)},
+        InformationTimes{0, 0});
     form.show();
     form.FormActivate();
     while (form.thumbnail->ListView1->thumbnailListBuilding() ||

@@ -10,7 +10,7 @@ namespace pagoranto {
 struct BatchArguments {
     std::string pictures;
     std::string templateFile;
-    std::string home;  // empty: the executable's directory
+    std::string home; // empty: the executable's directory
     std::string config;
     int level = 1;
     std::string list;
@@ -23,7 +23,7 @@ struct BatchArguments {
 
 struct ParsedArguments {
     std::optional<BatchArguments> arguments;
-    std::string error;  // why the command line was refused
+    std::string error; // why the command line was refused
 };
 
 ParsedArguments ParseBatchArguments(const std::vector<std::string> &args);

@@ -15,9 +15,12 @@ PromptAnswer BatchPrompts::show(std::string_view title, std::string_view text,
         message += c == '\r' ? '\n' : c;
     std::fprintf(stderr, "%s\n", message.c_str());
     switch (buttons) {
-    case PromptButtons::Ok: return PromptAnswer::Ok;
-    case PromptButtons::OkCancel: return PromptAnswer::Ok;
-    case PromptButtons::YesNo: return m_overwrite ? PromptAnswer::Yes : PromptAnswer::No;
+    case PromptButtons::Ok:
+        return PromptAnswer::Ok;
+    case PromptButtons::OkCancel:
+        return PromptAnswer::Ok;
+    case PromptButtons::YesNo:
+        return m_overwrite ? PromptAnswer::Yes : PromptAnswer::No;
     }
     return PromptAnswer::Ok;
 }

@@ -50,7 +50,8 @@ int Usage(const std::string &error)
 
 int main(int argc, char **argv)
 {
-    const ParsedArguments parsed = ParseBatchArguments(std::vector<std::string>(argv + 1, argv + argc));
+    const ParsedArguments parsed =
+        ParseBatchArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.arguments)
         return Usage(parsed.error);
     const BatchArguments &args = *parsed.arguments;

@@ -19,15 +19,22 @@ double Position(GradientType type, double x, double y, double width, double heig
     const double dx = 2 * u - 1;
     const double dy = 2 * v - 1;
     switch (type) {
-    case GradientType::elliptic: return std::hypot(dx, dy);
-    case GradientType::horizontalCenter: return std::abs(dx);
-    case GradientType::horizontal: return u;
+    case GradientType::elliptic:
+        return std::hypot(dx, dy);
+    case GradientType::horizontalCenter:
+        return std::abs(dx);
+    case GradientType::horizontal:
+        return u;
     case GradientType::radial1:
         return std::hypot(x - width / 2, y - height / 2) / std::hypot(width / 2, height / 2);
-    case GradientType::radial2: return std::hypot(x, y) / std::hypot(width, height);
-    case GradientType::rectangle: return std::max(std::abs(dx), std::abs(dy));
-    case GradientType::verticalCenter: return std::abs(dy);
-    case GradientType::vertical: return v;
+    case GradientType::radial2:
+        return std::hypot(x, y) / std::hypot(width, height);
+    case GradientType::rectangle:
+        return std::max(std::abs(dx), std::abs(dy));
+    case GradientType::verticalCenter:
+        return std::abs(dy);
+    case GradientType::vertical:
+        return v;
     }
     return std::hypot(dx, dy);
 }

@@ -20,8 +20,7 @@ int main()
         std::cerr << "PagorantoThumbNailer: " << error.what() << '\n';
         // The main program waits for this file to go.
         std::error_code ignored;
-        std::filesystem::remove(std::filesystem::path(pagoranto::thumbnailerFlagFileName),
-                                ignored);
+        std::filesystem::remove(std::filesystem::path(pagoranto::thumbnailerFlagFileName), ignored);
         return 1;
     }
 }

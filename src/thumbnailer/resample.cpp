@@ -59,7 +59,8 @@ RgbImage Resample(const RgbImage &source, int width, int height)
     const std::vector<Contribution> columns = Contributions(source.width, width);
     std::vector<float> narrow(static_cast<std::size_t>(width) * source.height * 3);
     for (int y = 0; y < source.height; ++y) {
-        const std::uint8_t *row = source.rgb.data() + static_cast<std::size_t>(y) * source.width * 3;
+        const std::uint8_t *row =
+            source.rgb.data() + static_cast<std::size_t>(y) * source.width * 3;
         float *out = narrow.data() + static_cast<std::size_t>(y) * width * 3;
         for (const Contribution &c : columns) {
             float sum[3] = {0, 0, 0};

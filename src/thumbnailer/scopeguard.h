@@ -5,8 +5,7 @@
 namespace pagoranto {
 
 // Runs its action when it goes out of scope, whichever way the scope is left.
-template <typename Action>
-class ScopeGuard {
+template <typename Action> class ScopeGuard {
 public:
     explicit ScopeGuard(Action action) : m_action(std::move(action)) {}
     ~ScopeGuard() { m_action(); }

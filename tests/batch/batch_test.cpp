@@ -2,9 +2,8 @@
 #include "core/text/linefile.h"
 #include "tests/support/gtesthelpers.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 namespace pagoranto {
@@ -80,8 +79,8 @@ TEST_F(BatchTest, PictureGalleryOfEveryJpegInTheDirectory)
 {
     AddPictures(3);
     Write("site/pics/notes.txt", "not a picture");
-    const fs::path layout = Layout("show.html", {"<html><body>", "$PIC$ $NAVIGATE$", "$COUNT$/$TOTAL$",
-                                                 "</body></html>"});
+    const fs::path layout = Layout(
+        "show.html", {"<html><body>", "$PIC$ $NAVIGATE$", "$COUNT$/$TOTAL$", "</body></html>"});
     const BatchResult result = Run(Args(layout));
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, (pictures / "page0001.html").string() + "\n");
@@ -146,11 +145,21 @@ TEST_F(BatchTest, RefusedRunsSayWhyAndExitWithOne)
         const char *message;
     };
     const Row rows[] = {
-        {"NoPictureCommand", {"$NAVIGATE$"}, 2, "",
+        {"NoPictureCommand",
+         {"$NAVIGATE$"},
+         2,
+         "",
          "ERROR: No \"$PIC$\" and no \"$TPIC$\" command found in your selected template!"},
         {"NoCommandAtAll", {"<p>plain</p>"}, 2, "", "ERROR: No \"$PIC$\" and no \"$TPIC$\""},
-        {"NoPictures", {"$PIC$"}, 0, "", "ERROR: *ERROR* No sorting list for your pictures found !"},
-        {"RootDestination", {"$PIC$"}, 1, "",
+        {"NoPictures",
+         {"$PIC$"},
+         0,
+         "",
+         "ERROR: *ERROR* No sorting list for your pictures found !"},
+        {"RootDestination",
+         {"$PIC$"},
+         1,
+         "",
          "ERROR: The selected destination for your pages is a root directory !"},
     };
     for (const Row &row : rows) {

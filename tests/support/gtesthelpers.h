@@ -6,10 +6,9 @@
 #include "tests/support/scratchdirectory.h"
 #include "tests/support/testpictures.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 #include <string_view>

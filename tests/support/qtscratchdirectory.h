@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QString>
-
 #include <filesystem>
 #include <system_error>
 

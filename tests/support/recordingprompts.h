@@ -18,8 +18,7 @@ public:
         PromptButtons buttons;
     };
 
-    PromptAnswer show(std::string_view title, std::string_view text,
-                      PromptButtons buttons) override
+    PromptAnswer show(std::string_view title, std::string_view text, PromptButtons buttons) override
     {
         shown.push_back({std::string(title), std::string(text), buttons});
         if (!answers.empty()) {

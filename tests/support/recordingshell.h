@@ -43,14 +43,14 @@ public:
         return openSucceeds;
     }
 
-    std::unique_ptr<StartedProgram> startProgram(const std::filesystem::path &program,
-                                                 std::string_view parameters,
-                                                 const std::filesystem::path &workingDirectory) override
+    std::unique_ptr<StartedProgram>
+    startProgram(const std::filesystem::path &file, std::string_view parameters,
+                 const std::filesystem::path &workingDirectory) override
     {
-        starts.push_back({program, std::string(parameters), workingDirectory});
+        starts.push_back({file, std::string(parameters), workingDirectory});
         if (!startSucceeds)
             return nullptr;
-        return std::make_unique<Handle>(this->program);
+        return std::make_unique<Handle>(program);
     }
 
     bool startSucceeds = true;
@@ -62,7 +62,9 @@ public:
 private:
     class Handle : public StartedProgram {
     public:
-        explicit Handle(std::shared_ptr<ControlledProgram> program) : m_program(std::move(program)) {}
+        explicit Handle(std::shared_ptr<ControlledProgram> started) : m_program(std::move(started))
+        {
+        }
         bool running() override { return m_program->running(); }
 
     private:

@@ -24,7 +24,8 @@ public:
     // For tests that need the directory at a particular place, such as just below the root.
     ScratchDirectory(const std::filesystem::path &parent, std::string_view prefix)
     {
-        std::string pattern = (std::filesystem::absolute(parent).lexically_normal() / prefix).string() + "XXXXXX";
+        std::string pattern =
+            (std::filesystem::absolute(parent).lexically_normal() / prefix).string() + "XXXXXX";
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::system_error(errno, std::generic_category(),
                                     "cannot make a scratch directory " + pattern);
@@ -34,9 +35,7 @@ public:
 
     ScratchDirectory(const ScratchDirectory &) = delete;
     ScratchDirectory &operator=(const ScratchDirectory &) = delete;
-    ScratchDirectory(ScratchDirectory &&other) noexcept : m_path(std::exchange(other.m_path, {}))
-    {
-    }
+    ScratchDirectory(ScratchDirectory &&other) noexcept : m_path(std::exchange(other.m_path, {})) {}
     ScratchDirectory &operator=(ScratchDirectory &&other) noexcept
     {
         if (this != &other) {

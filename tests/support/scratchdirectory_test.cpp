@@ -1,10 +1,9 @@
 #include "tests/support/scratchdirectory.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <system_error>

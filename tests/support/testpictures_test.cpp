@@ -1,11 +1,9 @@
-#include "tests/support/gtesthelpers.h"
-
 #include "core/pictures/jpegsize.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/gtesthelpers.h"
 
 #include <array>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace pagoranto {
@@ -30,8 +28,8 @@ TEST(TestPictures, GradientsRunAsTheTestsThatUseThemExpect)
     EXPECT_EQ(Pixel(stopsShort, 4, 2), (std::array<std::uint8_t, 3>{204, 170, 90}));
     EXPECT_EQ(Pixel(stopsShort, 1, 1), (std::array<std::uint8_t, 3>{51, 85, 90}));
 
-    for (const RgbImage &image : {full, stopsShort, NoisePicture(5, 3),
-                                  FlatPicture(5, 3, {1, 2, 3})}) {
+    for (const RgbImage &image :
+         {full, stopsShort, NoisePicture(5, 3), FlatPicture(5, 3, {1, 2, 3})}) {
         EXPECT_EQ(image.rgb.size(), 5u * 3u * 3u);
     }
     EXPECT_EQ(Pixel(FlatPicture(5, 3, {1, 2, 3}), 4, 2), (std::array<std::uint8_t, 3>{1, 2, 3}));

@@ -2,10 +2,9 @@
 #include "thumbnailer/resample.h"
 #include "thumbnailer/thumbnailcomposer.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstddef>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {
@@ -174,8 +173,7 @@ TEST(Compose, RaisedFrameIsLightAtTopLeftAndDarkAtBottomRight)
     EXPECT_EQ(PixelAt(thumbnail, 10, 28), (Rgb{128, 128, 128}));
     EXPECT_EQ(PixelAt(thumbnail, 2, 2), (Rgb{16, 32, 48}));
     options.Drei3d_check = false;
-    EXPECT_EQ(PixelAt(ComposeThumbnail(Plain(4, 3, {0, 0, 0}), options), 0, 10),
-              (Rgb{16, 32, 48}));
+    EXPECT_EQ(PixelAt(ComposeThumbnail(Plain(4, 3, {0, 0, 0}), options), 0, 10), (Rgb{16, 32, 48}));
 }
 
 } // namespace

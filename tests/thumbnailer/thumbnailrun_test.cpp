@@ -6,14 +6,12 @@
 #include "tests/support/testpictures.h"
 #include "thumbnailer/thumbnailrun.h"
 
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
+#include <sys/wait.h>
 
 namespace pagoranto {
 namespace {
@@ -133,7 +131,7 @@ TEST_F(ThumbnailRunTest, FlagIsRemovedWhateverTheInputs)
     struct Row {
         const char *name;
         bool list;
-        const char *options;  // nullptr: no file
+        const char *options; // nullptr: no file
     };
     const Row rows[] = {
         {"NoFileList", false, "[PAGORANTOTHUMBNAILER]\r\n"},

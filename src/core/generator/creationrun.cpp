@@ -5,10 +5,10 @@
 #include "core/generator/runview.h"
 #include "core/options/startupoptions.h"
 #include "core/pictures/picturedirectory.h"
-#include "core/templates/neededfiles.h"
-#include "core/templates/templatecompanions.h"
 #include "core/platform/events.h"
 #include "core/platform/prompts.h"
+#include "core/templates/neededfiles.h"
+#include "core/templates/templatecompanions.h"
 #include "core/text/datetimeformat.h"
 #include "core/thumbnailer/thumbnailerlink.h"
 
@@ -30,10 +30,9 @@ std::string ElapsedTimeText(std::uint64_t milliseconds, const DateTimeFormats &f
 
 } // namespace
 
-CreationRun::CreationRun(RunSetup &setup, GallerySettings &settings,
-                         DescriptionStore &descriptions, RunServices services)
-    : m_setup(setup), m_settings(settings), m_descriptions(descriptions),
-      m_services(services)
+CreationRun::CreationRun(RunSetup &setup, GallerySettings &settings, DescriptionStore &descriptions,
+                         RunServices services)
+    : m_setup(setup), m_settings(settings), m_descriptions(descriptions), m_services(services)
 {
 }
 
@@ -132,16 +131,18 @@ bool CreationRun::RunChecks()
                       "again !",
                       RunInput::SpecialOptionsTab, false);
     if (names.usedifferentfirst && names.differentfilename.empty())
-        return Refuse("You've selected \"Filename for the first page\",\rbut you've forgot to enter "
-                      "a first page name !\rPlease enter a first page name and try it again !",
-                      RunInput::SpecialOptionsTab, false);
+        return Refuse(
+            "You've selected \"Filename for the first page\",\rbut you've forgot to enter "
+            "a first page name !\rPlease enter a first page name and try it again !",
+            RunInput::SpecialOptionsTab, false);
     // Names come from option files too, where the typing rules of the edits do not hold.
     for (const std::string *name : {&names.ownfilename, &names.differentfilename}) {
         if (name == &names.differentfilename && !names.usedifferentfirst)
             continue;
         if (!IsSafePageName(*name))
-            return Refuse("The page name \"" + *name + "\" is not allowed !\rA page name must not "
-                          "contain \"/\" or \"\\\" and must not be \".\" or \"..\".",
+            return Refuse("The page name \"" + *name +
+                              "\" is not allowed !\rA page name must not "
+                              "contain \"/\" or \"\\\" and must not be \".\" or \"..\".",
                           RunInput::SpecialOptionsTab, false);
     }
     if (m_analysis.picCount() == 0 && m_analysis.tpicCount() == 0) {
@@ -202,8 +203,7 @@ bool CreationRun::RunChecks()
     if (!m_singlePageRun) {
         const PromptAnswer answer = m_services.prompts.show(
             "info",
-            "The destination directory of your html pages will be:\r\r" +
-                m_levels.destinationDir +
+            "The destination directory of your html pages will be:\r\r" + m_levels.destinationDir +
                 "\r\rDo you want to proceed ? \r\rIf not, select an other directory level by "
                 "using the button \"Directory levels\".",
             PromptButtons::OkCancel);
@@ -269,19 +269,12 @@ void CreationRun::CreatePages()
     view.ShowPagePlan(m_plan);
     view.AddToHistory(m_setup.pictureDir, m_setup.templatePath.string());
 
-    const PageRunInput input{m_setup.templatePath,
-                             m_setup.pictureDir,
-                             m_levels.destinationDir,
-                             m_levels.pictureRelPath,
-                             m_outputDir,
-                             m_creationList,
-                             m_analysis.commandCounts,
-                             m_plan,
-                             m_firstPageNumber};
+    const PageRunInput input{
+        m_setup.templatePath, m_setup.pictureDir, m_levels.destinationDir,  m_levels.pictureRelPath,
+        m_outputDir,          m_creationList,     m_analysis.commandCounts, m_plan,
+        m_firstPageNumber};
     const auto showStatus = [&view](std::string_view text) { view.ShowRunStatus(text); };
-    const auto showIndicator = [&view](std::string_view text) {
-        view.ShowCompressIndicator(text);
-    };
+    const auto showIndicator = [&view](std::string_view text) { view.ShowCompressIndicator(text); };
     PageMaker maker(input, m_settings, m_descriptions,
                     {m_services.prompts, events, m_services.clock, m_services.dateTimeFormats,
                      showStatus, showIndicator});

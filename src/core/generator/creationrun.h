@@ -23,12 +23,12 @@ struct DateTimeFormats;
 
 // What the main window holds about where a run reads and writes.
 struct RunSetup {
-    std::string programDirectory;  // ends in "/"
+    std::string programDirectory; // ends in "/"
     // Where the thumbnailer is installed, when not below programDirectory.
     std::string installDirectory;
-    std::filesystem::path templatePath;  // empty when none is selected
-    std::string pictureDir;  // ends in "/"
-    int directoryLevel = 1;  // RadioButton1..RadioButton3
+    std::filesystem::path templatePath; // empty when none is selected
+    std::string pictureDir;             // ends in "/"
+    int directoryLevel = 1;             // RadioButton1..RadioButton3
 };
 
 enum class RunOutcome { NotRun, Refused, Cancelled, NoPictures, Stopped, SaveFailed, Completed };

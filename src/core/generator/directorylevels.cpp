@@ -62,9 +62,8 @@ DirectoryLevels ComputeDirectoryLevels(std::string_view dir, int level, std::str
     }
     std::string destination(dir);
     const auto shorten = [&destination](const std::string &caption) {
-        destination.resize(destination.size() > caption.size()
-                               ? destination.size() - caption.size()
-                               : 0);
+        destination.resize(destination.size() > caption.size() ? destination.size() - caption.size()
+                                                               : 0);
     };
     if (level == 2) {
         shorten(levels.captions[0]);
@@ -86,8 +85,8 @@ ThumbnailerFile ThumbnailerFileFor(const DirectoryLevels &levels, const Thumbnai
     return {levels.destinationDir, StripTrailingBackslash(levels.pictureRelPath), options};
 }
 
-bool WriteThumbnailerDestination(const std::string &programDirectory,
-                                 const DirectoryLevels &levels, const ThumbnailOptions &options)
+bool WriteThumbnailerDestination(const std::string &programDirectory, const DirectoryLevels &levels,
+                                 const ThumbnailOptions &options)
 {
     return WriteThumbnailerOptions(programDirectory + "thumbnailer/mtoptions.cfg",
                                    ThumbnailerFileFor(levels, options));

@@ -12,13 +12,15 @@ namespace pagoranto {
 
 namespace {
 
-char LowerAscii(char c) {
+char LowerAscii(char c)
+{
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 // Patterns are lower-case ASCII, and no byte above 127 lower-cases to ASCII in Windows-1252,
 // so folding A..Z alone compares as that character set would.
-bool StartsWithLower(std::string_view text, std::string_view pattern) {
+bool StartsWithLower(std::string_view text, std::string_view pattern)
+{
     if (text.size() < pattern.size())
         return false;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -40,13 +42,15 @@ public:
     char Current() const { return m_rest[m_pos]; }
     bool At(std::string_view lowerPattern) const { return StartsWithLower(Rest(), lowerPattern); }
 
-    std::optional<char> Before() const {
+    std::optional<char> Before() const
+    {
         if (m_done.empty())
             return std::nullopt;
         return m_done.back();
     }
 
-    std::optional<char> Peek(std::size_t offset) const {
+    std::optional<char> Peek(std::size_t offset) const
+    {
         if (m_pos + offset >= m_rest.size())
             return std::nullopt;
         return m_rest[m_pos + offset];
@@ -55,7 +59,8 @@ public:
     // Offsets from the scan position, npos when absent.
     std::size_t Find(char c, std::size_t from = 0) const { return Rest().find(c, from); }
 
-    std::size_t FindLower(std::string_view lowerPattern) const {
+    std::size_t FindLower(std::string_view lowerPattern) const
+    {
         const std::string_view rest = Rest();
         for (std::size_t i = 0; i + lowerPattern.size() <= rest.size(); ++i) {
             if (StartsWithLower(rest.substr(i), lowerPattern))
@@ -65,7 +70,8 @@ public:
     }
 
     // A count past the end (npos for a byte not found) stops at the end.
-    void Advance(std::size_t count = 1) {
+    void Advance(std::size_t count = 1)
+    {
         count = std::min(count, m_rest.size() - m_pos);
         m_done.append(m_rest, m_pos, count);
         m_pos += count;
@@ -74,19 +80,22 @@ public:
     void Drop(std::size_t count) { m_pos += std::min(count, m_rest.size() - m_pos); }
 
     // The replacement must not be longer than length; the position then stands on it.
-    void Overwrite(std::size_t length, std::string_view replacement) {
+    void Overwrite(std::size_t length, std::string_view replacement)
+    {
         m_pos += length - replacement.size();
         m_rest.replace(m_pos, replacement.size(), replacement);
     }
 
     // The replacement goes straight to the finished part; the position moves past it.
-    void Emit(std::size_t length, std::string_view replacement) {
+    void Emit(std::size_t length, std::string_view replacement)
+    {
         Drop(length);
         m_done += replacement;
     }
 
     // Stops one byte past the start of the end tag; at the end of the text when there is none.
-    bool SkipToEndTag(std::string_view endTag) {
+    bool SkipToEndTag(std::string_view endTag)
+    {
         const std::size_t found = FindLower(endTag);
         if (found == std::string_view::npos) {
             Advance(Rest().size());
@@ -96,7 +105,8 @@ public:
         return true;
     }
 
-    std::string Finish() {
+    std::string Finish()
+    {
         Advance(Rest().size());
         return std::move(m_done);
     }
@@ -107,18 +117,21 @@ private:
     std::string m_done;
 };
 
-bool IsOneOf(std::optional<char> c, std::string_view set) {
+bool IsOneOf(std::optional<char> c, std::string_view set)
+{
     return c && set.find(*c) != std::string_view::npos;
 }
 
 // Without quotes such a value would end early or swallow the next attribute.
-bool NeedsQuotes(std::string_view value) {
+bool NeedsQuotes(std::string_view value)
+{
     return value.empty() || value.find_first_of(" \t\r\n\f>") != std::string_view::npos;
 }
 
 // Drops the double quotes of the tag at the scan position, leaving it on the tag's ">" (or
 // the end). False when an attribute value has no closing quote: the text is left from there.
-bool UnquoteTag(Scan &scan) {
+bool UnquoteTag(Scan &scan)
+{
     const std::size_t tagEnd = scan.Find('>');
     if (scan.Rest().substr(0, tagEnd).find('\'') != std::string_view::npos) {
         scan.Advance(tagEnd);
@@ -150,7 +163,8 @@ bool UnquoteTag(Scan &scan) {
 
 THTMLCompressor::THTMLCompressor(Events &events) : m_events(events) {}
 
-bool THTMLCompressor::LoadFromFile(const std::filesystem::path &path) {
+bool THTMLCompressor::LoadFromFile(const std::filesystem::path &path)
+{
     m_compressedSize = 0;
     m_compressed = false;
     std::optional<std::string> bytes = ReadFileBytes(path);
@@ -165,14 +179,16 @@ bool THTMLCompressor::LoadFromFile(const std::filesystem::path &path) {
     return true;
 }
 
-void THTMLCompressor::LoadFromBytes(std::string_view bytes) {
+void THTMLCompressor::LoadFromBytes(std::string_view bytes)
+{
     m_buffer = std::string(bytes);
     m_loadedSize = static_cast<std::int32_t>(bytes.size());
     m_compressedSize = 0;
     m_compressed = false;
 }
 
-void THTMLCompressor::Compress() {
+void THTMLCompressor::Compress()
+{
     if (m_loadedSize == 0 || m_compressed || !m_buffer)
         return;
     std::string text = *m_buffer;
@@ -225,17 +241,20 @@ void THTMLCompressor::Compress() {
     m_buffer = std::move(text);
 }
 
-bool THTMLCompressor::SaveToFile(const std::filesystem::path &path) const {
+bool THTMLCompressor::SaveToFile(const std::filesystem::path &path) const
+{
     if (!m_buffer)
         return false;
     return WriteFileBytes(path, *m_buffer);
 }
 
-std::string_view THTMLCompressor::Bytes() const {
+std::string_view THTMLCompressor::Bytes() const
+{
     return m_buffer ? std::string_view(*m_buffer) : std::string_view();
 }
 
-void THTMLCompressor::UnquotePass(std::string &text) {
+void THTMLCompressor::UnquotePass(std::string &text)
+{
     Scan scan(text);
     while (!scan.AtEnd()) {
         if (scan.At("<script")) {
@@ -254,7 +273,8 @@ void THTMLCompressor::UnquotePass(std::string &text) {
 
 void THTMLCompressor::ReplacePass(std::string &text, std::string_view pattern,
                                   std::string_view replacement, bool protectPreformatted,
-                                  bool protectScripts) {
+                                  bool protectScripts)
+{
     Scan scan(text);
     const bool atLineBreaks = pattern.front() == '\r';
     const auto finish = [&] { text = scan.Finish(); };
@@ -298,7 +318,8 @@ void THTMLCompressor::ReplacePass(std::string &text, std::string_view pattern,
     m_events.processPendingMessages();
 }
 
-void THTMLCompressor::CenterPass(std::string &text, std::string_view openTag) {
+void THTMLCompressor::CenterPass(std::string &text, std::string_view openTag)
+{
     // Both replacements hold "<" only as their first byte, so nothing sought can start inside
     // them and the scan may go on after them.
     Scan scan(text);
@@ -317,7 +338,8 @@ void THTMLCompressor::CenterPass(std::string &text, std::string_view openTag) {
     text = scan.Finish();
 }
 
-void ApplyMainWindowOptions(THTMLCompressor &compressor, bool allReturns) {
+void ApplyMainWindowOptions(THTMLCompressor &compressor, bool allReturns)
+{
     compressor.SimpleTags = true;
     compressor.Center = true;
     compressor.InvCommas = false;

@@ -4,10 +4,7 @@
 
 namespace pagoranto {
 
-LedRow::LedRow()
-    : LedRow({0, 2, 4, 6, 8, 9, 7, 5, 3, 1}, {1, 1, 1, 1, 1, -1, -1, -1, -1, -1})
-{
-}
+LedRow::LedRow() : LedRow({0, 2, 4, 6, 8, 9, 7, 5, 3, 1}, {1, 1, 1, 1, 1, -1, -1, -1, -1, -1}) {}
 
 LedRow::LedRow(const Levels &levels, const Levels &steps) : m_steps(steps)
 {

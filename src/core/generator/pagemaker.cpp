@@ -21,12 +21,18 @@ bool StepRuns(const SubstitutionStep &step, const CommandCounts &counts,
     const HiddenOptions &hidden = settings.hidden;
     switch (step.condition) {
     case StepCondition::Always:
-    case StepCondition::EveryThumbnail: return true;
-    case StepCondition::CommandCounted: return counts[step.commandIndex] > 0;
-    case StepCondition::UsePageCommand: return hidden.usepagecommand;
-    case StepCondition::UseCommentCommand: return hidden.usecommentcommand;
-    case StepCondition::UseKeywordsCommand: return hidden.usekeywordscommand;
-    case StepCondition::UseAuthorCommand: return hidden.useauthorcommand;
+    case StepCondition::EveryThumbnail:
+        return true;
+    case StepCondition::CommandCounted:
+        return counts[step.commandIndex] > 0;
+    case StepCondition::UsePageCommand:
+        return hidden.usepagecommand;
+    case StepCondition::UseCommentCommand:
+        return hidden.usecommentcommand;
+    case StepCondition::UseKeywordsCommand:
+        return hidden.usekeywordscommand;
+    case StepCondition::UseAuthorCommand:
+        return hidden.useauthorcommand;
     case StepCondition::HeaderOrFooterUse:
         return settings.headerFooter.HeaderUse || settings.headerFooter.FooterUse;
     }
@@ -94,8 +100,8 @@ void PageMaker::SubstituteCommands(int pageIndex, std::int64_t pageCounter)
             ? pictures[static_cast<std::size_t>(pageIndex)]
             : std::string();
     m_services.showRunStatus("Preparing template");
-    const PagePicture picture = PreparePictureFacts(m_input.pictureDir, currentPicture,
-                                                    m_descriptions, m_settings.special);
+    const PagePicture picture =
+        PreparePictureFacts(m_input.pictureDir, currentPicture, m_descriptions, m_settings.special);
     const auto pageFileName = [this](int k) { return PageFileName(k); };
     const PictureCommandContext pictureContext{picture, m_input.pictureRelPath, m_settings.hidden,
                                                m_settings.linkTexts};
@@ -133,8 +139,8 @@ void PageMaker::SubstituteCommands(int pageIndex, std::int64_t pageCounter)
         std::optional<std::string> replacement =
             PictureCommandReplacement(searched, pictureContext);
         if (!replacement)
-            replacement = NavigationReplacement(searched, navigationContext,
-                                                m_settings.navigation, m_settings.linkTexts);
+            replacement = NavigationReplacement(searched, navigationContext, m_settings.navigation,
+                                                m_settings.linkTexts);
         if (!replacement) {
             if (const int digit = FreeHtmlDigit(searched); digit >= 0)
                 replacement = m_settings.hidden.editfield_html[static_cast<std::size_t>(digit)];
@@ -145,8 +151,7 @@ void PageMaker::SubstituteCommands(int pageIndex, std::int64_t pageCounter)
             else if (searched == "$TIME$")
                 replacement = FormatTime(m_services.clock.now(), m_services.dateTimeFormats);
             else if (searched == "$DATEENG$")
-                replacement =
-                    FormatDateEnglish(m_services.clock.now(), m_services.dateTimeFormats);
+                replacement = FormatDateEnglish(m_services.clock.now(), m_services.dateTimeFormats);
             else if (searched == "$DATEGER$")
                 replacement = FormatDateGerman(m_services.clock.now(), m_services.dateTimeFormats);
         }

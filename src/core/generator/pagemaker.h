@@ -4,8 +4,8 @@
 #include "core/generator/commandsubstitution.h"
 #include "core/generator/gallerysettings.h"
 #include "core/generator/htmlcompressor.h"
-#include "core/generator/pagesaving.h"
 #include "core/generator/pageplan.h"
+#include "core/generator/pagesaving.h"
 #include "core/generator/thumbnails.h"
 #include "core/text/bytetext.h"
 

@@ -14,12 +14,14 @@ namespace pagoranto {
 namespace {
 
 // A name is one file inside outputDir, never a way out of it.
-bool IsPlainFileName(std::string_view name) {
+bool IsPlainFileName(std::string_view name)
+{
     return !name.empty() && name != "." && name != ".." &&
            name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
-std::string UnableToCreateMessage(const std::filesystem::path &outputDir, std::string_view name) {
+std::string UnableToCreateMessage(const std::filesystem::path &outputDir, std::string_view name)
+{
     std::string directory = outputDir.string();
     if (!directory.empty() && directory.back() != '/')
         directory += '/';
@@ -29,7 +31,8 @@ std::string UnableToCreateMessage(const std::filesystem::path &outputDir, std::s
            "\r" + "or the destination media is full !";
 }
 
-std::int32_t AddClamped(std::int32_t total, std::int64_t amount) {
+std::int32_t AddClamped(std::int32_t total, std::int64_t amount)
+{
     const std::int64_t sum = total + amount;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
@@ -41,7 +44,8 @@ SavePageResult SavePage(const ByteLines &pageText, const std::filesystem::path &
                         std::string_view name, bool pagecompressor, THTMLCompressor &compressor,
                         std::int32_t &bytesSaved, Prompts &prompts, Events &events,
                         const StatusCallback &showRunStatus,
-                        const StatusCallback &showCompressIndicator) {
+                        const StatusCallback &showCompressIndicator)
+{
     SavePageResult result;
     showRunStatus("Saving page");
     const std::filesystem::path path = outputDir / std::string(name);

@@ -15,11 +15,11 @@ enum class PictureListResult { Ok, Cancel };
 
 // Where a run stands; the window decides what each state shows and locks.
 enum class RunState {
-    idle,      // no run: everything usable
-    checking,  // the checks passed their first hurdles: the controls are locked
-    creating,  // pages are being made: a press of the Create button stops the run
-    stopping,  // stopped; the page being made is still finished
-    ending,    // the pages are made: the needed files and the end status come
+    idle,     // no run: everything usable
+    checking, // the checks passed their first hurdles: the controls are locked
+    creating, // pages are being made: a press of the Create button stops the run
+    stopping, // stopped; the page being made is still finished
+    ending,   // the pages are made: the needed files and the end status come
 };
 
 // The input a refused run opens for the user.

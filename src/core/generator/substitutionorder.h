@@ -10,13 +10,13 @@ namespace pagoranto {
 
 enum class StepCondition {
     Always,
-    CommandCounted,      // the template holds the step's command
-    UsePageCommand,      // hidden option usepagecommand
-    UseCommentCommand,   // hidden option usecommentcommand
-    UseKeywordsCommand,  // hidden option usekeywordscommand
-    UseAuthorCommand,    // hidden option useauthorcommand
-    EveryThumbnail,      // always, repeated until no "$tpic$" is left
-    HeaderOrFooterUse,   // HeaderUse or FooterUse
+    CommandCounted,     // the template holds the step's command
+    UsePageCommand,     // hidden option usepagecommand
+    UseCommentCommand,  // hidden option usecommentcommand
+    UseKeywordsCommand, // hidden option usekeywordscommand
+    UseAuthorCommand,   // hidden option useauthorcommand
+    EveryThumbnail,     // always, repeated until no "$tpic$" is left
+    HeaderOrFooterUse,  // HeaderUse or FooterUse
 };
 
 struct SubstitutionStep {

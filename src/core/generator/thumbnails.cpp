@@ -23,19 +23,19 @@ std::string ThumbnailImage(const std::string &thumbPath, const std::string &thum
     const HiddenOptions &hidden = context.hiddenOptions;
     const PixelSize size =
         ReadPictureSize(context.destinationDir + thumbPath).value_or(unknownSize);
-    const std::string alt = hidden.radioalternative == 0 ? ToUrlPath(thumbPicture)
-                                                         : HtmlEscape(hidden.alternativetext);
-    return "<img SRC=\"" + ToUrlPath(thumbPath) + "\" ALT=\"" + alt + "\" NOSAVE BORDER=" +
-           std::to_string(context.thumbnailOptions.ScrollBar4) + " height=" +
-           std::to_string(size.height) + " width=" + std::to_string(size.width) + ">";
+    const std::string alt =
+        hidden.radioalternative == 0 ? ToUrlPath(thumbPicture) : HtmlEscape(hidden.alternativetext);
+    return "<img SRC=\"" + ToUrlPath(thumbPath) + "\" ALT=\"" + alt +
+           "\" NOSAVE BORDER=" + std::to_string(context.thumbnailOptions.ScrollBar4) +
+           " height=" + std::to_string(size.height) + " width=" + std::to_string(size.width) + ">";
 }
 
 std::string ThumbnailCell(int placedIndex, const std::string &thumbPicture,
                           const ThumbnailContext &context)
 {
     const HiddenOptions &hidden = context.hiddenOptions;
-    const std::string image = ThumbnailImage(
-        context.thumbnailOptions.thumbnailDir() + thumbPicture, thumbPicture, context);
+    const std::string image = ThumbnailImage(context.thumbnailOptions.thumbnailDir() + thumbPicture,
+                                             thumbPicture, context);
     if (context.picCount > 0)
         return "<a href=\"" + ToUrlPath(context.pageFileName(placedIndex + 1)) + "\">" + image +
                "</a>";
@@ -62,9 +62,9 @@ std::string Captions(const std::string &thumbPicture, const ThumbnailContext &co
             captions += "<BR>" + comment;
     }
     if (hidden.showfilename) {
-        captions += "<BR>" + HtmlEscape(hidden.showfilenamewithextension
-                                            ? thumbPicture
-                                            : WithoutExtension(thumbPicture));
+        captions +=
+            "<BR>" + HtmlEscape(hidden.showfilenamewithextension ? thumbPicture
+                                                                 : WithoutExtension(thumbPicture));
     }
     if (hidden.showdimensions) {
         const PixelSize size = ReadJpegSize(picturePath).value_or(unknownSize);
@@ -94,9 +94,9 @@ void FillThumbnails(CommandSubstitution &substitution, ThumbnailState &state,
             state.picturesExhausted = true;
         const int placedIndex = state.thumbIndex;
         // The last pass finds no place; reading its thumbnail and captions would be wasted.
-        const bool placeLeft = std::any_of(
-            substitution.pageText().begin(), substitution.pageText().end(),
-            [](const std::string &line) { return ContainsCommand(line, "$tpic$"); });
+        const bool placeLeft =
+            std::any_of(substitution.pageText().begin(), substitution.pageText().end(),
+                        [](const std::string &line) { return ContainsCommand(line, "$tpic$"); });
         std::string cell;
         if (!state.picturesExhausted && placeLeft)
             cell = ThumbnailCell(placedIndex, thumbPicture, context);

@@ -34,10 +34,10 @@ struct AdditionalOptions {
     int basesize = additionalFields::basesize.initial;
 
     // The name texts of the copy window `Tcopywin`.
-    std::string Edit1{additionalFields::Edit1.initial};  // "NEW+original filename"
-    std::string Edit2{additionalFields::Edit2.initial};  // "Original filename+NEW"
-    std::string Edit3{additionalFields::Edit3.initial};  // "NEW filename + number"
-    std::string Edit4{additionalFields::Edit4.initial};  // "Number+ NEW filename"
+    std::string Edit1{additionalFields::Edit1.initial}; // "NEW+original filename"
+    std::string Edit2{additionalFields::Edit2.initial}; // "Original filename+NEW"
+    std::string Edit3{additionalFields::Edit3.initial}; // "NEW filename + number"
+    std::string Edit4{additionalFields::Edit4.initial}; // "Number+ NEW filename"
 };
 
 } // namespace pagoranto

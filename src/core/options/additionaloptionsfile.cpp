@@ -9,10 +9,8 @@ OptionEntries LinkTextEntries(LinkTexts &texts)
 {
     using namespace linkTextFields;
     return {
-        Bind(Next_label, texts.Next_label),
-        Bind(previous_label, texts.previous_label),
-        Bind(first_label, texts.first_label),
-        Bind(Last_label, texts.Last_label),
+        Bind(Next_label, texts.Next_label),   Bind(previous_label, texts.previous_label),
+        Bind(first_label, texts.first_label), Bind(Last_label, texts.Last_label),
         Bind(freetext, texts.freetext),
     };
 }

@@ -13,13 +13,12 @@ namespace pagoranto {
 namespace {
 
 constexpr std::array<std::string_view, 71> completeConfigKeys = {
-    "NEXT", "PREV", "FIRS", "LAST", "FREE", "BROW", "THUS", "PAGN", "NEWO", "ONEW", "NEWN",
-    "NNEW", "COMM", "AUTH", "KEYW", "PAGT", "TARG", "ALTE", "ALTP", "SDIR", "PDIR", "DDIR",
-    "WIDT", "HEIG", "COMP", "COLO", "GREY", "TIME", "ACTI", "SFIL", "SDIM", "SSIZ", "FPDI",
-    "NFIR", "NPRE", "NNEX", "NLAS", "NLSE", "NLIN", "NFTS", "CHK1", "CHK2", "CHK3", "CHK4",
-    "PLA1", "PLA2", "PLA3", "SHW1", "SHW2", "SHW3", "DIBB", "DIBH", "ECOL", "GRAD", "DDDR",
-    "BORD", "HOME", "HOMT", "HTM1", "HTM2", "HTM3", "HTM4", "HTM0", "HTM5", "HTM6", "HTM7",
-    "HTM8", "HTM9", "TCOM", "FEXT", "FUCO",
+    "NEXT", "PREV", "FIRS", "LAST", "FREE", "BROW", "THUS", "PAGN", "NEWO", "ONEW", "NEWN", "NNEW",
+    "COMM", "AUTH", "KEYW", "PAGT", "TARG", "ALTE", "ALTP", "SDIR", "PDIR", "DDIR", "WIDT", "HEIG",
+    "COMP", "COLO", "GREY", "TIME", "ACTI", "SFIL", "SDIM", "SSIZ", "FPDI", "NFIR", "NPRE", "NNEX",
+    "NLAS", "NLSE", "NLIN", "NFTS", "CHK1", "CHK2", "CHK3", "CHK4", "PLA1", "PLA2", "PLA3", "SHW1",
+    "SHW2", "SHW3", "DIBB", "DIBH", "ECOL", "GRAD", "DDDR", "BORD", "HOME", "HOMT", "HTM1", "HTM2",
+    "HTM3", "HTM4", "HTM0", "HTM5", "HTM6", "HTM7", "HTM8", "HTM9", "TCOM", "FEXT", "FUCO",
 };
 
 // The thumbnailer's keys; SDIR and PDIR are written for its sake but recomputed rather than
@@ -41,23 +40,23 @@ OptionEntries CompleteConfigEntries(CompleteConfiguration &configuration)
 {
     OptionEntries all = AdditionalOptionEntries(configuration.linkTexts, configuration.pageNames,
                                                 configuration.additional);
-    for (OptionEntries part : {HiddenCommandEntries(configuration.hidden),
-                               NavigationEntries(configuration.navigation),
-                               ThumbnailEntries(configuration)})
+    for (OptionEntries part :
+         {HiddenCommandEntries(configuration.hidden), NavigationEntries(configuration.navigation),
+          ThumbnailEntries(configuration)})
         all.insert(all.end(), part.begin(), part.end());
 
     OptionEntries ordered;
     ordered.reserve(completeConfigKeys.size());
     for (const std::string_view key : completeConfigKeys) {
-        const auto found = std::find_if(all.begin(), all.end(),
-                                        [key](const OptionEntry &entry) { return entry.key == key; });
+        const auto found = std::find_if(
+            all.begin(), all.end(), [key](const OptionEntry &entry) { return entry.key == key; });
         ordered.push_back(*found);
     }
     return ordered;
 }
 
 constexpr OptionFile<CompleteConfiguration> completeConfigFile{{completeConfigSectionLine},
-                                                              CompleteConfigEntries};
+                                                               CompleteConfigEntries};
 
 } // namespace
 

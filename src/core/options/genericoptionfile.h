@@ -26,8 +26,7 @@ bool WriteOptionEntries(const std::filesystem::path &file, const OptionFileForma
 
 // An option file: its format and the entries that bind its keys, in file order, to the
 // members of the values it holds.
-template <class... Values>
-class OptionFile {
+template <class... Values> class OptionFile {
 public:
     using EntriesOf = OptionEntries (*)(Values &...);
 

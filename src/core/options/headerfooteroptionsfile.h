@@ -18,8 +18,7 @@ inline constexpr OptionFile<HeaderFooterOptions> headerFooterFile{{headerFooterS
                                                                   HeaderFooterEntries};
 
 // False when the file cannot be used; nothing is changed then.
-inline bool ReadHeaderFooterOptions(const std::filesystem::path &file,
-                                    HeaderFooterOptions &options)
+inline bool ReadHeaderFooterOptions(const std::filesystem::path &file, HeaderFooterOptions &options)
 {
     return headerFooterFile.Read(file, options);
 }

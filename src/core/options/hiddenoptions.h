@@ -10,10 +10,10 @@ namespace pagoranto {
 namespace hiddenFields {
 inline constexpr TextField hcomment{
     .key = "COMM", .initial = "A photo gallery made with Pagoranto", .maxLength = 200};
-inline constexpr TextField hauthor{
-    .key = "AUTH",
-    .initial = "Photos and text: the gallery's author, all rights reserved",
-    .maxLength = 200};
+inline constexpr TextField hauthor{.key = "AUTH",
+                                   .initial =
+                                       "Photos and text: the gallery's author, all rights reserved",
+                                   .maxLength = 200};
 inline constexpr TextField hkeywords{
     .key = "KEYW", .initial = "photos,gallery,pictures", .maxLength = 200};
 inline constexpr TextField hpagetitle{
@@ -60,9 +60,9 @@ struct HiddenOptions {
     bool usetargetcommand = false;
     std::string htarget{hiddenFields::htarget.initial};
 
-    int radioalternative = 1;  // 0 file name, 1 own text as ALT of thumbnails
+    int radioalternative = 1; // 0 file name, 1 own text as ALT of thumbnails
     std::string alternativetext{hiddenFields::alternativetext.initial};
-    int radioPICalternative = 1;  // 0 file name, 1 own text as ALT of the picture
+    int radioPICalternative = 1; // 0 file name, 1 own text as ALT of the picture
     std::string alternativePPIICCtext{hiddenFields::alternativePPIICCtext.initial};
 
     bool showfilename = hiddenFields::showfilename.initial;
@@ -72,8 +72,8 @@ struct HiddenOptions {
     bool showfilenamewithextension = hiddenFields::showfilenamewithextension.initial;
     bool showfullcomment = hiddenFields::showfullcomment.initial;
 
-    int RadioGroup1 = 1;  // $PIC$ special: 0 link to the picture, 1 link to Edit2
-    int RadioGroup2 = 0;  // $TPIC$ special: 0 no link, 1 link to Edit1
+    int RadioGroup1 = 1; // $PIC$ special: 0 link to the picture, 1 link to Edit2
+    int RadioGroup2 = 0; // $TPIC$ special: 0 no link, 1 link to Edit1
     std::string Edit1 = "http://www.example.com/";
     std::string Edit2 = "http://www.example.com/";
     bool tpicspecial = false;

@@ -26,8 +26,10 @@ inline constexpr FlagField nav_use_last{
     .key = "CHK4", .initial = true, .encoding = FlagEncoding::number};
 // $APAGE$, $NPAGE$, $PPAGE$ as plain text instead of a link.
 inline constexpr FlagField plain1{.key = "PLA1", .initial = true, .encoding = FlagEncoding::number};
-inline constexpr FlagField plain2{.key = "PLA2", .initial = false, .encoding = FlagEncoding::number};
-inline constexpr FlagField plain3{.key = "PLA3", .initial = false, .encoding = FlagEncoding::number};
+inline constexpr FlagField plain2{
+    .key = "PLA2", .initial = false, .encoding = FlagEncoding::number};
+inline constexpr FlagField plain3{
+    .key = "PLA3", .initial = false, .encoding = FlagEncoding::number};
 // Keep the file extension in $APAGE$, $NPAGE$, $PPAGE$.
 inline constexpr FlagField show1{.key = "SHW1", .initial = false, .encoding = FlagEncoding::number};
 inline constexpr FlagField show2{.key = "SHW2", .initial = false, .encoding = FlagEncoding::number};

@@ -15,8 +15,8 @@ inline constexpr std::string_view navigationOptionsSectionLine = "[NAVIGATIONBAR
 OptionEntries NavigationEntries(NavigationOptions &options);
 
 // "navoptions.cfg".
-inline constexpr OptionFile<NavigationOptions> navigationOptionsFile{
-    {navigationOptionsSectionLine}, NavigationEntries};
+inline constexpr OptionFile<NavigationOptions> navigationOptionsFile{{navigationOptionsSectionLine},
+                                                                     NavigationEntries};
 
 // False when the file cannot be used; nothing is changed then.
 inline bool ReadNavigationOptions(const std::filesystem::path &file, NavigationOptions &options)

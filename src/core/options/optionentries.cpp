@@ -34,8 +34,7 @@ void DecodeText(const TextField &field, std::string_view value, std::string &mem
         member = LimitedText(field, value);
         return;
     }
-    std::string name =
-        LimitedText(field, AllowedCharacters(field, StripTrailingBackslash(value)));
+    std::string name = LimitedText(field, AllowedCharacters(field, StripTrailingBackslash(value)));
     // An empty folder name would put its files beside the pages, over what lies there.
     if (!name.empty())
         member = std::move(name);

@@ -25,8 +25,7 @@ OptionEntry BindNumber(const NumberField &field, std::function<long long()> get,
                        std::function<void(int)> set);
 
 // A number held as an int, a colour value or a radio-button enum.
-template <class Number>
-OptionEntry Bind(const NumberField &field, Number &member)
+template <class Number> OptionEntry Bind(const NumberField &field, Number &member)
 {
     return BindNumber(
         field, [&member] { return static_cast<long long>(member); },

@@ -16,17 +16,17 @@ inline constexpr std::string_view pageNameCharacters =
     "$-0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_abcdefghijklmnopqrstuvwxyz";
 
 enum class TextEncoding {
-    verbatim,    // read as it stands, cut to the maximum length
-    folderName,  // written with a trailing "/"; read without it and cleaned to the allowed
-                 // characters, an empty result keeps the field as it was
+    verbatim,   // read as it stands, cut to the maximum length
+    folderName, // written with a trailing "/"; read without it and cleaned to the allowed
+                // characters, an empty result keeps the field as it was
 };
 
 // One stored text field (an empty key: a control that is not stored).
 struct TextField {
     std::string_view key{};
     std::string_view initial{};
-    std::size_t maxLength = 0;   // 0: any length
-    std::string_view allowed{};  // empty: any character
+    std::size_t maxLength = 0;  // 0: any length
+    std::string_view allowed{}; // empty: any character
     TextEncoding encoding = TextEncoding::verbatim;
 };
 
@@ -62,8 +62,8 @@ constexpr NumberField ColourField(std::string_view key, int initial)
 }
 
 enum class FlagEncoding {
-    exactlyOne,  // checked exactly when the value is "1"
-    number,      // 1 checks, 0 clears, anything else keeps the box as it was
+    exactlyOne, // checked exactly when the value is "1"
+    number,     // 1 checks, 0 clears, anything else keeps the box as it was
 };
 
 // A check box, written as "1" or "0".

@@ -3,7 +3,16 @@
 namespace pagoranto {
 
 // The boxes of "Calculate aspect ratio for the pictures", in their radio-button order.
-enum class AspectRatioBox { x100100, x200200, x300300, x400400, x320240, x640480, x800600, x1024768 };
+enum class AspectRatioBox {
+    x100100,
+    x200200,
+    x300300,
+    x400400,
+    x320240,
+    x640480,
+    x800600,
+    x1024768
+};
 
 struct BoxSize {
     int width;

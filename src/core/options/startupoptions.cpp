@@ -34,13 +34,12 @@ bool WriteShutdownOptions(const std::string &programDirectory, const GallerySett
     written &= WriteNavigationOptions(programDirectory + "navoptions.cfg", settings.navigation);
     written &= WriteWebTools(programDirectory + "webtools.cfg", settings.webTools);
     written &= WriteTools(programDirectory + "tools.cfg", settings.tools);
-    written &= WriteHeaderFooterOptions(programDirectory + "headerandfooter.cfg",
-                                        settings.headerFooter);
+    written &=
+        WriteHeaderFooterOptions(programDirectory + "headerandfooter.cfg", settings.headerFooter);
     return written;
 }
 
-bool WriteAdditionalOptionsOf(const std::string &programDirectory,
-                              const GallerySettings &settings)
+bool WriteAdditionalOptionsOf(const std::string &programDirectory, const GallerySettings &settings)
 {
     return WriteAdditionalOptions(programDirectory + "pgrooptions.cfg", settings.linkTexts,
                                   settings.pageNames, settings.additional);
@@ -49,10 +48,14 @@ bool WriteAdditionalOptionsOf(const std::string &programDirectory,
 bool LoadCompleteConfigurationFile(const std::filesystem::path &file, GallerySettings &settings,
                                    Prompts &prompts)
 {
-    CompleteConfiguration configuration{settings.linkTexts,  settings.pageNames,
-                                        settings.additional, settings.hidden,
-                                        settings.navigation, settings.thumbnails,
-                                        {},                  {}};
+    CompleteConfiguration configuration{settings.linkTexts,
+                                        settings.pageNames,
+                                        settings.additional,
+                                        settings.hidden,
+                                        settings.navigation,
+                                        settings.thumbnails,
+                                        {},
+                                        {}};
     if (!LoadCompleteConfiguration(file, configuration)) {
         prompts.show(completeConfigErrorTitle, completeConfigLoadFailedText, PromptButtons::Ok);
         return false;

@@ -21,8 +21,7 @@ bool WriteShutdownOptions(const std::string &programDirectory, const GallerySett
                           const DirectoryLevels &levels);
 
 // The options a Create run writes at its start: "pgrooptions.cfg".
-bool WriteAdditionalOptionsOf(const std::string &programDirectory,
-                              const GallerySettings &settings);
+bool WriteAdditionalOptionsOf(const std::string &programDirectory, const GallerySettings &settings);
 
 // Loads a complete configuration into the settings; tells the user and returns false when the
 // file cannot be used.

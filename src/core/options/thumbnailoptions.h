@@ -28,7 +28,7 @@ inline constexpr NumberField ScrollBar1{.key = "COMP",
                                         .maximum = 100,
                                         .encoding = NumberEncoding::zeroPadded};
 inline constexpr FlagField CheckBox1{.key = "GREY", .initial = false};
-inline constexpr NumberField Panel11 = ColourField("COLO", 8388608);  // navy
+inline constexpr NumberField Panel11 = ColourField("COLO", 8388608); // navy
 inline constexpr NumberField Panel12 = ColourField("ECOL", 16777088);
 inline constexpr NumberField RadioGroup2{.key = "GRAD", .initial = 0, .minimum = 0, .maximum = 7};
 inline constexpr NumberField ScrollBar6{.key = "DIBB", .initial = 5, .minimum = 0, .maximum = 20};
@@ -46,17 +46,17 @@ inline constexpr TextField thumbdir{.key = "DDIR",
 
 // The thumbnail options window's values, also the thumbnailer's input.
 struct ThumbnailOptions {
-    int ScrollBar2 = thumbnailFields::ScrollBar2.initial;  // width
-    int ScrollBar3 = thumbnailFields::ScrollBar3.initial;  // height
-    int ScrollBar1 = thumbnailFields::ScrollBar1.initial;  // JPEG quality
-    bool CheckBox1 = thumbnailFields::CheckBox1.initial;  // greyscaled
-    ColourValue Panel11 = thumbnailFields::Panel11.initial;  // gradient start
-    ColourValue Panel12 = thumbnailFields::Panel12.initial;  // gradient end
-    int RadioGroup2 = thumbnailFields::RadioGroup2.initial;  // gradient type
-    int ScrollBar6 = thumbnailFields::ScrollBar6.initial;  // horizontal margin
-    int ScrollBar5 = thumbnailFields::ScrollBar5.initial;  // vertical margin
-    bool Drei3d_check = thumbnailFields::Drei3d_check.initial;  // 3-D frame
-    int ScrollBar4 = thumbnailFields::ScrollBar4.initial;  // border width of the placed thumbnail
+    int ScrollBar2 = thumbnailFields::ScrollBar2.initial;      // width
+    int ScrollBar3 = thumbnailFields::ScrollBar3.initial;      // height
+    int ScrollBar1 = thumbnailFields::ScrollBar1.initial;      // JPEG quality
+    bool CheckBox1 = thumbnailFields::CheckBox1.initial;       // greyscaled
+    ColourValue Panel11 = thumbnailFields::Panel11.initial;    // gradient start
+    ColourValue Panel12 = thumbnailFields::Panel12.initial;    // gradient end
+    int RadioGroup2 = thumbnailFields::RadioGroup2.initial;    // gradient type
+    int ScrollBar6 = thumbnailFields::ScrollBar6.initial;      // horizontal margin
+    int ScrollBar5 = thumbnailFields::ScrollBar5.initial;      // vertical margin
+    bool Drei3d_check = thumbnailFields::Drei3d_check.initial; // 3-D frame
+    int ScrollBar4 = thumbnailFields::ScrollBar4.initial; // border width of the placed thumbnail
     std::string thumbdir{thumbnailFields::thumbdir.initial};
 
     // The thumbnail directory as pages address it, ending in "/".

@@ -19,8 +19,8 @@ inline constexpr TextField pictureRelPath{.key = "PDIR"};
 // What "thumbnailer/mtoptions.cfg" (and a ".cct" file) holds besides the options: where the
 // pages go and where the pictures are as seen from there.
 struct ThumbnailerFile {
-    std::string destinationDir;  // SDIR, ends in "/"
-    std::string pictureRelPath;  // PDIR, without its trailing "/"
+    std::string destinationDir; // SDIR, ends in "/"
+    std::string pictureRelPath; // PDIR, without its trailing "/"
     ThumbnailOptions options;
 };
 

@@ -129,9 +129,9 @@ bool Decompress(Decompression &job, const Input &input, JpegScale scale, bool he
 
     jpeg_start_decompress(&info);
     const std::size_t rowBytes = std::size_t{info.output_width} * 3;
-    JSAMPARRAY inkRow = inks ? (*info.mem->alloc_sarray)(Common(info), JPOOL_IMAGE,
-                                                         info.output_width * 4, 1)
-                             : nullptr;
+    JSAMPARRAY inkRow =
+        inks ? (*info.mem->alloc_sarray)(Common(info), JPOOL_IMAGE, info.output_width * 4, 1)
+             : nullptr;
     while (info.output_scanline < info.output_height) {
         std::uint8_t *target = image.rgb.data() + info.output_scanline * rowBytes;
         JSAMPROW row = inks ? inkRow[0] : target;

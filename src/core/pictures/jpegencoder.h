@@ -23,10 +23,10 @@ struct PixelView {
 PixelView ViewOf(const RgbImage &image);
 
 struct JpegEncodeOptions {
-    int quality = 75;         // 1..100, values outside are clamped
+    int quality = 75; // 1..100, values outside are clamped
     bool progressive = false;
-    int smoothing = 0;        // 0..100, values outside are clamped
-    bool greyscale = false;   // store a grey picture, also from RGB pixels
+    int smoothing = 0;      // 0..100, values outside are clamped
+    bool greyscale = false; // store a grey picture, also from RGB pixels
 };
 
 struct JpegEncodeResult {

@@ -2,7 +2,6 @@
 
 #include <csetjmp>
 #include <cstdio>
-
 #include <jpeglib.h>
 
 namespace pagoranto {

@@ -14,8 +14,7 @@ std::vector<std::string> ListFiles(const std::string &dir,
 
 // File names (no directory) in dir whose extension is extension without regard to case, in
 // alphabetical order; empty when the directory cannot be read.
-std::vector<std::string> ListFilesWithExtension(const std::string &dir,
-                                                std::string_view extension);
+std::vector<std::string> ListFilesWithExtension(const std::string &dir, std::string_view extension);
 
 inline std::vector<std::string> ListPictureFiles(const std::string &dir)
 {

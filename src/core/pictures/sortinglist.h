@@ -12,8 +12,8 @@ inline constexpr std::string_view sortingListUnreadableText =
     "*ERROR* Unable to load sorting list\rmaybe you've selected a new picture directory !";
 
 struct SortingListResult {
-    bool ok = false;      // read, and every entry accepted
-    bool opened = false;  // the file could be read at all
+    bool ok = false;     // read, and every entry accepted
+    bool opened = false; // the file could be read at all
     // The accepted entries in file order; empty lines are entries too.
     std::vector<std::string> names;
     // Entries naming something outside the picture directory, left out of names.

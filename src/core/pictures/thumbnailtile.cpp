@@ -20,8 +20,9 @@ TileRect PlaceTile(PixelSize decoded)
 
 RgbImage DrawTile(const RgbImage &decoded)
 {
-    RgbImage tile{thumbnailTileWidth, thumbnailTileHeight,
-                  std::vector<std::uint8_t>(std::size_t(thumbnailTileWidth) * thumbnailTileHeight * 3, 0)};
+    RgbImage tile{
+        thumbnailTileWidth, thumbnailTileHeight,
+        std::vector<std::uint8_t>(std::size_t(thumbnailTileWidth) * thumbnailTileHeight * 3, 0)};
     if (decoded.width <= 0 || decoded.height <= 0 ||
         decoded.rgb.size() < std::size_t(decoded.width) * decoded.height * 3)
         return tile;
@@ -42,7 +43,8 @@ RgbImage DrawTile(const RgbImage &decoded)
 PixelSize PreviewSize(PixelSize picture)
 {
     const PixelSize fitted = FitToBox(picture, previewBoxWidth, previewBoxHeight);
-    return PixelSize{std::min(fitted.width, picture.width), std::min(fitted.height, picture.height)};
+    return PixelSize{std::min(fitted.width, picture.width),
+                     std::min(fitted.height, picture.height)};
 }
 
 } // namespace pagoranto

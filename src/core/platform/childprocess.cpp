@@ -1,10 +1,9 @@
 #include "core/platform/childprocess.h"
 
 #include <cerrno>
+#include <sys/wait.h>
 #include <system_error>
 #include <thread>
-
-#include <sys/wait.h>
 
 namespace pagoranto {
 

@@ -14,8 +14,13 @@ DateTime LocalClock::now()
     const auto milliseconds =
         std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
         1000;
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-            local.tm_min,         local.tm_sec,     static_cast<int>(milliseconds)};
+    return {local.tm_year + 1900,
+            local.tm_mon + 1,
+            local.tm_mday,
+            local.tm_hour,
+            local.tm_min,
+            local.tm_sec,
+            static_cast<int>(milliseconds)};
 }
 
 } // namespace pagoranto

@@ -4,10 +4,9 @@
 #include "core/platform/commandlinearguments.h"
 
 #include <cstdlib>
-#include <system_error>
-
 #include <fcntl.h>
 #include <spawn.h>
+#include <system_error>
 #include <unistd.h>
 
 extern char **environ;
@@ -46,9 +45,9 @@ std::optional<pid_t> Spawn(const std::string &program, const std::vector<std::st
 
     pid_t pid = 0;
     const bool searchPath = program.find('/') == std::string::npos;
-    const int error = searchPath
-                          ? ::posix_spawnp(&pid, program.c_str(), actions, nullptr, argv.data(), environ)
-                          : ::posix_spawn(&pid, program.c_str(), actions, nullptr, argv.data(), environ);
+    const int error =
+        searchPath ? ::posix_spawnp(&pid, program.c_str(), actions, nullptr, argv.data(), environ)
+                   : ::posix_spawn(&pid, program.c_str(), actions, nullptr, argv.data(), environ);
     if (error != 0)
         return std::nullopt;
     return pid;
@@ -66,8 +65,10 @@ bool PosixShell::openDocument(std::string_view document)
 {
     SpawnActions actions;
     if (!actions.ok() ||
-        ::posix_spawn_file_actions_addopen(actions.get(), STDOUT_FILENO, "/dev/null", O_WRONLY, 0) != 0 ||
-        ::posix_spawn_file_actions_addopen(actions.get(), STDERR_FILENO, "/dev/null", O_WRONLY, 0) != 0)
+        ::posix_spawn_file_actions_addopen(actions.get(), STDOUT_FILENO, "/dev/null", O_WRONLY,
+                                           0) != 0 ||
+        ::posix_spawn_file_actions_addopen(actions.get(), STDERR_FILENO, "/dev/null", O_WRONLY,
+                                           0) != 0)
         return false;
     // A document whose name starts with "-" would be read as an option of xdg-open.
     std::string target(document);
@@ -80,9 +81,9 @@ bool PosixShell::openDocument(std::string_view document)
     return true;
 }
 
-std::unique_ptr<StartedProgram> PosixShell::startProgram(const std::filesystem::path &program,
-                                                         std::string_view parameters,
-                                                         const std::filesystem::path &workingDirectory)
+std::unique_ptr<StartedProgram>
+PosixShell::startProgram(const std::filesystem::path &program, std::string_view parameters,
+                         const std::filesystem::path &workingDirectory)
 {
     std::string file = program.string();
     if (file.empty())

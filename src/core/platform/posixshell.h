@@ -21,9 +21,9 @@ public:
     // A program named without "/" is looked for on PATH; a relative path is taken from the
     // current directory, not from the working directory. An empty working directory keeps
     // the current one. Empty when the program or the working directory cannot be used.
-    std::unique_ptr<StartedProgram> startProgram(const std::filesystem::path &program,
-                                                 std::string_view parameters,
-                                                 const std::filesystem::path &workingDirectory) override;
+    std::unique_ptr<StartedProgram>
+    startProgram(const std::filesystem::path &program, std::string_view parameters,
+                 const std::filesystem::path &workingDirectory) override;
 };
 
 // The full path of the first of `names` (in their order, not the order of PATH) that is an

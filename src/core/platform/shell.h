@@ -20,9 +20,9 @@ public:
     virtual bool openDocument(std::string_view document) = 0;
     // The parameter text is split into arguments by the Windows command-line rules. Empty when
     // the program could not be started.
-    virtual std::unique_ptr<StartedProgram> startProgram(const std::filesystem::path &program,
-                                                         std::string_view parameters,
-                                                         const std::filesystem::path &workingDirectory) = 0;
+    virtual std::unique_ptr<StartedProgram>
+    startProgram(const std::filesystem::path &program, std::string_view parameters,
+                 const std::filesystem::path &workingDirectory) = 0;
 };
 
 } // namespace pagoranto

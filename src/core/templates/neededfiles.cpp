@@ -77,7 +77,8 @@ void CopyNeededFiles(const ByteLines &neededfiles, const std::filesystem::path &
             if (!std::filesystem::exists(target, error))
                 ShowCopyFailure(prompts, source, target);
             else if (prompts.show("info",
-                                  "The file\r" + target + "\ris already existing !\r\r"
+                                  "The file\r" + target +
+                                      "\ris already existing !\r\r"
                                       "Do you want to overwrite it ? If not, click on \"NO\".",
                                   PromptButtons::YesNo) == PromptAnswer::Yes &&
                      !Copy(source, target, std::filesystem::copy_options::overwrite_existing))
@@ -88,9 +89,8 @@ void CopyNeededFiles(const ByteLines &neededfiles, const std::filesystem::path &
 }
 
 void OfferNeededFiles(const ByteLines &neededfiles, bool filecopyallowed,
-                      const std::filesystem::path &templatePath,
-                      const std::string &destinationDir, const std::string &outputDir,
-                      Prompts &prompts, Events &events)
+                      const std::filesystem::path &templatePath, const std::string &destinationDir,
+                      const std::string &outputDir, Prompts &prompts, Events &events)
 {
     if (!filecopyallowed || neededfiles.empty())
         return;

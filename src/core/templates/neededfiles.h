@@ -17,8 +17,7 @@ void CopyNeededFiles(const ByteLines &neededfiles, const std::filesystem::path &
 
 // Asks whether to copy and copies on OK; nothing when copying is off or the list is empty.
 void OfferNeededFiles(const ByteLines &neededfiles, bool filecopyallowed,
-                      const std::filesystem::path &templatePath,
-                      const std::string &destinationDir, const std::string &outputDir,
-                      Prompts &prompts, Events &events);
+                      const std::filesystem::path &templatePath, const std::string &destinationDir,
+                      const std::string &outputDir, Prompts &prompts, Events &events);
 
 } // namespace pagoranto

@@ -17,9 +17,12 @@ std::string NameWithoutExtension(std::string_view name, NameCase nameCase)
         name.remove_prefix(separator + 1);
     const std::string bare = WithoutExtension(name);
     switch (nameCase) {
-    case NameCase::Upper: return AsciiUpperCase(bare);
-    case NameCase::Lower: return AsciiLowerCase(bare);
-    case NameCase::Keep: break;
+    case NameCase::Upper:
+        return AsciiUpperCase(bare);
+    case NameCase::Lower:
+        return AsciiLowerCase(bare);
+    case NameCase::Keep:
+        break;
     }
     return bare;
 }

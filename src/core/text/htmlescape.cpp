@@ -11,18 +11,30 @@ namespace {
 std::optional<std::string_view> EntityOfLatin1(unsigned char code)
 {
     switch (code) {
-    case 0xE4: return "&auml;";
-    case 0xF6: return "&ouml;";
-    case 0xFC: return "&uuml;";
-    case 0xDF: return "&szlig;";
-    case 0x3C: return "&lt;";
-    case 0x26: return "&amp;";
-    case 0xC4: return "&Auml;";
-    case 0xD6: return "&Ouml;";
-    case 0xDC: return "&Uuml;";
-    case 0x22: return "&quot;";
-    case 0x3E: return "&gt;";
-    default: return std::nullopt;
+    case 0xE4:
+        return "&auml;";
+    case 0xF6:
+        return "&ouml;";
+    case 0xFC:
+        return "&uuml;";
+    case 0xDF:
+        return "&szlig;";
+    case 0x3C:
+        return "&lt;";
+    case 0x26:
+        return "&amp;";
+    case 0xC4:
+        return "&Auml;";
+    case 0xD6:
+        return "&Ouml;";
+    case 0xDC:
+        return "&Uuml;";
+    case 0x22:
+        return "&quot;";
+    case 0x3E:
+        return "&gt;";
+    default:
+        return std::nullopt;
     }
 }
 

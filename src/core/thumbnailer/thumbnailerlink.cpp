@@ -85,8 +85,8 @@ ThumbnailerResult RunThumbnailer(const ThumbnailerJob &job, Shell &shell, Events
     const std::string &installDirectory =
         job.installDirectory.empty() ? job.programDirectory : job.installDirectory;
     const fs::path program =
-        FindThumbnailerProgram(installDirectory).value_or(ThumbnailerFolder(installDirectory) /
-                                                            thumbnailerProgramName);
+        FindThumbnailerProgram(installDirectory)
+            .value_or(ThumbnailerFolder(installDirectory) / thumbnailerProgramName);
     const std::unique_ptr<StartedProgram> started =
         shell.startProgram(program, thumbnailerParameters, folder);
     if (!started) {

@@ -29,25 +29,25 @@ bool thumbnailerPresent(const std::string &programDirectory);
 
 // What a Create run hands to the thumbnailer.
 struct ThumbnailerJob {
-    std::string programDirectory;  // ends in "/"
-    std::string pictureDir;  // ends in "/"
-    std::vector<std::string> pictures;  // creationList, in its order
-    ThumbnailerFile options;  // becomes "thumbnailer/mtoptions.cfg"
+    std::string programDirectory;      // ends in "/"
+    std::string pictureDir;            // ends in "/"
+    std::vector<std::string> pictures; // creationList, in its order
+    ThumbnailerFile options;           // becomes "thumbnailer/mtoptions.cfg"
     // Where the program itself is installed, when not below programDirectory (a batch run
     // on the option files of another directory).
     std::string installDirectory;
 };
 
 enum class ThumbnailerEnd {
-    FilesNotWritten,  // a hand-over file could not be written; nothing was started
-    NotStarted,  // the program could not be started; the flag file was removed again
-    FlagRemoved,  // the thumbnailer removed the flag file: it is done
+    FilesNotWritten, // a hand-over file could not be written; nothing was started
+    NotStarted,      // the program could not be started; the flag file was removed again
+    FlagRemoved,     // the thumbnailer removed the flag file: it is done
     ExitedWithFlag,  // the thumbnailer ended without removing the flag file; removed here
 };
 
 struct ThumbnailerResult {
     ThumbnailerEnd end = ThumbnailerEnd::NotStarted;
-    std::filesystem::path unwritableFile;  // with FilesNotWritten
+    std::filesystem::path unwritableFile; // with FilesNotWritten
 
     bool started() const
     {

@@ -25,8 +25,8 @@ QPixmap LedImage(int level)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(10, 25, 10), 1));
     painter.setBrush(gradient);
-    painter.drawEllipse(QRectF(0.5, 0.5, TCreationWindow::ledSize - 1.0,
-                               TCreationWindow::ledSize - 1.0));
+    painter.drawEllipse(
+        QRectF(0.5, 0.5, TCreationWindow::ledSize - 1.0, TCreationWindow::ledSize - 1.0));
     return image;
 }
 

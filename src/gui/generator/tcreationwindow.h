@@ -6,7 +6,6 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
-
 #include <array>
 
 namespace pagoranto {

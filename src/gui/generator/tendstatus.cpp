@@ -31,10 +31,9 @@ QFrame *TitlePanel(QWidget *parent)
 {
     auto *panel = new QFrame(parent);
     panel->setObjectName("titlePanel");
-    panel->setStyleSheet(
-        "#titlePanel { background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
-        " stop:0 #1c4f80, stop:1 #6aa6dc); border-radius: 4px; }"
-        "#titlePanel QLabel { color: white; }");
+    panel->setStyleSheet("#titlePanel { background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
+                         " stop:0 #1c4f80, stop:1 #6aa6dc); border-radius: 4px; }"
+                         "#titlePanel QLabel { color: white; }");
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(14, 10, 14, 10);
     auto *title = new QLabel("Gallery created", panel);
@@ -43,7 +42,8 @@ QFrame *TitlePanel(QWidget *parent)
     font.setBold(true);
     title->setFont(font);
     layout->addWidget(title);
-    layout->addWidget(new QLabel("Your gallery is ready for the WorldWideWeb ! Enjoy it...", panel));
+    layout->addWidget(
+        new QLabel("Your gallery is ready for the WorldWideWeb ! Enjoy it...", panel));
     return panel;
 }
 
@@ -77,9 +77,9 @@ Tendstatus::Tendstatus(Shell &shell, MessageBox &prompts, QWidget *parent)
                        "directory to your domain",
                        m_showPages);
     d_images = addField(fields, "d_images", "Directory of the  original images", m_showImages);
-    d_thumbnails = addField(fields, "d_thumbnails",
-                            "Directory of the thumbnails - [if used in the template]",
-                            m_showThumbnails);
+    d_thumbnails =
+        addField(fields, "d_thumbnails", "Directory of the thumbnails - [if used in the template]",
+                 m_showThumbnails);
     d_firstpage = addField(fields, "d_firstpage", "The first gallery page", m_showFirstPage);
     layout->addWidget(places);
 
@@ -103,8 +103,7 @@ Tendstatus::Tendstatus(Shell &shell, MessageBox &prompts, QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_showPages, &QPushButton::clicked, this, [this] { showDirectory(d_pages); });
     connect(m_showImages, &QPushButton::clicked, this, [this] { showDirectory(d_images); });
-    connect(m_showThumbnails, &QPushButton::clicked, this,
-            [this] { showDirectory(d_thumbnails); });
+    connect(m_showThumbnails, &QPushButton::clicked, this, [this] { showDirectory(d_thumbnails); });
     connect(m_showFirstPage, &QPushButton::clicked, this, &Tendstatus::showFirstPageClick);
 }
 

@@ -11,8 +11,8 @@ BrowserPanel::BrowserPanel(AdditionalOptions &options, QWidget *parent)
     setObjectName(QStringLiteral("Panel9"));
     auto *group = new QGroupBox(QStringLiteral("Browser start after creation"), this);
     auto *column = new QVBoxLayout(group);
-    defaultBrowser = AddChoice("default", QStringLiteral("Default browser"),
-                               BrowserStart::defaultBrowser);
+    defaultBrowser =
+        AddChoice("default", QStringLiteral("Default browser"), BrowserStart::defaultBrowser);
     netscape = AddChoice("netscape", QStringLiteral("Netscape browser"), BrowserStart::netscape);
     iexplore = AddChoice("iexplore", QStringLiteral("Iexplore browser"), BrowserStart::iexplore);
     none = AddChoice("none", QStringLiteral("None"), BrowserStart::none);
@@ -24,8 +24,7 @@ BrowserPanel::BrowserPanel(AdditionalOptions &options, QWidget *parent)
     ShowBrowserChoice();
 }
 
-QRadioButton *BrowserPanel::AddChoice(const char *name, const QString &caption,
-                                      BrowserStart choice)
+QRadioButton *BrowserPanel::AddChoice(const char *name, const QString &caption, BrowserStart choice)
 {
     auto *button = new QRadioButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));

@@ -47,7 +47,8 @@ CommandHelpPanel::CommandHelpPanel(MessageBox &prompts, QWidget *parent)
     Label13 = DescriptionLabel("Label13", this);
     Label14 = DescriptionLabel("Label14", this);
 
-    Button32 = new QPushButton("Show the configuration possiblities for the selected command !", this);
+    Button32 =
+        new QPushButton("Show the configuration possiblities for the selected command !", this);
     Button32->setObjectName("Button32");
 
     auto *commands = new QGroupBox("Commands", this);

@@ -12,8 +12,8 @@ namespace pagoranto {
 DirectoryLevelsPanel::DirectoryLevelsPanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Panel2"));
-    auto *group = new QGroupBox(QStringLiteral("Select the directory level (Where to create the pages)"),
-                                this);
+    auto *group = new QGroupBox(
+        QStringLiteral("Select the directory level (Where to create the pages)"), this);
     auto *column = new QVBoxLayout(group);
     RadioButton1 = new QRadioButton(group);
     RadioButton2 = new QRadioButton(group);

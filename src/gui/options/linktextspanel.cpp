@@ -31,12 +31,12 @@ LinkTextsPanel::LinkTextsPanel(LinkTexts &texts, MessageBox &prompts,
     auto *linkForm = new QFormLayout(links);
     previous_label = AddTextField("previous_label", linkTextFields::previous_label,
                                   m_texts.previous_label, "$previous$");
-    Next_label = AddTextField("Next_label", linkTextFields::Next_label, m_texts.Next_label,
-                              "$next$");
-    first_label = AddTextField("first_label", linkTextFields::first_label, m_texts.first_label,
-                               "$first$");
-    Last_label = AddTextField("Last_label", linkTextFields::Last_label, m_texts.Last_label,
-                              "$last$");
+    Next_label =
+        AddTextField("Next_label", linkTextFields::Next_label, m_texts.Next_label, "$next$");
+    first_label =
+        AddTextField("first_label", linkTextFields::first_label, m_texts.first_label, "$first$");
+    Last_label =
+        AddTextField("Last_label", linkTextFields::Last_label, m_texts.Last_label, "$last$");
     linkForm->addRow(QStringLiteral("$PREVIOUS$"), previous_label);
     linkForm->addRow(QStringLiteral("$NEXT$"), Next_label);
     linkForm->addRow(QStringLiteral("$FIRST$"), first_label);
@@ -44,8 +44,7 @@ LinkTextsPanel::LinkTextsPanel(LinkTexts &texts, MessageBox &prompts,
 
     auto *more = new QGroupBox(QStringLiteral("Free text and homepage link"), this);
     auto *moreForm = new QFormLayout(more);
-    freetext =
-        AddTextField("freetext", linkTextFields::freetext, m_texts.freetext, "$freetext$");
+    freetext = AddTextField("freetext", linkTextFields::freetext, m_texts.freetext, "$freetext$");
     Linkchecker = new QCheckBox(
         QStringLiteral("Include the free text as it is [must be activated if you want to use "
                        "html tags]"),
@@ -123,9 +122,9 @@ void LinkTextsPanel::ShowLinkTexts()
 
 void LinkTextsPanel::BitBtn3Click()
 {
-    const QString file = FileDialog::getOpenFileName(
-        this, QStringLiteral("LOAD command config datas"), m_commandConfigDirectory,
-        commandConfigFilter);
+    const QString file =
+        FileDialog::getOpenFileName(this, QStringLiteral("LOAD command config datas"),
+                                    m_commandConfigDirectory, commandConfigFilter);
     if (file.isEmpty())
         return;
     LoadCommandConfigData(file.toStdString(), m_texts);
@@ -141,8 +140,8 @@ void LinkTextsPanel::BitBtn4Click()
     if (file.isEmpty())
         return;
     if (!SaveCommandConfigData(file.toStdString(), m_texts))
-        m_prompts.show("Save error", "Unable to save the command config datas !\r" +
-                                         file.toStdString(),
+        m_prompts.show("Save error",
+                       "Unable to save the command config datas !\r" + file.toStdString(),
                        PromptButtons::Ok);
     Label54->setText(QFileInfo(file).fileName());
 }

@@ -69,7 +69,7 @@ void MainWindowRunView::OpenInput(RunInput input)
         m_form.reloadthumbnailsClick();
         break;
     case RunInput::SpecialOptionsTab:
-        m_form.SelectTab(2);
+        m_form.SelectTab(TForm1::OptionTab::specialOptions);
         break;
     case RunInput::DirectoryLevels:
         m_form.ToolButton3Click();
@@ -87,10 +87,9 @@ PictureListResult MainWindowRunView::ShowPictureList(std::vector<std::string> &c
                                                      const std::vector<std::string> &sortingLists)
 {
     const GallerySettings &settings = m_form.settings();
-    return m_form.filelistwindow->ShowForRun(creationList, plan, sortingLists,
-                                             ToQString(m_form.setup().pictureDir),
-                                             settings.special.createthumbnails,
-                                             settings.special.pagecompressor);
+    return m_form.filelistwindow->ShowForRun(
+        creationList, plan, sortingLists, ToQString(m_form.setup().pictureDir),
+        settings.special.createthumbnails, settings.special.pagecompressor);
 }
 
 void MainWindowRunView::ShowThumbnailerBusy(bool shown)
@@ -100,8 +99,7 @@ void MainWindowRunView::ShowThumbnailerBusy(bool shown)
         m_form.Panel11->createthumbnails->setChecked(m_form.settings().special.createthumbnails);
 }
 
-void MainWindowRunView::AddToHistory(const std::string &pictureDir,
-                                     const std::string &templatePath)
+void MainWindowRunView::AddToHistory(const std::string &pictureDir, const std::string &templatePath)
 {
     m_form.AddToHistory(pictureDir, templatePath);
 }

@@ -1,7 +1,6 @@
 #include "gui/options/resizersettings.h"
 
 #include <QSettings>
-
 #include <algorithm>
 
 namespace pagoranto {

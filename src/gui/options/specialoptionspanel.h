@@ -12,7 +12,6 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QWidget>
-
 #include <array>
 
 namespace pagoranto {

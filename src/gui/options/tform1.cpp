@@ -1,9 +1,9 @@
 #include "gui/options/tform1.h"
 
+#include "core/generator/directorylevels.h"
 #include "core/generator/pagenames.h"
 #include "core/options/commandhelp.h"
 #include "core/options/externalbrowser.h"
-#include "core/generator/directorylevels.h"
 #include "core/options/startupoptions.h"
 #include "core/pictures/sortinglist.h"
 #include "core/thumbnailer/thumbnailerlink.h"
@@ -15,6 +15,7 @@
 #include "gui/options/linktextspanel.h"
 #include "gui/options/protocolpanel.h"
 #include "gui/options/specialoptionspanel.h"
+#include "gui/options/tform1messages.h"
 #include "gui/options/tinfofenster.h"
 #include "gui/options/wizardpanel.h"
 #include "gui/pictures/directorypanel.h"
@@ -25,6 +26,7 @@
 #include "gui/platform/qttext.h"
 #include "gui/platform/reentry.h"
 #include "gui/templates/templateinfopanel.h"
+#include "gui/ui/clickablelabel.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -38,7 +40,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineView>
-
 #include <filesystem>
 
 namespace pagoranto {
@@ -46,44 +47,6 @@ namespace pagoranto {
 namespace {
 
 constexpr std::uint8_t historyEntries = 15;
-
-QLabel *MakeIndicator(const QString &text, const char *name, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFrameShape(QFrame::Box);
-    label->setStyleSheet(QStringLiteral("QLabel { background: #fff3c4; padding: 1px 4px; }"));
-    label->setCursor(Qt::PointingHandCursor);
-    label->hide();
-    return label;
-}
-
-// Indicators are labels: a click shows what they mean.
-class ClickFilter : public QObject {
-public:
-    ClickFilter(QObject *parent, std::function<void()> onClick)
-        : QObject(parent), m_onClick(std::move(onClick))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            m_onClick();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_onClick;
-};
-
-void OnClick(QLabel *label, std::function<void()> onClick)
-{
-    label->installEventFilter(new ClickFilter(label, std::move(onClick)));
-}
 
 } // namespace
 
@@ -154,72 +117,79 @@ TForm1::TForm1(StartupPaths paths, InformationTimes times, QWidget *parent)
 
 TForm1::~TForm1() = default;
 
+void TForm1::AddCommands(QWidget *target, std::initializer_list<Command> commands)
+{
+    for (const Command &command : commands) {
+        auto *action = new QAction(target);
+        if (!command.caption) {
+            action->setSeparator(true);
+        } else {
+            action->setText(QString::fromUtf8(command.caption));
+            if (command.objectName)
+                action->setObjectName(QString::fromLatin1(command.objectName));
+            connect(action, &QAction::triggered, this, command.run);
+        }
+        target->addAction(action);
+    }
+}
+
 void TForm1::CreateMenus()
 {
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction *selectDirectory = m_fileMenu->addAction(QStringLiteral("Select a directory with jpg pictures"));
-    connect(selectDirectory, &QAction::triggered, this, [this] { Panel10->SelectDirectoryClick(); });
-    m_fileMenu->addSeparator();
-    QAction *close = m_fileMenu->addAction(QStringLiteral("Close"));
-    close->setObjectName(QStringLiteral("Close1"));
-    connect(close, &QAction::triggered, this, &TForm1::close);
-
-    m_layoutMenu = menuBar()->addMenu(QStringLiteral("&Layout control"));
-    connect(m_layoutMenu->addAction(QStringLiteral("Select page layout")), &QAction::triggered,
-            this, &TForm1::Selectpagelayout1Click);
-    connect(m_layoutMenu->addAction(QStringLiteral("Show template info (needed files)")),
-            &QAction::triggered, this, &TForm1::ShowTemplateInfo);
-    connect(m_layoutMenu->addAction(QStringLiteral("Show template protocol (found commands)")),
-            &QAction::triggered, this, &TForm1::ShowLayoutProtocol);
-    connect(m_layoutMenu->addAction(QStringLiteral("Show template (internal browser)")),
-            &QAction::triggered, this, &TForm1::ShowLayout);
-    connect(m_layoutMenu->addAction(QStringLiteral("Show full template in default browser")),
-            &QAction::triggered, this, &TForm1::ShowFullLayoutInBrowser);
-    connect(m_layoutMenu->addAction(QStringLiteral("Show all layouts in defined browser")),
-            &QAction::triggered, this,
-            [this] { ShowInChosenBrowser(InstallFile("Start.htm")); });
-
-    m_functionsMenu = menuBar()->addMenu(QStringLiteral("F&unctions"));
-    const auto sourceTabThen = [this](std::function<void()> action) {
+    // The Functions menu works on the source directory, so it shows that tab first.
+    const auto onSourceTab = [this](std::function<void()> action) {
         return [this, action] {
-            SelectTab(0);
+            SelectTab(OptionTab::sourceDirectory);
             action();
         };
     };
-    connect(m_functionsMenu->addAction(QStringLiteral("Select a directory with jpg pictures")),
-            &QAction::triggered, this,
-            sourceTabThen([this] { Panel10->SelectDirectoryClick(); }));
-    connect(m_functionsMenu->addAction(QStringLiteral("Refresh thumbnails")), &QAction::triggered,
-            this, sourceTabThen([this] { Refreshthumbnails1Click(); }));
-    m_functionsMenu->addSeparator();
-    connect(m_functionsMenu->addAction(QStringLiteral("Select all pictures")), &QAction::triggered,
-            this, sourceTabThen([this] { thumbnail->ListView1->SelectAllPictures(); }));
-    connect(m_functionsMenu->addAction(QStringLiteral("Unselect all pictures")),
-            &QAction::triggered, this,
-            sourceTabThen([this] { thumbnail->ListView1->UnselectAllPictures(); }));
-    connect(m_functionsMenu->addAction(QStringLiteral("Invert image selection")),
-            &QAction::triggered, this,
-            sourceTabThen([this] { thumbnail->ListView1->InvertImageSelection(); }));
-    m_functionsMenu->addSeparator();
-    connect(m_functionsMenu->addAction(QStringLiteral("Delete all found jpg files")),
-            &QAction::triggered, this, sourceTabThen([this] { Panel10->DeleteJpgFilesClick(); }));
-    connect(m_functionsMenu->addAction(QStringLiteral("Delete all found html files")),
-            &QAction::triggered, this,
-            sourceTabThen([this] { Panel10->DeleteHtmlFilesClick(); }));
+    const auto selectDirectory = [this] { Panel10->SelectDirectoryClick(); };
+    const auto thumbnails = [this] { return thumbnail->ListView1; };
 
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    AddCommands(m_fileMenu, {
+                                {"Select a directory with jpg pictures", selectDirectory},
+                                {},
+                                {"Close", [this] { close(); }, "Close1"},
+                            });
+    m_layoutMenu = menuBar()->addMenu(QStringLiteral("&Layout control"));
+    AddCommands(
+        m_layoutMenu,
+        {
+            {"Select page layout", [this] { Selectpagelayout1Click(); }},
+            {"Show template info (needed files)", [this] { ShowTemplateInfo(); }},
+            {"Show template protocol (found commands)", [this] { ShowLayoutProtocol(); }},
+            {"Show template (internal browser)", [this] { ShowLayout(); }},
+            {"Show full template in default browser", [this] { ShowFullLayoutInBrowser(); }},
+            {"Show all layouts in defined browser",
+             [this] { ShowInChosenBrowser(InstallFile("Start.htm")); }},
+        });
+    m_functionsMenu = menuBar()->addMenu(QStringLiteral("F&unctions"));
+    AddCommands(
+        m_functionsMenu,
+        {
+            {"Select a directory with jpg pictures", onSourceTab(selectDirectory)},
+            {"Refresh thumbnails", onSourceTab([this] { Refreshthumbnails1Click(); })},
+            {},
+            {"Select all pictures", onSourceTab([=] { thumbnails()->SelectAllPictures(); })},
+            {"Unselect all pictures", onSourceTab([=] { thumbnails()->UnselectAllPictures(); })},
+            {"Invert image selection", onSourceTab([=] { thumbnails()->InvertImageSelection(); })},
+            {},
+            {"Delete all found jpg files", onSourceTab([this] { Panel10->DeleteJpgFilesClick(); })},
+            {"Delete all found html files",
+             onSourceTab([this] { Panel10->DeleteHtmlFilesClick(); })},
+        });
     m_historyMenu = menuBar()->addMenu(QStringLiteral("&History"));
     m_usedPathsMenu = m_historyMenu->addMenu(QStringLiteral("Used image paths"));
     m_usedTemplatesMenu = m_historyMenu->addMenu(QStringLiteral("Used templates"));
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction *stepByStep = help->addAction(QStringLiteral("StepByStep"));
-    stepByStep->setObjectName(QStringLiteral("StepByStep1"));
-    connect(stepByStep, &QAction::triggered, this, &TForm1::StepByStepClick);
-    connect(help->addAction(QStringLiteral("Changes")), &QAction::triggered, this, [this] {
-        ShowInInternalBrowser(ToQString(m_setup.programDirectory + "changes.txt"));
-    });
-    connect(help->addAction(QStringLiteral("Information")), &QAction::triggered, this,
-            [this] { infofenster->ShowFor(m_times.atStart); });
+    AddCommands(menuBar()->addMenu(QStringLiteral("&Help")),
+                {
+                    {"StepByStep", [this] { StepByStepClick(); }, "StepByStep1"},
+                    {"Changes",
+                     [this] {
+                         ShowInInternalBrowser(ToQString(m_setup.programDirectory + "changes.txt"));
+                     }},
+                    {"Information", [this] { infofenster->ShowFor(m_times.atStart); }},
+                });
 }
 
 QToolBar *TForm1::CreateToolBar()
@@ -227,14 +197,15 @@ QToolBar *TForm1::CreateToolBar()
     m_toolBar = new QToolBar(QStringLiteral("Tools"), this);
     m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
     m_toolBar->setMovable(false);
-    connect(m_toolBar->addAction(QStringLiteral("Picture directory")), &QAction::triggered, this,
-            [this] { Panel10->SelectDirectoryClick(); });
-    connect(m_toolBar->addAction(QStringLiteral("Select page layout")), &QAction::triggered, this,
-            &TForm1::Selectpagelayout1Click);
+    AddCommands(m_toolBar, {
+                               {"Picture directory", [this] { Panel10->SelectDirectoryClick(); }},
+                               {"Select page layout", [this] { Selectpagelayout1Click(); }},
+                           });
     ToolButton3 = new QToolButton(m_toolBar);
     ToolButton3->setObjectName(QStringLiteral("ToolButton3"));
     ToolButton3->setText(QStringLiteral("Directory levels"));
-    ToolButton3->setToolTip(QStringLiteral("Select the directory level (Where to create the pages)"));
+    ToolButton3->setToolTip(
+        QStringLiteral("Select the directory level (Where to create the pages)"));
     connect(ToolButton3, &QToolButton::clicked, this, &TForm1::ToolButton3Click);
     m_toolBar->addWidget(ToolButton3);
     return m_toolBar;
@@ -251,33 +222,18 @@ QWidget *TForm1::CreateTopRow()
     QFont nameFont = Label6->font();
     nameFont.setBold(true);
     Label6->setFont(nameFont);
-    neededfilesindicator =
-        MakeIndicator(QStringLiteral(" Template contains needed files "), "neededfilesindicator", row);
-    tpicindicator = MakeIndicator(QStringLiteral(" $tpic$ "), "tpicindicator", row);
-    picindicator = MakeIndicator(QStringLiteral(" $pic$ "), "picindicator", row);
-    OnClick(neededfilesindicator, [this] {
-        m_prompts.show("INFO",
-                       "If the hint \"Template contains needed files\" is shown,\rthen a \"needed "
-                       "file list\" is found for your template.\rThat means: Your're able to "
-                       "create an own template and also\ryour're able to create a list of files "
-                       "that have to be copyied,\rif gallery creation ended.\rClick on \"Layout "
-                       "control/Show template info\" for a view on the needed files.",
-                       PromptButtons::Ok);
-    });
-    OnClick(tpicindicator, [this] {
-        m_prompts.show("INFO",
-                       "If the hint \"$tpic$\" is shown,\rthen your selected template contains "
-                       "the $tpic$ command.\rThat means: You have to select \"Create "
-                       "thumbnails\", if you got none own thumbnails.",
-                       PromptButtons::Ok);
-    });
-    OnClick(picindicator, [this] {
-        m_prompts.show("INFO",
-                       "If the hint \"$pic$\" is shown,\rthen your selected template contains the "
-                       "$pic$ command.\rThat means: Your gallery is going to contain on every "
-                       "page \rthe original picture, with it's original size.",
-                       PromptButtons::Ok);
-    });
+    neededfilesindicator = new ClickableLabel(QStringLiteral(" Template contains needed files "),
+                                              "neededfilesindicator", row);
+    tpicindicator = new ClickableLabel(QStringLiteral(" $tpic$ "), "tpicindicator", row);
+    picindicator = new ClickableLabel(QStringLiteral(" $pic$ "), "picindicator", row);
+    for (QLabel *indicator : {neededfilesindicator, tpicindicator, picindicator})
+        indicator->hide();
+    neededfilesindicator->setOnClick(
+        [this] { m_prompts.show("INFO", tform1messages::neededFilesInfo, PromptButtons::Ok); });
+    tpicindicator->setOnClick(
+        [this] { m_prompts.show("INFO", tform1messages::tpicInfo, PromptButtons::Ok); });
+    picindicator->setOnClick(
+        [this] { m_prompts.show("INFO", tform1messages::picInfo, PromptButtons::Ok); });
     auto *nameRow = new QHBoxLayout;
     nameRow->addWidget(new QLabel(QStringLiteral("Layout:"), row));
     nameRow->addWidget(Label6, 1);
@@ -321,7 +277,8 @@ QWidget *TForm1::CreateTopRow()
     reloadthumbnails = new QToolButton(row);
     reloadthumbnails->setObjectName(QStringLiteral("reloadthumbnails"));
     reloadthumbnails->setText(QStringLiteral("Pictures"));
-    reloadthumbnails->setToolTip(QStringLiteral("Show the picture directory and the thumbnail list"));
+    reloadthumbnails->setToolTip(
+        QStringLiteral("Show the picture directory and the thumbnail list"));
     connect(reloadthumbnails, &QToolButton::clicked, this, &TForm1::reloadthumbnailsClick);
     reloadlayout = new QToolButton(row);
     reloadlayout->setObjectName(QStringLiteral("reloadlayout"));
@@ -375,8 +332,8 @@ QWidget *TForm1::CreateViewArea()
                                    m_viewArea);
     Panel2 = new DirectoryLevelsPanel(m_viewArea);
     Panel3 = new ProtocolPanel(m_viewArea);
-    for (QWidget *layer : std::initializer_list<QWidget *>{WebBrowser_V11, thumbnail, Panel1,
-                                                           Panel2, Panel3})
+    for (QWidget *layer :
+         std::initializer_list<QWidget *>{WebBrowser_V11, thumbnail, Panel1, Panel2, Panel3})
         m_viewArea->addWidget(layer);
     ShowLayer(ViewLayer::thumbnail, true);
     return m_viewArea;
@@ -392,14 +349,15 @@ QWidget *TForm1::CreateOptionTabs()
         TabControl1->addTab(QString::fromLatin1(caption));
     m_optionPanels = new QStackedWidget(tabs);
     Panel10 = new DirectoryPanel(m_prompts, m_shell, m_optionPanels);
-    Panel8 = new LinkTextsPanel(m_settings.linkTexts, m_prompts,
-                                ToQString(m_setup.programDirectory + "own_config_files/command_cfg/"),
-                                m_optionPanels);
+    Panel8 = new LinkTextsPanel(
+        m_settings.linkTexts, m_prompts,
+        ToQString(m_setup.programDirectory + "own_config_files/command_cfg/"), m_optionPanels);
     Panel11 = new SpecialOptionsPanel(m_settings.pageNames, m_settings.special, m_run.pageCounter(),
                                       m_optionPanels);
     Panel9 = new BrowserPanel(m_settings.additional, m_optionPanels);
     Panel7 = new CommandHelpPanel(m_prompts, m_optionPanels);
-    for (QWidget *panel : std::initializer_list<QWidget *>{Panel10, Panel8, Panel11, Panel9, Panel7})
+    for (QWidget *panel :
+         std::initializer_list<QWidget *>{Panel10, Panel8, Panel11, Panel9, Panel7})
         m_optionPanels->addWidget(panel);
     connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
     auto *column = new QVBoxLayout(tabs);
@@ -440,17 +398,14 @@ void TForm1::CreateWindows()
 
 void TForm1::ConnectPanels()
 {
-    connect(Panel21->Button34, &QPushButton::clicked, this, [this] {
-        SelectTab(0);
-    });
+    connect(Panel21->Button34, &QPushButton::clicked, this,
+            [this] { SelectTab(OptionTab::sourceDirectory); });
     connect(Panel21->Button35, &QPushButton::clicked, this, &TForm1::Selectpagelayout1Click);
     connect(Panel21->Button36, &QPushButton::clicked, this, &TForm1::WizardThumbnailOptions);
-    connect(Panel21->Button37, &QPushButton::clicked, this, [this] {
-        SelectTab(1);
-    });
-    connect(Panel21->Button38, &QPushButton::clicked, this, [this] {
-        SelectTab(2);
-    });
+    connect(Panel21->Button37, &QPushButton::clicked, this,
+            [this] { SelectTab(OptionTab::commandOptions); });
+    connect(Panel21->Button38, &QPushButton::clicked, this,
+            [this] { SelectTab(OptionTab::specialOptions); });
     connect(Panel21->Button33, &QPushButton::clicked, this, &TForm1::Button3Click);
     // The navigation bar and hidden command windows come with their option windows.
     Panel21->Button40->setEnabled(false);
@@ -459,7 +414,7 @@ void TForm1::ConnectPanels()
     connect(Panel7, &CommandHelpPanel::configurationRequested, this,
             [this](CommandHelpAction action) {
                 if (action == CommandHelpAction::CommandOptionsTab) {
-                    SelectTab(1);
+                    SelectTab(OptionTab::commandOptions);
                 }
             });
 
@@ -579,14 +534,7 @@ void TForm1::FormActivate()
     if (!m_thumbnailerPresent) {
         m_settings.special.createthumbnails = false;
         Panel11->DisableThumbnailCreation();
-        m_prompts.show(
-            "ERROR",
-            "Unable to find the PagorantoThumbnailer\rIf you like to create thumbnails for your "
-            "templates,\rthen the PagorantoThumbnailer have to be placed in the\rsubdirectory "
-            "\"thumbnailer\" of the installation directory of Pagoranto !\r\rNOW THE THUMBNAIL "
-            "CREATION IS DEACTIVATED. THE USE OF $TPIC$ IN YOUR TEMPLATES MAKES ONLY SENSE,\rIF "
-            "THERE ARE ALREADY THUMBNAILS EXISTING !",
-            PromptButtons::Ok);
+        m_prompts.show("ERROR", tform1messages::thumbnailerMissing, PromptButtons::Ok);
     }
     ShowInInternalBrowser(ToQString(InstallFile("info.html")));
     ShowLayer(ViewLayer::thumbnail, true);
@@ -609,7 +557,7 @@ void TForm1::closeEvent(QCloseEvent *event)
         return;
     }
     m_closing = true;
-    if (m_prompts.show("info", "Do you really want to quit Pagoranto ?", PromptButtons::YesNo) !=
+    if (m_prompts.show("info", tform1messages::quitQuestion, PromptButtons::YesNo) !=
         PromptAnswer::Yes) {
         m_closing = false;
         event->ignore();
@@ -638,7 +586,8 @@ void TForm1::WriteAllOptionFiles()
 {
     if (!WriteShutdownOptions(m_setup.programDirectory, m_settings, m_levels))
         m_prompts.show("Save error",
-                       "Not every option file could be written to\r" + m_setup.programDirectory,
+                       std::string(tform1messages::optionFilesNotWritten) +
+                           m_setup.programDirectory,
                        PromptButtons::Ok);
     WriteResizerSettings(ToQString(InstallFile("resizer.ini")), m_resizer);
     m_usedPaths.SaveToFile(InstallFile(usedPathsFileName));
@@ -696,11 +645,25 @@ void TForm1::ShowRunState(RunState state)
 
 std::vector<QWidget *> TForm1::RunLockedControls() const
 {
-    return {layoutprotocolbutton, layoutinfobutton, Button9,           Button21,
-            reloadthumbnails,     reloadlayout,     Panel8,            Panel9,
-            TabControl1,          Panel21->Button33, Panel21->Button34, Panel21->Button35,
-            Panel21->Button36,    Panel21->Button37, Panel21->Button38, Panel11->createthumbnails,
-            Panel11->pagecompressor, Panel1,        Panel2};
+    return {layoutprotocolbutton,
+            layoutinfobutton,
+            Button9,
+            Button21,
+            reloadthumbnails,
+            reloadlayout,
+            Panel8,
+            Panel9,
+            TabControl1,
+            Panel21->Button33,
+            Panel21->Button34,
+            Panel21->Button35,
+            Panel21->Button36,
+            Panel21->Button37,
+            Panel21->Button38,
+            Panel11->createthumbnails,
+            Panel11->pagecompressor,
+            Panel1,
+            Panel2};
 }
 
 void TForm1::LockControlsForRun(bool showCompressIndicator)
@@ -790,7 +753,7 @@ void TForm1::Refreshthumbnails1Click()
 
 void TForm1::reloadthumbnailsClick()
 {
-    SelectTab(0);
+    SelectTab(OptionTab::sourceDirectory);
     ShowLayer(ViewLayer::thumbnail, true);
 }
 
@@ -826,8 +789,9 @@ void TForm1::ToolButton3Click()
     ShowLayer(ViewLayer::directoryLevels, true);
 }
 
-void TForm1::SelectTab(int index)
+void TForm1::SelectTab(OptionTab tab)
 {
+    const int index = static_cast<int>(tab);
     if (TabControl1->currentIndex() == index)
         TabControl1Change(index);
     else
@@ -837,18 +801,13 @@ void TForm1::SelectTab(int index)
 void TForm1::TabControl1Change(int index)
 {
     m_optionPanels->setCurrentIndex(index);
-    ShowLayer(ViewLayer::thumbnail, index == 0);
+    ShowLayer(ViewLayer::thumbnail, index == static_cast<int>(OptionTab::sourceDirectory));
 }
 
 void TForm1::WizardThumbnailOptions()
 {
     if (!tpicindicator->isVisible()) {
-        m_prompts.show("Hint",
-                       "Your selected layout does not contain $tpic$ - commands.\r\rOut of this "
-                       "reason, there's no need to change the thumbnail options.\r\rIf you like "
-                       "to use thumbnails for your gallery,\r\rthen select a layout that contains "
-                       "$tpic$ - commands.",
-                       PromptButtons::Ok);
+        m_prompts.show("Hint", tform1messages::noThumbnailCommands, PromptButtons::Ok);
     }
 }
 
@@ -865,11 +824,7 @@ void TForm1::AnalyseSelectedTemplate()
     const LayoutAnalysis &analysis = m_run.AnalyseTemplate(m_setup.templatePath);
     filelistwindow->setTemplateAnalysis(analysis);
     if (analysis.total == 0)
-        m_prompts.show("ERROR",
-                       "You're selected template does not contain any commands !\rPlease select "
-                       "an other template and proceed !\rClick on the \"Show template protocol "
-                       "menue\" to control the analysis,\rand select a new template ! Thanks !",
-                       PromptButtons::Ok);
+        m_prompts.show("ERROR", tform1messages::templateWithoutCommands, PromptButtons::Ok);
 }
 
 void TForm1::SetIndicators()
@@ -884,9 +839,9 @@ void TForm1::Selectpagelayout1Click()
 {
     ShowLayer(ViewLayer::thumbnail, false);
     HideOverlayPanels();
-    const QString file = FileDialog::getOpenFileName(
-        this, QStringLiteral("Select page layout"), ToQString(InstallFile("layouts")),
-        QStringLiteral("Html files (*.html *.htm)"));
+    const QString file = FileDialog::getOpenFileName(this, QStringLiteral("Select page layout"),
+                                                     ToQString(InstallFile("layouts")),
+                                                     QStringLiteral("Html files (*.html *.htm)"));
     if (file.isEmpty()) {
         SetTemplateButtonsEnabled(false);
         m_setup.templatePath.clear();
@@ -917,8 +872,7 @@ void TForm1::SelectTemplate(const QString &path)
 void TForm1::ShowLayoutProtocol()
 {
     if (m_setup.templatePath.empty()) {
-        m_prompts.show("ERROR", "There's no template protocol.\rPlease select a page template !",
-                       PromptButtons::Ok);
+        m_prompts.show("ERROR", tform1messages::noTemplateProtocol, PromptButtons::Ok);
         return;
     }
     Panel3->ShowProtocol(m_run.lastAnalysis());
@@ -936,7 +890,7 @@ void TForm1::ShowFullLayoutInBrowser()
 {
     ShowLayer(ViewLayer::thumbnail, false);
     if (m_setup.templatePath.empty()) {
-        m_prompts.show("ERROR", "There's no template to show !", PromptButtons::Ok);
+        m_prompts.show("ERROR", tform1messages::noTemplateToShow, PromptButtons::Ok);
         return;
     }
     ShowInChosenBrowser(m_setup.templatePath.string());
@@ -955,10 +909,7 @@ void TForm1::ShowTemplateInfo()
 {
     ShowLayer(ViewLayer::thumbnail, false);
     if (m_setup.templatePath.empty()) {
-        m_prompts.show("ERROR",
-                       "There's no template info.\rPlease select a page template !\rSelect one of "
-                       "the examples or select an other html page;\rthat you've created before.",
-                       PromptButtons::Ok);
+        m_prompts.show("ERROR", tform1messages::noTemplateInfo, PromptButtons::Ok);
         return;
     }
     ShowLayer(ViewLayer::directoryLevels, false);

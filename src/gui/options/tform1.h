@@ -22,8 +22,9 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ class QWebEngineView;
 namespace pagoranto {
 
 class BrowserPanel;
+class ClickableLabel;
 class CommandHelpPanel;
 class DirectoryLevelsPanel;
 class DirectoryPanel;
@@ -47,9 +49,9 @@ class TemplateInfoPanel;
 class WizardPanel;
 
 struct StartupPaths {
-    std::string programDirectory;  // ends in "/": option files, layouts, info.html
-    std::string installDirectory;  // ends in "/": where the thumbnailer program is
-    QString pictureDir;            // the directory the tree shows first
+    std::string programDirectory; // ends in "/": option files, layouts, info.html
+    std::string installDirectory; // ends in "/": where the thumbnailer program is
+    QString pictureDir;           // the directory the tree shows first
 };
 
 // How long the information window stays at start and at the end.
@@ -74,8 +76,16 @@ public:
     void reloadthumbnailsClick();
     void Refreshthumbnails1Click();
     void TabControl1Change(int index);
+    // The option tabs in their order.
+    enum class OptionTab {
+        sourceDirectory,
+        commandOptions,
+        specialOptions,
+        browserSelection,
+        commandHelp
+    };
     // Selects the tab and shows its panel, also when it is already the selected one.
-    void SelectTab(int index);
+    void SelectTab(OptionTab tab);
     void ToolButton3Click();
     void ComputeDirectoryLevels();
     // Captions, locks and working panels for where the run stands.
@@ -117,15 +127,15 @@ public:
     QLabel *Label42;
     QLabel *Uhrzeit;
     QLabel *compressindicator;
-    QLabel *neededfilesindicator;
-    QLabel *tpicindicator;
-    QLabel *picindicator;
-    QPushButton *Button9;   // Show full layout in browser
-    QPushButton *Button21;  // Show layout
+    ClickableLabel *neededfilesindicator;
+    ClickableLabel *tpicindicator;
+    ClickableLabel *picindicator;
+    QPushButton *Button9;  // Show full layout in browser
+    QPushButton *Button21; // Show layout
     QPushButton *layoutprotocolbutton;
     QPushButton *layoutinfobutton;
-    QPushButton *Button5;   // Close
-    QPushButton *Button17;  // StepByStep
+    QPushButton *Button5;  // Close
+    QPushButton *Button17; // StepByStep
     QTabBar *TabControl1;
     QTimer *Timer1;
     QTimer *Timer2;
@@ -155,6 +165,13 @@ protected:
 private:
     enum class ViewLayer { browser, thumbnail, templateInfo, directoryLevels, protocol };
 
+    // A menu or tool bar entry; an entry without a caption is a separator.
+    struct Command {
+        const char *caption = nullptr;
+        std::function<void()> run;
+        const char *objectName = nullptr;
+    };
+    void AddCommands(QWidget *target, std::initializer_list<Command> commands);
     void CreateMenus();
     QToolBar *CreateToolBar();
     QWidget *CreateTopRow();

@@ -13,10 +13,9 @@ Tinfofenster::Tinfofenster(QWidget *parent)
 {
     setObjectName("Tinfofenster");
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(
-        "#Tinfofenster { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #24496e, stop:1 #0f2338); border: 1px solid #8fb8e0; }"
-        "QLabel { color: white; }");
+    setStyleSheet("#Tinfofenster { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                  " stop:0 #24496e, stop:1 #0f2338); border: 1px solid #8fb8e0; }"
+                  "QLabel { color: white; }");
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(36, 24, 36, 24);
@@ -36,10 +35,9 @@ Tinfofenster::Tinfofenster(QWidget *parent)
     version->setAlignment(Qt::AlignCenter);
     layout->addWidget(version);
 
-    auto *purpose = new QLabel(
-        "Turns a folder of JPEG photos into a static HTML gallery,\n"
-        "page by page from a template of your choice.",
-        this);
+    auto *purpose = new QLabel("Turns a folder of JPEG photos into a static HTML gallery,\n"
+                               "page by page from a template of your choice.",
+                               this);
     purpose->setObjectName("productPurpose");
     purpose->setAlignment(Qt::AlignCenter);
     layout->addSpacing(6);

@@ -24,8 +24,8 @@ WizardPanel::WizardPanel(QWidget *parent) : QWidget(parent)
     Button38 = AddStep(QStringLiteral("Step 5"), QStringLiteral("Pagename opt."), "Button38");
     Button39 = AddStep(QStringLiteral("Step 6"), QStringLiteral("Hidden opt."), "Button39");
     Button33 = AddStep(QStringLiteral("Step 7"), QStringLiteral("Create"), "Button33");
-    auto *hint = new QLabel(QStringLiteral("Please click on the buttons above for selecting options !"),
-                            this);
+    auto *hint = new QLabel(
+        QStringLiteral("Please click on the buttons above for selecting options !"), this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
     layout->addStretch();

@@ -11,14 +11,14 @@ class WizardPanel : public QWidget {
 public:
     explicit WizardPanel(QWidget *parent = nullptr);
 
-    QPushButton *Button34;  // Your images
-    QPushButton *Button35;  // Select layout
-    QPushButton *Button36;  // Thumbnail opt.
-    QPushButton *Button37;  // Navigation 1
-    QPushButton *Button40;  // Navigation 2
-    QPushButton *Button38;  // Pagename opt.
-    QPushButton *Button39;  // Hidden opt.
-    QPushButton *Button33;  // Create
+    QPushButton *Button34; // Your images
+    QPushButton *Button35; // Select layout
+    QPushButton *Button36; // Thumbnail opt.
+    QPushButton *Button37; // Navigation 1
+    QPushButton *Button40; // Navigation 2
+    QPushButton *Button38; // Pagename opt.
+    QPushButton *Button39; // Hidden opt.
+    QPushButton *Button33; // Create
 
 private:
     QPushButton *AddStep(const QString &step, const QString &caption, const char *name);

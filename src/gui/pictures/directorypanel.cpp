@@ -210,7 +210,8 @@ void DirectoryPanel::ShowInTree(const QString &dir)
 {
     m_syncingTree = true;
     const QString drive = DriveComboBox1->currentText();
-    DirectoryListBox1->setRootIndex(m_tree->index(drive == QStringLiteral("/") ? drive : QDir::cleanPath(drive)));
+    DirectoryListBox1->setRootIndex(
+        m_tree->index(drive == QStringLiteral("/") ? drive : QDir::cleanPath(drive)));
     const QModelIndex index = m_tree->index(QDir::cleanPath(dir));
     if (index.isValid()) {
         DirectoryListBox1->setCurrentIndex(index);
@@ -311,8 +312,8 @@ void DirectoryPanel::setInputsEnabled(bool enabled)
 {
     m_inputsEnabled = enabled;
     for (QWidget *control : std::initializer_list<QWidget *>{
-             DriveComboBox1, DirectoryListBox1, selectDirectory, Edit1, FileListBox1,
-             FileListBox2, FileListBox3, sortinglistFound})
+             DriveComboBox1, DirectoryListBox1, selectDirectory, Edit1, FileListBox1, FileListBox2,
+             FileListBox3, sortinglistFound})
         control->setEnabled(enabled);
     UpdateEnabling();
 }

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QSize>
-
 #include <filesystem>
 
 namespace pagoranto {

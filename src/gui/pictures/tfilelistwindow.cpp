@@ -536,12 +536,12 @@ void Tfilelistwindow::DateilisteClick(int row)
         preview->clearPicture();
 }
 
-void Tfilelistwindow::moveSelected(int (*move)(std::vector<std::string> &, int))
+void Tfilelistwindow::moveSelected(int (*moveRow)(std::vector<std::string> &, int))
 {
     const int row = Dateiliste->currentRow();
     if (row < 0 || autosortBox->isChecked())
         return;
-    const int newRow = move(list(), row);
+    const int newRow = moveRow(list(), row);
     if (newRow != row)
         showList(newRow);
     Dateiliste->setFocus();

@@ -9,7 +9,6 @@
 
 #include <QDialog>
 #include <QString>
-
 #include <array>
 #include <cstddef>
 #include <string>
@@ -111,7 +110,7 @@ private:
     void showList(int selectRow);
     void listChanged(int selectRow);
     void DateilisteClick(int row);
-    void moveSelected(int (*move)(std::vector<std::string> &, int));
+    void moveSelected(int (*moveRow)(std::vector<std::string> &, int));
     void autosortClick(bool checked);
     void removeSelectedClick();
     void editFileListClick();

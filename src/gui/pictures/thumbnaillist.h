@@ -5,7 +5,6 @@
 #include <QListWidget>
 #include <QString>
 #include <QThreadPool>
-
 #include <cstdint>
 #include <memory>
 #include <optional>

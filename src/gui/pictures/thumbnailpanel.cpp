@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-
 #include <filesystem>
 
 namespace pagoranto {
@@ -70,7 +69,8 @@ ThumbnailPanel::ThumbnailPanel(Prompts &prompts, const DescriptionStore &descrip
 QGroupBox *ThumbnailPanel::MakeListPage()
 {
     auto *page = new QGroupBox(
-        QStringLiteral("Thumbnail list [Check a picture for your gallery or doubleclick for a full view]"),
+        QStringLiteral(
+            "Thumbnail list [Check a picture for your gallery or doubleclick for a full view]"),
         this);
     pictureCounter = new QLabel(ToQString(PictureCountText(0)), page);
     pictureCounter->setObjectName(QStringLiteral("pictureCounter"));
@@ -136,13 +136,13 @@ QWidget *ThumbnailPanel::MakePreviewPage()
     top->addWidget(imageArea, 0, Qt::AlignTop);
     top->addLayout(facts, 1);
 
-    previousPicture = NamedButton(QStringLiteral("Previous picture"),
-                                  QStringLiteral("previousPicture"), page);
+    previousPicture =
+        NamedButton(QStringLiteral("Previous picture"), QStringLiteral("previousPicture"), page);
     nextPicture = NamedButton(QStringLiteral("Next picture"), QStringLiteral("nextPicture"), page);
     showThumbnailList = NamedButton(QStringLiteral("Show thumbnail list"),
                                     QStringLiteral("showThumbnailList"), page);
-    showFullPicture = NamedButton(QStringLiteral("Show full picture"),
-                                  QStringLiteral("showFullPicture"), page);
+    showFullPicture =
+        NamedButton(QStringLiteral("Show full picture"), QStringLiteral("showFullPicture"), page);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(previousPicture);
     buttons->addWidget(nextPicture);
@@ -219,7 +219,8 @@ void ThumbnailPanel::PreviousPictureClick()
 
 void ThumbnailPanel::NextPictureClick()
 {
-    if (const std::optional<int> index = NextPictureIndex(m_currentPictureIndex, ListView1->count()))
+    if (const std::optional<int> index =
+            NextPictureIndex(m_currentPictureIndex, ListView1->count()))
         ShowPreview(*index);
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-
 #include <condition_variable>
 #include <cstddef>
 #include <filesystem>
@@ -19,8 +18,8 @@ namespace pagoranto {
 class TileDecodeJob {
 public:
     struct Tile {
-        bool decoded = false;  // false: the file is no picture we can read
-        QImage image;          // thumbnailTileWidth x thumbnailTileHeight when decoded
+        bool decoded = false; // false: the file is no picture we can read
+        QImage image;         // thumbnailTileWidth x thumbnailTileHeight when decoded
     };
 
     // tileReady is called on a worker thread after each tile, to wake the list.

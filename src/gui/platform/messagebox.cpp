@@ -55,8 +55,7 @@ PromptAnswer AnswerOf(int button)
 
 } // namespace
 
-PromptAnswer MessageBox::show(std::string_view title, std::string_view text,
-                              PromptButtons buttons)
+PromptAnswer MessageBox::show(std::string_view title, std::string_view text, PromptButtons buttons)
 {
     Script &s = script();
     if (s.active) {
@@ -69,8 +68,7 @@ PromptAnswer MessageBox::show(std::string_view title, std::string_view text,
         }
         return s.responder ? s.responder(shown) : FirstButton(buttons);
     }
-    QMessageBox box(buttons == PromptButtons::Ok ? QMessageBox::Information
-                                                 : QMessageBox::Question,
+    QMessageBox box(buttons == PromptButtons::Ok ? QMessageBox::Information : QMessageBox::Question,
                     ToQString(title), MessageText(text), StandardButtonsOf(buttons), m_parent);
     // A box closed with its close button gives the negative answer.
     if (buttons != PromptButtons::Ok)

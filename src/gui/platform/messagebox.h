@@ -4,7 +4,6 @@
 
 #include <QPointer>
 #include <QWidget>
-
 #include <deque>
 #include <functional>
 #include <string>

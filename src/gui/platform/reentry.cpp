@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
-
 #include <chrono>
 
 namespace pagoranto {

@@ -2,7 +2,6 @@
 
 #include <QEventLoop>
 #include <QObject>
-
 #include <cstdint>
 #include <functional>
 

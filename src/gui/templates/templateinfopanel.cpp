@@ -30,7 +30,8 @@ TemplateInfoPanel::TemplateInfoPanel(MessageBox &prompts, std::string fallbackDe
         }
     });
     auto *save = new QPushButton(QStringLiteral("Save changed description"), description);
-    auto *close = new QPushButton(QStringLiteral("Close template description unsaved"), description);
+    auto *close =
+        new QPushButton(QStringLiteral("Close template description unsaved"), description);
     connect(save, &QPushButton::clicked, this, &TemplateInfoPanel::SaveDescription);
     connect(close, &QPushButton::clicked, this, &TemplateInfoPanel::closeRequested);
     auto *descriptionButtons = new QHBoxLayout;
@@ -81,8 +82,7 @@ void TemplateInfoPanel::SaveDescription()
 
 void TemplateInfoPanel::AddFiles()
 {
-    const QString templateDirectory =
-        QString::fromStdString(m_templatePath.parent_path().string());
+    const QString templateDirectory = QString::fromStdString(m_templatePath.parent_path().string());
     const QString file = FileDialog::getOpenFileName(
         this, QStringLiteral("Add files to the list of needed files"), templateDirectory,
         QStringLiteral("All files (*);;jpg files (*.jpg *.jpe *jpeg);;gif files (*.gif);;html "

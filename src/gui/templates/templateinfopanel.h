@@ -3,7 +3,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QWidget>
-
 #include <filesystem>
 #include <string>
 

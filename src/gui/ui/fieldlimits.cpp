@@ -4,7 +4,6 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
-
 #include <limits>
 
 namespace pagoranto {

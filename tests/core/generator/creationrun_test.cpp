@@ -4,10 +4,10 @@
 #include "core/text/linefile.h"
 #include "tests/support/fakeshell.h"
 #include "tests/support/fixedclock.h"
+#include "tests/support/gtesthelpers.h"
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingprompts.h"
 #include "tests/support/recordingview.h"
-#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -76,11 +76,13 @@ TEST_F(CreationRunTest, MakesEveryPageAfterTheQuestionsAndShowsTheEnd)
     EXPECT_EQ(prompts.shown[0].title, "info");
     EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::OkCancel);
     EXPECT_EQ(prompts.shown[0].text.find("The destination directory of your html pages will "
-                                         "be:\r\r" + setup.pictureDir),
+                                         "be:\r\r" +
+                                         setup.pictureDir),
               0u);
-    EXPECT_EQ(ReadLineFile(fs::path(setup.pictureDir) / "page0001.html"),
-              ByteLines{"<p><img SRC=\"c.jpg\" ALT=\"This picture belongs to the gallery's author\" "
-                        "NOSAVE BORDER=0 height=12 width=16> 1</p>"});
+    EXPECT_EQ(
+        ReadLineFile(fs::path(setup.pictureDir) / "page0001.html"),
+        ByteLines{"<p><img SRC=\"c.jpg\" ALT=\"This picture belongs to the gallery's author\" "
+                  "NOSAVE BORDER=0 height=12 width=16> 1</p>"});
     EXPECT_TRUE(PageExists("page0003.html"));
     EXPECT_EQ(view.pageNumbers, (std::vector<int>{1, 2, 3}));
     ASSERT_TRUE(view.endStatus);
@@ -123,7 +125,8 @@ TEST_F(CreationRunTest, EachRefusalSaysWhyAndMakesNothing)
          "*ERROR* No sorting list for your pictures found !", RunInput::ThumbnailList},
         {"UnsafeThumbnailFolder", [](CreationRunTest &t) { t.settings.thumbnails.thumbdir = ".."; },
          "The thumbnail directory \"..\" is not allowed !", RunInput::DirectoryLevels},
-        {"RootDestination", [](CreationRunTest &t) {
+        {"RootDestination",
+         [](CreationRunTest &t) {
              t.setup.pictureDir = "/pagoranto-test-pics/";
              t.setup.directoryLevel = 2;
          },

@@ -3,10 +3,9 @@
 #include "tests/support/recordingshell.h"
 #include "tests/support/scratchdirectory.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {

@@ -15,27 +15,32 @@ using testing::RecordingEvents;
 
 using Configure = std::function<void(THTMLCompressor &)>;
 
-void MainWindow(THTMLCompressor &c) {
+void MainWindow(THTMLCompressor &c)
+{
     ApplyMainWindowOptions(c, false);
 }
-void MainWindowAllReturns(THTMLCompressor &c) {
+void MainWindowAllReturns(THTMLCompressor &c)
+{
     ApplyMainWindowOptions(c, true);
 }
 void Defaults(THTMLCompressor &) {}
 
-void NoOptions(THTMLCompressor &c) {
+void NoOptions(THTMLCompressor &c)
+{
     c.SimpleTags = c.Center = c.InvCommas = c.Spaces = false;
     c.Returns = c.AllReturns = c.Webbots = c.BlockquoteToUl = false;
 }
 
-Configure Only(bool THTMLCompressor::*option) {
+Configure Only(bool THTMLCompressor::*option)
+{
     return [option](THTMLCompressor &c) {
         NoOptions(c);
         c.*option = true;
     };
 }
 
-Configure OnlyWith(bool THTMLCompressor::*option, bool THTMLCompressor::*second) {
+Configure OnlyWith(bool THTMLCompressor::*option, bool THTMLCompressor::*second)
+{
     return [option, second](THTMLCompressor &c) {
         NoOptions(c);
         c.*option = true;
@@ -43,7 +48,8 @@ Configure OnlyWith(bool THTMLCompressor::*option, bool THTMLCompressor::*second)
     };
 }
 
-std::string Compress(std::string_view input, const Configure &configure) {
+std::string Compress(std::string_view input, const Configure &configure)
+{
     RecordingEvents events;
     THTMLCompressor compressor(events);
     configure(compressor);
@@ -59,17 +65,20 @@ struct Row {
     std::string expected;
 };
 
-void PrintTo(const Row &row, std::ostream *out) {
+void PrintTo(const Row &row, std::ostream *out)
+{
     *out << row.name;
 }
 
 class CompressorRows : public ::testing::TestWithParam<Row> {};
 
-TEST_P(CompressorRows, Compresses) {
+TEST_P(CompressorRows, Compresses)
+{
     EXPECT_EQ(Compress(GetParam().input, GetParam().configure), GetParam().expected);
 }
 
-std::string RowName(const ::testing::TestParamInfo<Row> &info) {
+std::string RowName(const ::testing::TestParamInfo<Row> &info)
+{
     return info.param.name;
 }
 
@@ -182,7 +191,8 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"LoneLessThanAtEnd", Defaults, "a<", "a<"}),
     RowName);
 
-TEST(HtmlCompressor, ConstructorDefaults) {
+TEST(HtmlCompressor, ConstructorDefaults)
+{
     RecordingEvents events;
     THTMLCompressor c(events);
     EXPECT_TRUE(c.SimpleTags && c.Center && c.InvCommas && c.Spaces && c.Returns && c.AllReturns &&
@@ -201,7 +211,8 @@ TEST(HtmlCompressor, ConstructorDefaults) {
     EXPECT_TRUE(c.AllReturns);
 }
 
-TEST(HtmlCompressor, SizesAndCompressingOncePerLoad) {
+TEST(HtmlCompressor, SizesAndCompressingOncePerLoad)
+{
     RecordingEvents events;
     THTMLCompressor c(events);
     c.LoadFromBytes("a  b");
@@ -220,7 +231,8 @@ TEST(HtmlCompressor, SizesAndCompressingOncePerLoad) {
     EXPECT_EQ(c.Bytes(), "");
 }
 
-TEST(HtmlCompressor, SecondCompressChangesNothing) {
+TEST(HtmlCompressor, SecondCompressChangesNothing)
+{
     RecordingEvents events;
     THTMLCompressor c(events);
     c.LoadFromBytes("<p align=center>a</p>");
@@ -230,7 +242,8 @@ TEST(HtmlCompressor, SecondCompressChangesNothing) {
     EXPECT_EQ(c.Bytes(), once);
 }
 
-TEST(HtmlCompressor, LetsMessagesThroughDuringPasses) {
+TEST(HtmlCompressor, LetsMessagesThroughDuringPasses)
+{
     RecordingEvents events;
     THTMLCompressor c(events);
     Only (&THTMLCompressor::Spaces)(c);
@@ -245,7 +258,8 @@ TEST(HtmlCompressor, LetsMessagesThroughDuringPasses) {
     EXPECT_EQ(events.processed, 6) << "at every position of the unquote pass";
 }
 
-TEST(HtmlCompressor, LargePagesCompressInOnePass) {
+TEST(HtmlCompressor, LargePagesCompressInOnePass)
+{
     const std::string megabyte(1 << 20, ' ');
     EXPECT_EQ(Compress("a" + megabyte + "b", MainWindow), "a b");
 
@@ -266,7 +280,8 @@ TEST(HtmlCompressor, LargePagesCompressInOnePass) {
     EXPECT_EQ(Compress(paragraphs, MainWindow), centred);
 }
 
-TEST(HtmlCompressor, LongLineWithoutTagEnd) {
+TEST(HtmlCompressor, LongLineWithoutTagEnd)
+{
     const std::string line = "<a href=\"x\" " + std::string(100000, 'x') + "\r\r";
     // Line breaks inside an unclosed tag are never touched.
     EXPECT_EQ(Compress(line, Defaults), "<a href=x " + std::string(100000, 'x') + "\r\r");
@@ -282,7 +297,8 @@ protected:
     THTMLCompressor compressor{events};
 };
 
-TEST_F(HtmlCompressorFiles, LoadCompressSave) {
+TEST_F(HtmlCompressorFiles, LoadCompressSave)
+{
     ASSERT_TRUE(WriteFileBytes(dir / "p.htm", "<strong>a  b</strong>"));
     ASSERT_TRUE(compressor.LoadFromFile(dir / "p.htm"));
     EXPECT_EQ(compressor.LoadedSize(), 21);
@@ -291,7 +307,8 @@ TEST_F(HtmlCompressorFiles, LoadCompressSave) {
     EXPECT_EQ(ReadFileBytes(dir / "p.htm"), "<b>a b</b>");
 }
 
-TEST_F(HtmlCompressorFiles, EmptyFileIsSavedEmpty) {
+TEST_F(HtmlCompressorFiles, EmptyFileIsSavedEmpty)
+{
     ASSERT_TRUE(WriteFileBytes(dir / "e.htm", ""));
     ASSERT_TRUE(compressor.LoadFromFile(dir / "e.htm"));
     compressor.Compress();
@@ -300,7 +317,8 @@ TEST_F(HtmlCompressorFiles, EmptyFileIsSavedEmpty) {
     EXPECT_EQ(ReadFileBytes(dir / "out.htm"), "");
 }
 
-TEST_F(HtmlCompressorFiles, UnreadableFileLeavesNoBuffer) {
+TEST_F(HtmlCompressorFiles, UnreadableFileLeavesNoBuffer)
+{
     compressor.LoadFromBytes("old");
     EXPECT_FALSE(compressor.LoadFromFile(dir / "missing.htm"));
     EXPECT_FALSE(compressor.LoadFromFile(dir));
@@ -310,13 +328,15 @@ TEST_F(HtmlCompressorFiles, UnreadableFileLeavesNoBuffer) {
     EXPECT_FALSE(std::filesystem::exists(dir / "out.htm"));
 }
 
-TEST_F(HtmlCompressorFiles, LoadedButUncompressedBufferIsSavedWhole) {
+TEST_F(HtmlCompressorFiles, LoadedButUncompressedBufferIsSavedWhole)
+{
     compressor.LoadFromBytes("a  b");
     ASSERT_TRUE(compressor.SaveToFile(dir / "out.htm"));
     EXPECT_EQ(ReadFileBytes(dir / "out.htm"), "a  b");
 }
 
-TEST_F(HtmlCompressorFiles, FailedSaveReportsFalse) {
+TEST_F(HtmlCompressorFiles, FailedSaveReportsFalse)
+{
     compressor.LoadFromBytes("x");
     EXPECT_FALSE(compressor.SaveToFile(dir / "missing" / "out.htm"));
     EXPECT_FALSE(compressor.SaveToFile(dir));

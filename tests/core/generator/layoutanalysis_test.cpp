@@ -3,9 +3,8 @@
 #include "tests/support/recordingevents.h"
 #include "tests/support/scratchdirectory.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {

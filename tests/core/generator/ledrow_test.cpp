@@ -1,8 +1,7 @@
 #include "core/generator/ledrow.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {

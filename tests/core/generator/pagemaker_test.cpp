@@ -4,9 +4,9 @@
 #include "core/text/datetimeformat.h"
 #include "core/text/linefile.h"
 #include "tests/support/fixedclock.h"
+#include "tests/support/gtesthelpers.h"
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingprompts.h"
-#include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -36,10 +36,9 @@ protected:
     {
         ASSERT_TRUE(WriteLineFile(input.templatePath, layout));
         input.commandCounts = AnalyseLayout(input.templatePath, events).commandCounts;
-        input.plan = MakePagePlan(input.commandCounts[picCommandIndex],
-                                  input.commandCounts[tpicCommandIndex],
-                                  static_cast<int>(input.creationList.size()),
-                                  input.firstPageNumber, settings.pageNames);
+        input.plan = MakePagePlan(
+            input.commandCounts[picCommandIndex], input.commandCounts[tpicCommandIndex],
+            static_cast<int>(input.creationList.size()), input.firstPageNumber, settings.pageNames);
     }
 
     // Makes every page of the plan and returns the saved files' lines.
@@ -58,9 +57,11 @@ protected:
 
     PageMakerServices Services()
     {
-        return {prompts, events, clock, formats, [this](std::string_view text) {
-                    statuses.emplace_back(text);
-                },
+        return {prompts,
+                events,
+                clock,
+                formats,
+                [this](std::string_view text) { statuses.emplace_back(text); },
                 [this](std::string_view text) { indicator = text; }};
     }
 
@@ -96,7 +97,8 @@ TEST_F(PageMakerTest, PicturePagesCarryPictureNavigationAndDynamicTexts)
                          "<i>2/3 08.12.2026</i>");
     // A counted command the template lacks stays as typed in the description.
     EXPECT_EQ(second[2], "B &amp; co<br>$FILENAME$");
-    EXPECT_EQ(second[3], "<a href=\"page0001.html\">Previous</a>|<a href=\"page0003.html\">Next</a>");
+    EXPECT_EQ(second[3],
+              "<a href=\"page0001.html\">Previous</a>|<a href=\"page0003.html\">Next</a>");
     EXPECT_EQ(second[4], "<!--NavStart--><a href=\"page0001.html\">|&lt;</a>-|-"
                          "<a href=\"page0001.html\">&lt;&lt;</a>-|-"
                          "<a href=\"page0001.html\">1</a>-|-<font size=+4>2</font>-|-"

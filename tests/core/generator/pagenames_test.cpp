@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlaceholderRow{"HexFormsDecimalPlaceholder", "$n$nh$$", 13, 4, "$nd$"},
         PlaceholderRow{"DecimalCannotFormAnother", "$n$nd$d$", 7, 1, "$n7d$"},
         PlaceholderRow{"NoPlaceholder", "page", 7, 4, "page"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 struct FileNameRow {
     const char *name;
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "g00000000000000000000000000000101.html"},
                       FileNameRow{"FirstPage", WithFirst("index"), 1, 1, "index.html"},
                       FileNameRow{"AfterFirstPage", WithFirst("index"), 2, 1, "page0002.html"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(IsSafePageName, RefusesNamesThatLeaveTheDirectory)
 {

@@ -16,7 +16,8 @@ namespace {
 using testing::RecordingEvents;
 using testing::RecordingPrompts;
 
-std::string UnableToCreate(const std::string &page) {
+std::string UnableToCreate(const std::string &page)
+{
     return "Unable to create html page !\r\r" + page +
            "\r\rMaybe the file is existing in the destination directory \rwrite protected or "
            "\ryou've tried to create pages on write protected media \ror the destination media "
@@ -25,12 +26,11 @@ std::string UnableToCreate(const std::string &page) {
 
 class SavePageTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ApplyMainWindowOptions(compressor, false);
-    }
+    void SetUp() override { ApplyMainWindowOptions(compressor, false); }
 
     SavePageResult Save(const ByteLines &page, const std::filesystem::path &outputDir,
-                        std::string_view name, bool pagecompressor) {
+                        std::string_view name, bool pagecompressor)
+    {
         return SavePage(
             page, outputDir, name, pagecompressor, compressor, bytesSaved, prompts, events,
             [this](std::string_view s) { statuses.emplace_back(s); },
@@ -52,7 +52,8 @@ protected:
     std::function<void()> onIndicator;
 };
 
-TEST_F(SavePageTest, WritesCrLfLinesWithoutCompressor) {
+TEST_F(SavePageTest, WritesCrLfLinesWithoutCompressor)
+{
     ASSERT_TRUE(WriteFileBytes(dir / "page1.htm", "older and longer content"));
     const SavePageResult result = Save({"<p>a  b</p>", "", "c"}, dir, "page1.htm", false);
     EXPECT_FALSE(result.saveFailed);
@@ -63,7 +64,8 @@ TEST_F(SavePageTest, WritesCrLfLinesWithoutCompressor) {
     EXPECT_TRUE(prompts.shown.empty());
 }
 
-TEST_F(SavePageTest, CompressesAndCountsBytesSaved) {
+TEST_F(SavePageTest, CompressesAndCountsBytesSaved)
+{
     bytesSaved = 5;
     const SavePageResult result = Save({"a  b", "<STRONG>x</STRONG>"}, dir, "p.htm", true);
     EXPECT_FALSE(result.saveFailed);
@@ -78,14 +80,16 @@ TEST_F(SavePageTest, CompressesAndCountsBytesSaved) {
     EXPECT_EQ(indicators.back(), "17 bytes saved");
 }
 
-TEST_F(SavePageTest, EmptyPageIsCompressedToNothing) {
+TEST_F(SavePageTest, EmptyPageIsCompressedToNothing)
+{
     const SavePageResult result = Save({}, dir, "e.htm", true);
     EXPECT_FALSE(result.saveFailed);
     EXPECT_EQ(ReadFileBytes(dir / "e.htm"), "");
     EXPECT_EQ(indicators.back(), "0 bytes saved");
 }
 
-TEST_F(SavePageTest, MissingDirectoryIsReported) {
+TEST_F(SavePageTest, MissingDirectoryIsReported)
+{
     const std::filesystem::path missing = dir / "missing";
     const SavePageResult result = Save({"x"}, missing, "page1.htm", true);
     EXPECT_TRUE(result.saveFailed);
@@ -97,7 +101,8 @@ TEST_F(SavePageTest, MissingDirectoryIsReported) {
     EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
-TEST_F(SavePageTest, DirectoryThatIsARegularFileIsReported) {
+TEST_F(SavePageTest, DirectoryThatIsARegularFileIsReported)
+{
     ASSERT_TRUE(WriteFileBytes(dir / "file", "keep"));
     const SavePageResult result = Save({"x"}, dir / "file" / "", "page1.htm", false);
     EXPECT_TRUE(result.saveFailed);
@@ -106,7 +111,8 @@ TEST_F(SavePageTest, DirectoryThatIsARegularFileIsReported) {
     EXPECT_EQ(ReadFileBytes(dir / "file"), "keep");
 }
 
-TEST_F(SavePageTest, NamesLeavingTheDirectoryAreRefused) {
+TEST_F(SavePageTest, NamesLeavingTheDirectoryAreRefused)
+{
     std::filesystem::create_directories(dir / "out" / "sub");
     const std::vector<std::string> names = {
         "", ".", "..", "../escaped.htm", "sub/page.htm", "..\\escaped.htm", std::string("a\0b", 3)};
@@ -123,7 +129,8 @@ TEST_F(SavePageTest, NamesLeavingTheDirectoryAreRefused) {
     EXPECT_TRUE(indicators.empty());
 }
 
-TEST_F(SavePageTest, PageThatCannotBeReadBackIsWrittenAgainUncompressed) {
+TEST_F(SavePageTest, PageThatCannotBeReadBackIsWrittenAgainUncompressed)
+{
     onIndicator = [&] { std::filesystem::remove(dir / "p.htm"); };
     const SavePageResult result = Save({"a  b"}, dir, "p.htm", true);
     EXPECT_FALSE(result.saveFailed);
@@ -133,7 +140,8 @@ TEST_F(SavePageTest, PageThatCannotBeReadBackIsWrittenAgainUncompressed) {
     EXPECT_EQ(bytesSaved, 0);
 }
 
-TEST_F(SavePageTest, FailedCompressedWriteIsNotAnError) {
+TEST_F(SavePageTest, FailedCompressedWriteIsNotAnError)
+{
     onIndicator = [&] {
         if (indicators.size() == 2) {
             std::filesystem::remove(dir / "p.htm");

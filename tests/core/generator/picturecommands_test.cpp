@@ -45,7 +45,8 @@ TEST_F(PictureCommandsTest, EveryPictureTagVariant)
          "<a href=\"pics/abc.jpg\"><img SRC=\"pics/abc.jpg\" ALT=\"&amp;copy; &lt;me&gt;\" NOSAVE "
          "BORDER=0 height=600 width=800></a>"},
         {"OwnTextLinkToAddress", 1, true, 1,
-         "<a href=\"http://x.example/?a=1&b\"><img SRC=\"pics/abc.jpg\" ALT=\"&amp;copy; &lt;me&gt;\" "
+         "<a href=\"http://x.example/?a=1&b\"><img SRC=\"pics/abc.jpg\" ALT=\"&amp;copy; "
+         "&lt;me&gt;\" "
          "NOSAVE BORDER=0 height=600 width=800></a>"},
     };
     relPath = "pics/";
@@ -65,8 +66,9 @@ TEST_F(PictureCommandsTest, FileNamesStayUnescapedInTheTagButNeverBreakIt)
     hidden.radioPICalternative = 0;
     picture.currentPicture = "R&D \"best\".jpg";
     relPath = "..\\up/";
-    EXPECT_EQ(Replace("$PIC$"), "<img SRC=\"../up/R&D %22best%22.jpg\" ALT=\"R&D &quot;best&quot;.jpg\" "
-                                "NOSAVE height=600 width=800>");
+    EXPECT_EQ(Replace("$PIC$"),
+              "<img SRC=\"../up/R&D %22best%22.jpg\" ALT=\"R&D &quot;best&quot;.jpg\" "
+              "NOSAVE height=600 width=800>");
     EXPECT_EQ(Replace("$FILENAME$"), "R&amp;D &quot;best&quot;.jpg");
 }
 

@@ -3,7 +3,6 @@
 #include "core/generator/substitutionorder.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace pagoranto {
@@ -18,7 +17,8 @@ TEST(CommandList, HoldsTheCommandsInTheirFixedPositions)
     EXPECT_EQ(commands[38].text, "$PCOMMENTFL$");
     EXPECT_EQ(commands[39].text, "$HTML0$");
     EXPECT_EQ(commands[44].text, "$HTML9$");
-    EXPECT_EQ(commands[2].germanHelp, "Die Dateigr\xC3\xB6\xC3\x9F" "e (kb) des aktuellen Bilds wird eingef\xC3\xBCgt");
+    EXPECT_EQ(commands[2].germanHelp, "Die Dateigr\xC3\xB6\xC3\x9F"
+                                      "e (kb) des aktuellen Bilds wird eingef\xC3\xBCgt");
     EXPECT_EQ(commands[40].englishHelp, "Inserts at this position html tags");
     EXPECT_EQ(CommandIndex("$home$"), 30u);
     EXPECT_EQ(CommandIndex("<!--title-->"), commandListSize);

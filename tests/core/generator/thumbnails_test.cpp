@@ -4,7 +4,6 @@
 #include "tests/support/recordingevents.h"
 
 #include <gtest/gtest.h>
-
 #include <regex>
 
 namespace pagoranto {
@@ -25,11 +24,20 @@ protected:
     {
         ByteLines page = std::move(layout);
         CommandSubstitution substitution(page, events);
-        const ThumbnailContext context{pictures,      pageIndex,   firstPage + pageIndex,
-                                       firstPage,     picCount,    tpicCount,
-                                       pictureDir,    destination, relPath,
-                                       hidden,        thumbs,      descriptions,
-                                       [this](int k) { return "page" + std::to_string(k) + ".html"; }};
+        const ThumbnailContext context{
+            pictures,
+            pageIndex,
+            firstPage + pageIndex,
+            firstPage,
+            picCount,
+            tpicCount,
+            pictureDir,
+            destination,
+            relPath,
+            hidden,
+            thumbs,
+            descriptions,
+            [this](int k) { return "page" + std::to_string(k) + ".html"; }};
         FillThumbnails(substitution, state, context);
         return page;
     }
@@ -72,8 +80,8 @@ TEST_F(ThumbnailsTest, IndexPagesTakeThePicturesInTurnAndEmptyTheRest)
     EXPECT_EQ(page1.back(), "p9.jpg");
     EXPECT_EQ(page2.front(), "p10.jpg");
     EXPECT_EQ(page2.back(), "p18.jpg");
-    EXPECT_EQ(Targets(last), (std::vector<std::string>{"p19.jpg", "p20.jpg", "p21.jpg",
-                                                       "p22.jpg", "p23.jpg"}));
+    EXPECT_EQ(Targets(last),
+              (std::vector<std::string>{"p19.jpg", "p20.jpg", "p21.jpg", "p22.jpg", "p23.jpg"}));
     EXPECT_EQ(std::count(last.begin(), last.end(), "<td></td>"), 4);
     EXPECT_TRUE(state.picturesExhausted);
 }

@@ -2,7 +2,6 @@
 #include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace pagoranto {
@@ -62,7 +61,8 @@ TEST_F(AdditionalOptionsFileTest, WriteThenReadReproducesEveryField)
 {
     LinkTexts savedTexts;
     savedTexts.Next_label = "Vor =>";
-    savedTexts.previous_label = "<= Zur\xFC" "ck";
+    savedTexts.previous_label = "<= Zur\xFC"
+                                "ck";
     savedTexts.first_label = "Anfang";
     savedTexts.Last_label = "Ende";
     savedTexts.freetext = "<b>$count$ of $total$</b>";
@@ -151,14 +151,10 @@ TEST_F(AdditionalOptionsFileTest, BrowserAndBaseSizeLookOnlyAtTheFirstCharacter)
         const char *thus;
         int basesize;
     } rows[] = {
-        {"0", BrowserStart::none, "0", 0},
-        {"1", BrowserStart::iexplore, "2", 2},
-        {"2", BrowserStart::netscape, "20", 2},
-        {"9", BrowserStart::netscape, "7", 2},
-        {"x3", BrowserStart::netscape, "a1", 2},
-        {"", BrowserStart::netscape, "", 2},
-        {" 3", BrowserStart::netscape, "-1", 2},
-        {"31", BrowserStart::defaultBrowser, "1", 1},
+        {"0", BrowserStart::none, "0", 0},       {"1", BrowserStart::iexplore, "2", 2},
+        {"2", BrowserStart::netscape, "20", 2},  {"9", BrowserStart::netscape, "7", 2},
+        {"x3", BrowserStart::netscape, "a1", 2}, {"", BrowserStart::netscape, "", 2},
+        {" 3", BrowserStart::netscape, "-1", 2}, {"31", BrowserStart::defaultBrowser, "1", 1},
     };
     // Each row starts from the result of the row before, so an ignored value keeps it.
     for (const auto &row : rows) {
@@ -173,8 +169,8 @@ TEST_F(AdditionalOptionsFileTest, BrowserAndBaseSizeLookOnlyAtTheFirstCharacter)
 
 TEST_F(AdditionalOptionsFileTest, ValuesAreTakenVerbatimAndEmptyValuesEmptyTheField)
 {
-    writeEntries({"NEXT=", "PREV= spaced = out ", "FIRS=$first$=$", "LAST==",
-                  "FREE=<a href=\"x.html?a=b\">$freetext</a>"});
+    writeEntries({"NEXT=", "PREV= spaced = out ", "FIRS=$first$=$",
+                  "LAST==", "FREE=<a href=\"x.html?a=b\">$freetext</a>"});
     ASSERT_TRUE(read());
     EXPECT_EQ(texts.Next_label, "");
     EXPECT_EQ(texts.previous_label, " spaced = out ");
@@ -188,7 +184,7 @@ TEST_F(AdditionalOptionsFileTest, TextsAreCutToTheirControlsMaximumLength)
     const std::string umlauts = [] {
         std::string text;
         for (int i = 0; i < 100; ++i)
-            text += "\xC3\xA4";  // UTF-8 "ä"
+            text += "\xC3\xA4"; // UTF-8 "ä"
         return text;
     }();
     writeEntries({"NEXT=" + std::string(100'000, 'n'), "PREV=" + umlauts,
@@ -197,8 +193,8 @@ TEST_F(AdditionalOptionsFileTest, TextsAreCutToTheirControlsMaximumLength)
                   "NEWO=" + std::string(21, 'o')});
     ASSERT_TRUE(read());
     EXPECT_EQ(texts.Next_label, std::string(80, 'n'));
-    EXPECT_EQ(texts.previous_label, umlauts.substr(0, 160));  // 80 characters, none split
-    EXPECT_EQ(texts.first_label, std::string(80, '\xE4'));    // Windows-1252 bytes
+    EXPECT_EQ(texts.previous_label, umlauts.substr(0, 160)); // 80 characters, none split
+    EXPECT_EQ(texts.first_label, std::string(80, '\xE4'));   // Windows-1252 bytes
     EXPECT_EQ(texts.freetext, std::string(200, 'f'));
     EXPECT_EQ(names.ownfilename, std::string(80, 'p'));
     EXPECT_EQ(options.Edit1, std::string(20, 'o'));
@@ -218,7 +214,8 @@ TEST_F(AdditionalOptionsFileTest, GarbageIsReadWithoutHarm)
     EXPECT_EQ(texts.first_label, "First");
     EXPECT_EQ(texts.Last_label, "");
 
-    writeBytes("pgrooptions.cfg", "\x00\x01\x02" "ADDITIONALOPTIONS\r\nNEXT=x"s);
+    writeBytes("pgrooptions.cfg", "\x00\x01\x02"
+                                  "ADDITIONALOPTIONS\r\nNEXT=x"s);
     texts = {};
     EXPECT_FALSE(read());
     ExpectDefaults(texts, names, options);
@@ -232,8 +229,8 @@ TEST_F(AdditionalOptionsFileTest, MissingFileOrFailedWriteChangesNothing)
 
     ASSERT_TRUE(WriteAdditionalOptions(file("pgrooptions.cfg"), texts, names, options));
     const std::string before = readBytes("pgrooptions.cfg");
-    EXPECT_FALSE(WriteAdditionalOptions(m_dir / "missing" / "pgrooptions.cfg", texts, names,
-                                        options));
+    EXPECT_FALSE(
+        WriteAdditionalOptions(m_dir / "missing" / "pgrooptions.cfg", texts, names, options));
     EXPECT_FALSE(WriteAdditionalOptions(m_dir, texts, names, options));
     EXPECT_EQ(readBytes("pgrooptions.cfg"), before);
 }

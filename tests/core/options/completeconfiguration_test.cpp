@@ -2,7 +2,6 @@
 #include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace pagoranto {
@@ -203,7 +202,7 @@ TEST_F(CompleteConfigurationTest, EntriesOffTheirLinesAreIgnoredAndValuesClamped
     lines[23] = "WIDT=999";
     lines[26] = "COLO=99999999999";
     lines[39] = "NLIN=0";
-    lines.erase(lines.begin() + 57);  // HOME: HOMT and every later entry move up one line
+    lines.erase(lines.begin() + 57); // HOME: HOMT and every later entry move up one line
     writeLines("all.ccc", lines);
 
     CompleteConfiguration c;
@@ -213,7 +212,7 @@ TEST_F(CompleteConfigurationTest, EntriesOffTheirLinesAreIgnoredAndValuesClamped
     EXPECT_EQ(c.thumbnails.ScrollBar2, 320);
     EXPECT_EQ(c.thumbnails.Panel11, 0xFFFFFFu);
     EXPECT_EQ(c.navigation.ScrollBar1, 1);
-    EXPECT_EQ(c.thumbnails.ScrollBar4, 10);  // BORD, line 56, still on its line
+    EXPECT_EQ(c.thumbnails.ScrollBar4, 10); // BORD, line 56, still on its line
     EXPECT_EQ(c.linkTexts.homepage_label, "../index.html");
     EXPECT_EQ(c.linkTexts.homepage_label_text, "Back to homepage");
     EXPECT_EQ(c.hidden.editfield_html, HiddenOptions{}.editfield_html);

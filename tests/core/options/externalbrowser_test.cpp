@@ -3,10 +3,9 @@
 #include "tests/support/recordingshell.h"
 #include "tests/support/scratchdirectory.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {
@@ -48,14 +47,22 @@ TEST_F(ExternalBrowserTest, NamedBrowserIsTheFirstStandInFoundInItsOwnOrder)
         fs::path expected;
     };
     const std::vector<Row> rows = {
-        {"netscape itself", BrowserStart::netscape,
-         {{"second", "netscape"}, {"first", "firefox"}}, "second/netscape"},
-        {"firefox before firefox-esr even when later on PATH", BrowserStart::netscape,
-         {{"first", "firefox-esr"}, {"second", "firefox"}}, "second/firefox"},
-        {"iexplore falls back to chromium", BrowserStart::iexplore,
-         {{"second", "chromium"}, {"first", "google-chrome"}}, "second/chromium"},
-        {"google-chrome last", BrowserStart::iexplore,
-         {{"first", "google-chrome"}, {"first", "firefox"}}, "first/google-chrome"},
+        {"netscape itself",
+         BrowserStart::netscape,
+         {{"second", "netscape"}, {"first", "firefox"}},
+         "second/netscape"},
+        {"firefox before firefox-esr even when later on PATH",
+         BrowserStart::netscape,
+         {{"first", "firefox-esr"}, {"second", "firefox"}},
+         "second/firefox"},
+        {"iexplore falls back to chromium",
+         BrowserStart::iexplore,
+         {{"second", "chromium"}, {"first", "google-chrome"}},
+         "second/chromium"},
+        {"google-chrome last",
+         BrowserStart::iexplore,
+         {{"first", "google-chrome"}, {"first", "firefox"}},
+         "first/google-chrome"},
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.name);
@@ -73,14 +80,14 @@ TEST_F(ExternalBrowserTest, NamedBrowserIsTheFirstStandInFoundInItsOwnOrder)
 
 TEST_F(ExternalBrowserTest, DefaultBrowserOpensTheDocument)
 {
-    EXPECT_TRUE(ShowInExternalBrowser(shell, BrowserStart::defaultBrowser, "/web/page1.html",
-                                      searchPath));
+    EXPECT_TRUE(
+        ShowInExternalBrowser(shell, BrowserStart::defaultBrowser, "/web/page1.html", searchPath));
     EXPECT_EQ(shell.opened, std::vector<std::string>{"/web/page1.html"});
     EXPECT_TRUE(shell.starts.empty());
 
     shell.openSucceeds = false;
-    EXPECT_FALSE(ShowInExternalBrowser(shell, BrowserStart::defaultBrowser, "/web/page1.html",
-                                       searchPath));
+    EXPECT_FALSE(
+        ShowInExternalBrowser(shell, BrowserStart::defaultBrowser, "/web/page1.html", searchPath));
 }
 
 TEST_F(ExternalBrowserTest, NothingStartsWithoutChoiceProgramOrSuccess)
@@ -99,8 +106,8 @@ TEST_F(ExternalBrowserTest, NothingStartsWithoutChoiceProgramOrSuccess)
 TEST_F(ExternalBrowserTest, PagePathReachesTheBrowserAsOneArgument)
 {
     Install("first", "chromium");
-    for (const std::string path : {"/home/me/My Photos/page 1.html", "/web/a \"b\" c.html",
-                                   "/web/odd\\ \\\"name\\"}) {
+    for (const std::string path :
+         {"/home/me/My Photos/page 1.html", "/web/a \"b\" c.html", "/web/odd\\ \\\"name\\"}) {
         SCOPED_TRACE(path);
         shell = RecordingShell();
         ASSERT_TRUE(ShowInExternalBrowser(shell, BrowserStart::iexplore, path, searchPath));

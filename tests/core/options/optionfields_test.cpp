@@ -6,7 +6,6 @@
 #include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace pagoranto {
@@ -62,7 +61,7 @@ TEST_F(OptionFieldsTest, CompleteConfigurationDecodesEveryKeyAsItsOwnFile)
 {
     for (const std::string &value : std::initializer_list<std::string>{
              "", "0", "1", "2", "01", "x", "-3", "999999", "99999999999999999999", "../a b/\\",
-          "Weiter =>", std::string(300, 'z'), std::string(60, '7')})
+             "Weiter =>", std::string(300, 'z'), std::string(60, '7')})
         expectSameDecoding(value);
 }
 
@@ -127,14 +126,14 @@ TEST_F(OptionFieldsTest, ForeignThumbnailerFileTakesNoDestinationOrFolder)
 {
     // Under a foreign first line the keys before TIME take no line, so SDIR, PDIR and DDIR
     // can never be set from such a file, whatever stands on its lines.
-    writeLines("mtoptions.cfg", {"[HIDDENCOMMANDS]", "SDIR=/etc/", "PDIR=..", "DDIR=../x/",
-                                 "DIBB=7"});
+    writeLines("mtoptions.cfg",
+               {"[HIDDENCOMMANDS]", "SDIR=/etc/", "PDIR=..", "DDIR=../x/", "DIBB=7"});
     ThumbnailerFile thumbnailer;
     ASSERT_TRUE(ReadThumbnailerOptions(file("mtoptions.cfg"), thumbnailer));
     EXPECT_EQ(thumbnailer.destinationDir, "");
     EXPECT_EQ(thumbnailer.pictureRelPath, "");
     EXPECT_EQ(thumbnailer.options.thumbdir, "thumbnails");
-    EXPECT_EQ(thumbnailer.options.ScrollBar6, 5);  // the fourth line, taken as DIBB, is DDIR
+    EXPECT_EQ(thumbnailer.options.ScrollBar6, 5); // the fourth line, taken as DIBB, is DDIR
 
     // Other files are refused as a whole under a foreign first line.
     writeLines("hcoptions.cfg", {"[PAGORANTOTHUMBNAILER]", "TIME=100", "ACTI=1", "COMM=x"});

@@ -5,7 +5,6 @@
 #include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace pagoranto {
@@ -30,8 +29,8 @@ HiddenOptions ChangedHiddenOptions()
     changed.showfilenamewithextension = true;
     changed.showfullcomment = true;
     for (std::size_t i = 0; i < changed.editfield_html.size(); ++i)
-        changed.editfield_html[i] = "<a href=\"" + std::to_string(i) + ".zip\">" +
-                                    std::to_string(i) + "</a>";
+        changed.editfield_html[i] =
+            "<a href=\"" + std::to_string(i) + ".zip\">" + std::to_string(i) + "</a>";
     return changed;
 }
 
@@ -40,7 +39,7 @@ TEST_F(OptionFilesTest, HiddenCommandsWriteThenReadReproducesEveryStoredField)
     const HiddenOptions saved = ChangedHiddenOptions();
     ASSERT_TRUE(WriteHiddenCommandOptions(file("hcoptions.cfg"), saved));
     HiddenOptions read;
-    read.usecommentcommand = false;  // not stored: must survive the read
+    read.usecommentcommand = false; // not stored: must survive the read
     ASSERT_TRUE(ReadHiddenCommandOptions(file("hcoptions.cfg"), read));
     EXPECT_EQ(read.hcomment, saved.hcomment);
     EXPECT_EQ(read.hauthor, saved.hauthor);
@@ -78,9 +77,9 @@ TEST_F(OptionFilesTest, HiddenCommandsKeepTheirKeyOrder)
 
 TEST_F(OptionFilesTest, HiddenCommandValuesAreDecodedAsTheControlsWould)
 {
-    writeLines("hcoptions.cfg", {"[HIDDENCOMMANDS]", "COMM=" + std::string(250, 'c'), "AUTH=",
-                                 "KEYW=k", "PAGT=t", "TARG=_self", "ALTE=a", "ALTP=p", "SFIL=1",
-                                 "SDIM=2", "SSIZ=01", "HTM1=" + std::string(5000, 'h')});
+    writeLines("hcoptions.cfg", {"[HIDDENCOMMANDS]", "COMM=" + std::string(250, 'c'),
+                                 "AUTH=", "KEYW=k", "PAGT=t", "TARG=_self", "ALTE=a", "ALTP=p",
+                                 "SFIL=1", "SDIM=2", "SSIZ=01", "HTM1=" + std::string(5000, 'h')});
     HiddenOptions options;
     options.showdimensions = true;
     options.showfilesize = true;
@@ -88,9 +87,9 @@ TEST_F(OptionFilesTest, HiddenCommandValuesAreDecodedAsTheControlsWould)
     EXPECT_EQ(options.hcomment, std::string(200, 'c'));
     EXPECT_EQ(options.hauthor, "");
     EXPECT_TRUE(options.showfilename);
-    EXPECT_FALSE(options.showdimensions);  // checked exactly for "1"
+    EXPECT_FALSE(options.showdimensions); // checked exactly for "1"
     EXPECT_FALSE(options.showfilesize);
-    EXPECT_EQ(options.editfield_html[1], std::string(5000, 'h'));  // no maximum length
+    EXPECT_EQ(options.editfield_html[1], std::string(5000, 'h')); // no maximum length
     EXPECT_EQ(options.editfield_html[0], HiddenOptions{}.editfield_html[0]);
 }
 
@@ -218,8 +217,8 @@ TEST_F(OptionFilesTest, ToolsWriteThenReadReproducesEveryPath)
 
 TEST_F(OptionFilesTest, ToolPathsAreTrimmedAfterASuccessfulRead)
 {
-    writeLines("webtools.cfg", {"WEBTOOLS", "WEB1=  /usr/bin/editor \t", "WEB2=   ",
-                                "WEB3=C:\\Programme\\Web Tool\\tool.exe"});
+    writeLines("webtools.cfg", {"WEBTOOLS", "WEB1=  /usr/bin/editor \t",
+                                "WEB2=   ", "WEB3=C:\\Programme\\Web Tool\\tool.exe"});
     WebToolOptions web;
     ASSERT_TRUE(ReadWebTools(file("webtools.cfg"), web));
     EXPECT_EQ(web.webtool1_label, "/usr/bin/editor");

@@ -2,9 +2,8 @@
 #include "core/text/linefile.h"
 #include "tests/support/scratchdirectory.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {
@@ -27,10 +26,23 @@ protected:
     }
     static ByteLines defaultLines()
     {
-        return {"[PAGORANTOTHUMBNAILER]", "SDIR=/home/a/gallery/", "PDIR=pics",
-                "DDIR=thumbnails/", "WIDT=040", "HEIG=030", "COMP=070", "COLO=8388608",
-                "GREY=0", "TIME=100", "ACTI=1", "DIBB=5", "DIBH=5", "ECOL=16777088", "GRAD=0",
-                "DDDR=0", "BORD=0"};
+        return {"[PAGORANTOTHUMBNAILER]",
+                "SDIR=/home/a/gallery/",
+                "PDIR=pics",
+                "DDIR=thumbnails/",
+                "WIDT=040",
+                "HEIG=030",
+                "COMP=070",
+                "COLO=8388608",
+                "GREY=0",
+                "TIME=100",
+                "ACTI=1",
+                "DIBB=5",
+                "DIBH=5",
+                "ECOL=16777088",
+                "GRAD=0",
+                "DDDR=0",
+                "BORD=0"};
     }
 
     testing::ScratchDirectory scratch;
@@ -142,7 +154,7 @@ TEST_F(ThumbnailOptionsFileTest, ValuesAreClampedToTheirControls)
     EXPECT_EQ(o.ScrollBar1, 1);
     EXPECT_EQ(o.Panel11, 0xFFFFFFu);
     EXPECT_EQ(o.ScrollBar6, 20);
-    EXPECT_EQ(o.ScrollBar5, 5);  // not a number: kept
+    EXPECT_EQ(o.ScrollBar5, 5); // not a number: kept
     EXPECT_EQ(o.RadioGroup2, 7);
     EXPECT_EQ(o.ScrollBar4, 10);
 }
@@ -171,7 +183,7 @@ TEST_F(ThumbnailOptionsFileTest, MisplacedLineIgnoresTheEntriesAfterIt)
     ByteLines lines = defaultLines();
     lines[4] = "WIDT=100";
     lines[12] = "DIBH=9";
-    lines.erase(lines.begin() + 2);  // PDIR gone: every later entry stands one line early
+    lines.erase(lines.begin() + 2); // PDIR gone: every later entry stands one line early
     const ThumbnailerFile values = readLines(lines);
     EXPECT_EQ(values.options.ScrollBar2, 40);
     EXPECT_EQ(values.options.ScrollBar5, 5);
@@ -191,7 +203,7 @@ TEST_F(ThumbnailOptionsFileTest, ForeignSectionReadsFromTheSecondLineAsTimeActiA
 
     // ... while DIBB and the keys after it are taken from lines 4 on.
     const ByteLines shifted = {"whatever", "TIME=100", "ACTI=1", "DIBB=12", "DIBH=3",
-                               "ECOL=255", "GRAD=4", "DDDR=1", "BORD=2"};
+                               "ECOL=255", "GRAD=4",   "DDDR=1", "BORD=2"};
     values = readLines(shifted);
     EXPECT_EQ(values.options.ScrollBar6, 12);
     EXPECT_EQ(values.options.ScrollBar5, 3);

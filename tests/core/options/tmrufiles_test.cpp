@@ -2,7 +2,6 @@
 #include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace pagoranto {

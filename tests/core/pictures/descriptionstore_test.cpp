@@ -1,9 +1,8 @@
 #include "core/pictures/descriptionstore.h"
 #include "tests/support/scratchdirectory.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {
@@ -35,10 +34,10 @@ TEST(DescriptionStore, LookupsEscapeJoinAndStopAtTheFirstEmptyField)
 {
     DescriptionStore store;
     store.lines = {"img_0042.jpg|Harbour at dawn|Taken from the pier", "salt.jpg|Salt & Pepper|",
-                   "gross.jpg|Gr\xC3\xB6\xC3\x9F" "e", "stop.jpg|first||hidden",
-                   "salt.jpg|second match ignored"};
-    EXPECT_EQ(store.LookupDescription("IMG_0042.JPG"),
-              "Harbour at dawn<br>Taken from the pier");
+                   "gross.jpg|Gr\xC3\xB6\xC3\x9F"
+                   "e",
+                   "stop.jpg|first||hidden", "salt.jpg|second match ignored"};
+    EXPECT_EQ(store.LookupDescription("IMG_0042.JPG"), "Harbour at dawn<br>Taken from the pier");
     EXPECT_EQ(store.LookupDescriptionFirstLine("IMG_0042.JPG"), "Harbour at dawn");
     EXPECT_EQ(store.LookupDescription("salt.jpg"), "Salt &amp; Pepper");
     EXPECT_EQ(store.LookupDescription("gross.jpg"), "Gr&ouml;&szlig;e");

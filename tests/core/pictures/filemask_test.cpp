@@ -3,9 +3,8 @@
 #include "core/pictures/marklistedpictures.h"
 #include "tests/support/gtesthelpers.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {
@@ -50,8 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
                       MaskRow{"backtracking", "a.b.jpg.jpg", "*.jpg", true},
                       MaskRow{"list_of_masks", "x.jpeg", "*.jpg;*.jpeg", true},
                       MaskRow{"empty_mask", "x.jpg", "", false},
-                      MaskRow{"many_stars", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaab", "*a*a*a*a*a*a*a*c", false}),
-    [](const auto &info) { return std::string(info.param.name); });
+                      MaskRow{"many_stars", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaab", "*a*a*a*a*a*a*a*c",
+                              false}),
+    [](const auto &row) { return std::string(row.param.name); });
 
 using ListingTest = testing::ScratchDirectoryTest;
 

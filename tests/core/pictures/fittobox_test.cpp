@@ -1,5 +1,4 @@
 #include "core/pictures/fittobox.h"
-
 #include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>

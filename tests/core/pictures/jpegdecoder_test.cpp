@@ -1,13 +1,11 @@
 #include "core/pictures/jpegdecoder.h"
-
 #include "core/pictures/jpegerrormanager.h"
 #include "tests/support/gtesthelpers.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <string>
 #include <utility>
 #include <vector>

@@ -1,10 +1,8 @@
 #include "core/pictures/jpegencoder.h"
-
 #include "core/pictures/jpegsize.h"
 #include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace pagoranto {

@@ -1,9 +1,7 @@
 #include "core/pictures/jpegsize.h"
-
 #include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace pagoranto {
@@ -51,8 +49,8 @@ TEST_F(ReadJpegSizeTest, WalksFillBytesAndMarkersWithoutSegment)
     EXPECT_EQ(ReadJpegSize(Write("filled.jpg", filled)), (PixelSize{33, 17}));
 
     const std::string comment{'\xFF', '\xFE', 0, 5, 'a', 'b', 'c'};
-    const std::string markers = startOfImage + "\xFF\xD0\xFF\x01" + comment +
-                                FrameHeader('\xC1', 1024, 768);
+    const std::string markers =
+        startOfImage + "\xFF\xD0\xFF\x01" + comment + FrameHeader('\xC1', 1024, 768);
     EXPECT_EQ(ReadJpegSize(Write("markers.jpg", markers)), (PixelSize{1024, 768}));
 }
 

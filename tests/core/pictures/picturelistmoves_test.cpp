@@ -2,9 +2,8 @@
 #include "core/pictures/picturelistmoves.h"
 #include "core/pictures/picturenameorder.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -38,23 +37,31 @@ const Names abcd = {"a", "b", "c", "d"};
 INSTANTIATE_TEST_SUITE_P(
     Rows, PictureListMoves,
     ::testing::Values(
-        MoveRow{"previous_swaps_with_the_one_above", MoveToPreviousPosition, abcd, 2,
-                {"a", "c", "b", "d"}, 1},
+        MoveRow{"previous_swaps_with_the_one_above",
+                MoveToPreviousPosition,
+                abcd,
+                2,
+                {"a", "c", "b", "d"},
+                1},
         MoveRow{"previous_of_the_first_does_nothing", MoveToPreviousPosition, abcd, 0, abcd, 0},
-        MoveRow{"next_swaps_with_the_one_below", MoveToNextPosition, abcd, 1,
-                {"a", "c", "b", "d"}, 2},
+        MoveRow{
+            "next_swaps_with_the_one_below", MoveToNextPosition, abcd, 1, {"a", "c", "b", "d"}, 2},
         MoveRow{"next_of_the_last_does_nothing", MoveToNextPosition, abcd, 3, abcd, 3},
-        MoveRow{"first_shifts_the_ones_above_down", MoveToFirstPosition, abcd, 2,
-                {"c", "a", "b", "d"}, 0},
+        MoveRow{"first_shifts_the_ones_above_down",
+                MoveToFirstPosition,
+                abcd,
+                2,
+                {"c", "a", "b", "d"},
+                0},
         MoveRow{"first_of_the_first_does_nothing", MoveToFirstPosition, abcd, 0, abcd, 0},
-        MoveRow{"last_shifts_the_ones_below_up", MoveToLastPosition, abcd, 1,
-                {"a", "c", "d", "b"}, 3},
+        MoveRow{
+            "last_shifts_the_ones_below_up", MoveToLastPosition, abcd, 1, {"a", "c", "d", "b"}, 3},
         MoveRow{"last_of_the_last_does_nothing", MoveToLastPosition, abcd, 3, abcd, 3},
         MoveRow{"last_with_a_single_entry_does_nothing", MoveToLastPosition, {"a"}, 0, {"a"}, 0},
         MoveRow{"nothing_selected_does_nothing", MoveToNextPosition, abcd, -1, abcd, -1},
         MoveRow{"selection_past_the_end_does_nothing", MoveToFirstPosition, abcd, 4, abcd, 4},
         MoveRow{"empty_list_does_nothing", MoveToPreviousPosition, {}, 0, {}, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(FitPiclistToTemplate, RepeatsTheLastPictureUpToTheNextFullPage)
 {

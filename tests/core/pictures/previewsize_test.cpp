@@ -29,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PreviewRow{"half_height_rounds_to_even", {634, 317}, {317, 158}},
                       PreviewRow{"half_width_rounds_to_even", {3, 8}, {82, 220}},
                       PreviewRow{"no_height_keeps_size", {10, 0}, {10, 0}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(PreviewDecodeScale, StrongestReductionStillLargeEnough)
 {

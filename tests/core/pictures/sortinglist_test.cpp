@@ -2,7 +2,6 @@
 #include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace pagoranto {
@@ -33,8 +32,8 @@ TEST_F(SortingListTest, EveryLineIsAnEntryWhateverItNames)
 
 TEST_F(SortingListTest, EntriesReachingOutsideThePictureDirectoryAreRefused)
 {
-    writeLines("bad.qvlist", {"a.jpg", "..\\secret.jpg", "sub/b.jpg", "..", "C:\\pics\\c.jpg",
-                              "d.jpg"});
+    writeLines("bad.qvlist",
+               {"a.jpg", "..\\secret.jpg", "sub/b.jpg", "..", "C:\\pics\\c.jpg", "d.jpg"});
     const SortingListResult list = LoadSortingList(file("bad.qvlist"));
     EXPECT_FALSE(list.ok);
     EXPECT_TRUE(list.opened);

@@ -2,9 +2,8 @@
 #include "core/pictures/thumbnailtile.h"
 #include "tests/support/gtesthelpers.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {
@@ -53,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementRow{"wide_panorama", {400, 20}, {0, 17, 50, 2}},
         PlacementRow{"tiny_picture_is_enlarged", {4, 3}, {1, 0, 49, 37}},
         PlacementRow{"no_pixels", {0, 0}, {25, 18, 0, 0}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(DrawTile, PortraitLeavesBlackBarsLeftAndRight)
 {

@@ -1,7 +1,6 @@
 #include "core/platform/commandlinearguments.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 
 namespace pagoranto {
@@ -28,8 +27,7 @@ TEST_P(SplitCommandLineArgumentsTest, SplitsLikeTheWindowsRuntime)
 INSTANTIATE_TEST_SUITE_P(
     Rows, SplitCommandLineArgumentsTest,
     ::testing::Values(
-        SplitRow{"EmptyText", "", {}},
-        SplitRow{"OnlyBlanks", " \t  ", {}},
+        SplitRow{"EmptyText", "", {}}, SplitRow{"OnlyBlanks", " \t  ", {}},
         SplitRow{"BlanksAndTabsSeparate", "  ? 2\t3   4 5 1 ", {"?", "2", "3", "4", "5", "1"}},
         SplitRow{"QuotesGroup", "\"a b\" c", {"a b", "c"}},
         SplitRow{"QuotedPartInsideArgument", "x\"a b\"y z", {"xa by", "z"}},
@@ -42,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{"TrailingBackslashes", "a\\\\", {"a\\\\"}},
         SplitRow{"EvenBackslashesBeforeQuote", "\"a\\\\\" b", {"a\\", "b"}},
         SplitRow{"OddBackslashesBeforeQuote", "a\\\\\\\"b", {"a\\\"b"}},
-        SplitRow{"QuoteThenPathIsOneArgument", "\"/home/me/my pictures/page 1.html",
+        SplitRow{"QuoteThenPathIsOneArgument",
+                 "\"/home/me/my pictures/page 1.html",
                  {"/home/me/my pictures/page 1.html"}},
         SplitRow{"LoneQuoteIsOneEmptyArgument", "\"", {""}},
         SplitRow{"NewlineDoesNotSeparate", "a\nb", {"a\nb"}}),

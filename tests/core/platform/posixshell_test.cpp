@@ -3,18 +3,16 @@
 #include "core/text/linefile.h"
 #include "tests/support/scratchdirectory.h"
 
-#include <gtest/gtest.h>
-
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <optional>
-#include <thread>
-
-#include <cerrno>
-#include <fcntl.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace pagoranto {
@@ -23,8 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Waits for something a child process does; the limit only keeps a broken build from hanging.
-template <typename Condition>
-bool Eventually(Condition condition)
+template <typename Condition> bool Eventually(Condition condition)
 {
     for (int i = 0; i < 2000; ++i) {
         if (condition())
@@ -36,10 +33,7 @@ bool Eventually(Condition condition)
 
 class PosixShellTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        fs::create_directories(dir / "work");
-    }
+    void SetUp() override { fs::create_directories(dir / "work"); }
 
     fs::path Script(const std::string &name, const std::string &body, bool executable = true)
     {
@@ -147,7 +141,9 @@ TEST(ChildProcess, LettingGoReapsAnEndedChildAtOnce)
         return ::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
                info.si_pid == pid;
     }));
-    { ChildProcess child(pid); }
+    {
+        ChildProcess child(pid);
+    }
     EXPECT_FALSE(IsOurChild(pid));
 }
 
@@ -165,7 +161,9 @@ TEST(ChildProcess, LettingGoReapsARunningChildWhenItEnds)
         ::_exit(0);
     }
     ::close(toChild[0]);
-    { ChildProcess child(pid); }
+    {
+        ChildProcess child(pid);
+    }
     EXPECT_EQ(::kill(pid, 0), 0);
     ::close(toChild[1]);
     EXPECT_TRUE(Eventually([&] { return ::kill(pid, 0) == -1; }));
@@ -188,8 +186,10 @@ TEST_F(ProgramOnPathTest, FirstNameInListOrderThatIsExecutable)
     fs::create_directories(dir / "two" / "netscape-dir");
     const std::string path = "::" + (dir / "one").string() + ":" + (dir / "two").string() + ":";
 
-    EXPECT_EQ(FindProgramOnPath({"netscape", "firefox", "chromium"}, path), dir / "one" / "firefox");
-    EXPECT_EQ(FindProgramOnPath({"iexplore", "chromium", "firefox"}, path), dir / "two" / "chromium");
+    EXPECT_EQ(FindProgramOnPath({"netscape", "firefox", "chromium"}, path),
+              dir / "one" / "firefox");
+    EXPECT_EQ(FindProgramOnPath({"iexplore", "chromium", "firefox"}, path),
+              dir / "two" / "chromium");
     EXPECT_EQ(FindProgramOnPath({"netscape", "netscape-dir", "iexplore"}, path), std::nullopt);
     EXPECT_EQ(FindProgramOnPath({"firefox"}, ""), std::nullopt);
     EXPECT_EQ(FindProgramOnPath({"one/firefox"}, dir.string()), std::nullopt);
@@ -218,8 +218,9 @@ protected:
 TEST_F(OpenDocumentTest, HandsTheDocumentToXdgOpenQuietly)
 {
     const fs::path out = dir / "opened.txt";
-    const fs::path script = Script("bin/xdg-open", "echo noise; echo noise >&2; printf '[%s]' \"$@\" > '" +
-                                                       out.string() + "'\n");
+    const fs::path script =
+        Script("bin/xdg-open",
+               "echo noise; echo noise >&2; printf '[%s]' \"$@\" > '" + out.string() + "'\n");
     EXPECT_TRUE(shell.openDocument("/home/me/my page.html"));
     ASSERT_TRUE(Eventually([&] { return fs::exists(out) && fs::file_size(out) > 0; }));
     EXPECT_EQ(Contents(out), "[/home/me/my page.html]");

@@ -1,14 +1,12 @@
 #include "core/templates/neededfiles.h"
-
 #include "core/text/linefile.h"
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingprompts.h"
 #include "tests/support/scratchdirectory.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {

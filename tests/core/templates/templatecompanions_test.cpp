@@ -1,12 +1,10 @@
 #include "core/templates/templatecompanions.h"
-
 #include "core/text/linefile.h"
 #include "tests/support/gtesthelpers.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {
@@ -33,10 +31,13 @@ TEST_F(TemplateCompanionsTest, DescriptionFallsBackAndIsCutAndFreeOfCarriageRetu
     std::ofstream(Fallback(), std::ios::binary) << "No description yet.\r\n";
     EXPECT_EQ(LoadTemplateDescription(Template(), Fallback()), "No description yet.\n");
 
-    std::ofstream(DescriptionPath(Template()), std::ios::binary)
-        << "Gr\xFC\xDF" "e\r\n" << std::string(5000, 'x');
+    std::ofstream(DescriptionPath(Template()), std::ios::binary) << "Gr\xFC\xDF"
+                                                                    "e\r\n"
+                                                                 << std::string(5000, 'x');
     const std::string text = LoadTemplateDescription(Template(), Fallback());
-    EXPECT_EQ(text.substr(0, 8), "Gr\xC3\xBC\xC3\x9F" "e\n") << "Windows-1252 read as such";
+    EXPECT_EQ(text.substr(0, 8), "Gr\xC3\xBC\xC3\x9F"
+                                 "e\n")
+        << "Windows-1252 read as such";
     EXPECT_EQ(text.size(), 4000u + 2u) << "4000 characters, two of them two bytes long";
 }
 

@@ -8,17 +8,20 @@ namespace {
 TEST(ByteText, RecognisesWellFormedUtf8Only)
 {
     EXPECT_TRUE(IsValidUtf8("plain ASCII"));
-    EXPECT_TRUE(IsValidUtf8("Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC \xF0\x9F\x93\xB7"));
-    EXPECT_FALSE(IsValidUtf8("Gr\xF6\xDF" "e"));        // Windows-1252 bytes
-    EXPECT_FALSE(IsValidUtf8("\xC3"));                  // truncated sequence
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));              // overlong slash
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));          // surrogate
+    EXPECT_TRUE(IsValidUtf8("Gr\xC3\xB6\xC3\x9F"
+                            "e \xE2\x82\xAC \xF0\x9F\x93\xB7"));
+    EXPECT_FALSE(IsValidUtf8("Gr\xF6\xDF"
+                             "e"));            // Windows-1252 bytes
+    EXPECT_FALSE(IsValidUtf8("\xC3"));         // truncated sequence
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));     // overlong slash
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")); // surrogate
     EXPECT_FALSE(IsValidUtf8("\x80 stray continuation"));
 }
 
 TEST(ByteText, ReadsInvalidUtf8AsWindows1252)
 {
-    EXPECT_EQ(ToUtf8("M\xFC" "nchen \x80 \x93quoted\x94"),
+    EXPECT_EQ(ToUtf8("M\xFC"
+                     "nchen \x80 \x93quoted\x94"),
               "M\xC3\xBCnchen \xE2\x82\xAC \xE2\x80\x9Cquoted\xE2\x80\x9D");
     EXPECT_EQ(ToUtf8("M\xC3\xBCnchen"), "M\xC3\xBCnchen");
 }

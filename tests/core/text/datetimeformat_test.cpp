@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternRow{"UpperMonth", "dd/MM/yy", "08/12/26", "01/03/26"},
                       PatternRow{"UpperLongMonth", "MMMM yy", "December 26", "March 26"},
                       PatternRow{"UpperShortMonthYear", "MMM-yy", "Dec-26", "Mar-26"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     TimeList, Patterns,
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         PatternRow{"MillisecondsPadded", "hh:mm:ss:zzz", "13:07:09:045", "00:05:04:007"},
         PatternRow{"MillisecondsPaddedMarker", "hh:mm:ss:zzz AM/PM", "01:07:09:045 PM",
                    "12:05:04:007 AM"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Letters, Patterns,
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         PatternRow{"QuotedLetters", "'dd' \"mm\" yyyy", "dd mm 2026", "dd mm 2026"},
         PatternRow{"UnclosedQuote", "yyyy 'dd", "2026 dd", "2026 dd"},
         PatternRow{"OtherCharactersCopied", "[yyyy] #x", "[2026] #x", "[2026] #x"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(FormatDateTime, SeparatorsComeFromTheFormats)
 {

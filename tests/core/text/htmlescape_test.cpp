@@ -32,11 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "&auml;&ouml;&uuml;&szlig;&Auml;&Ouml;&Uuml;"},
         EscapeRow{"GermanSingleByte", "\xE4\xF6\xFC\xDF\xC4\xD6\xDC",
                   "&auml;&ouml;&uuml;&szlig;&Auml;&Ouml;&Uuml;"},
-        EscapeRow{"OtherLettersUntouched", "caf\xC3\xA9 \xC4\x85 it's", "caf\xC3\xA9 \xC4\x85 it's"},
+        EscapeRow{"OtherLettersUntouched", "caf\xC3\xA9 \xC4\x85 it's",
+                  "caf\xC3\xA9 \xC4\x85 it's"},
         EscapeRow{"ExistingEntityEscapedAgain", "a&nbsp;b", "a&amp;nbsp;b"},
-        EscapeRow{"MixedForms", "\xC3\xA4 \xE4", "&auml; &auml;"},
-        EscapeRow{"Empty", "", ""}),
-    [](const auto &info) { return info.param.name; });
+        EscapeRow{"MixedForms", "\xC3\xA4 \xE4", "&auml; &auml;"}, EscapeRow{"Empty", "", ""}),
+    [](const auto &row) { return row.param.name; });
 
 TEST(ToUrlPath, TurnsBackslashesIntoSlashesAndKeepsAttributesClosed)
 {

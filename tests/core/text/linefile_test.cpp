@@ -1,10 +1,9 @@
 #include "core/text/linefile.h"
 #include "tests/support/scratchdirectory.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace pagoranto {
@@ -28,9 +27,13 @@ TEST(SplitLines, AcceptsLfAndCrLfLineEnds)
 
 TEST_F(LineFileTest, WritesCrLfAndReadsItBack)
 {
-    const ByteLines lines{"<html>", "", "Gr\xF6\xDF" "e", "end"};
+    const ByteLines lines{"<html>", "",
+                          "Gr\xF6\xDF"
+                          "e",
+                          "end"};
     ASSERT_TRUE(WriteLineFile(m_dir / "page.html", lines));
-    EXPECT_EQ(ReadFileBytes(m_dir / "page.html"), "<html>\r\n\r\nGr\xF6\xDF" "e\r\nend\r\n");
+    EXPECT_EQ(ReadFileBytes(m_dir / "page.html"), "<html>\r\n\r\nGr\xF6\xDF"
+                                                  "e\r\nend\r\n");
     EXPECT_EQ(ReadLineFile(m_dir / "page.html"), lines);
 }
 

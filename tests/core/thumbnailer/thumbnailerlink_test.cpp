@@ -1,15 +1,13 @@
-#include "core/thumbnailer/thumbnailerlink.h"
-
 #include "core/platform/posixshell.h"
 #include "core/text/linefile.h"
+#include "core/thumbnailer/thumbnailerlink.h"
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingshell.h"
 #include "tests/support/scratchdirectory.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace pagoranto {
 namespace {
@@ -39,9 +37,9 @@ protected:
         return ReadFileBytes(file).value_or("<missing>");
     }
 
-    ThumbnailerResult Run(Shell &shell)
+    ThumbnailerResult Run(Shell &useShell)
     {
-        return RunThumbnailer(job, shell, events, [this](bool shown) { busy.push_back(shown); });
+        return RunThumbnailer(job, useShell, events, [this](bool shown) { busy.push_back(shown); });
     }
 
     // The thumbnailer of most tests: done as soon as it is first asked about.

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QtTest>
-
 #include <algorithm>
 
 using pagoranto::LedRow;

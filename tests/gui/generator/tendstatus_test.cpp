@@ -1,5 +1,4 @@
 #include "gui/generator/tendstatus.h"
-
 #include "gui/platform/messagebox.h"
 #include "tests/support/qtscratchdirectory.h"
 #include "tests/support/recordingshell.h"
@@ -9,7 +8,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
 #include <functional>
 
 using pagoranto::BrowserStart;
@@ -120,15 +118,31 @@ void TendstatusTest::showButtonsFollowThePaths_data()
     QTest::addColumn<QString>("firstpage");
     QTest::addColumn<QString>("enabled"); // one letter per field: y or n
 
-    QTest::newRow("all exist") << "web/" << "web/pictures/" << "web/thumbs/"
-                               << "web/page01.html" << "yyyy";
-    QTest::newRow("thumbnails not made") << "web/" << "web/pictures/" << "web/nothumbs/"
-                                         << "web/page01.html" << "yyny";
-    QTest::newRow("first page missing") << "web/" << "web/pictures/" << "web/thumbs/"
-                                        << "web/page02.html" << "yyyn";
-    QTest::newRow("file where a directory is named") << "web/page01.html" << "gone/"
-                                                     << "web/thumbs/" << "web/" << "ynyy";
-    QTest::newRow("empty fields") << "" << "" << "" << "" << "nnnn";
+    QTest::newRow("all exist") << "web/"
+                               << "web/pictures/"
+                               << "web/thumbs/"
+                               << "web/page01.html"
+                               << "yyyy";
+    QTest::newRow("thumbnails not made") << "web/"
+                                         << "web/pictures/"
+                                         << "web/nothumbs/"
+                                         << "web/page01.html"
+                                         << "yyny";
+    QTest::newRow("first page missing") << "web/"
+                                        << "web/pictures/"
+                                        << "web/thumbs/"
+                                        << "web/page02.html"
+                                        << "yyyn";
+    QTest::newRow("file where a directory is named") << "web/page01.html"
+                                                     << "gone/"
+                                                     << "web/thumbs/"
+                                                     << "web/"
+                                                     << "ynyy";
+    QTest::newRow("empty fields") << ""
+                                  << ""
+                                  << ""
+                                  << ""
+                                  << "nnnn";
 }
 
 void TendstatusTest::showButtonsFollowThePaths()
@@ -153,8 +167,7 @@ void TendstatusTest::showButtonsFollowThePaths()
     });
     QCOMPARE(shown, enabled);
     QCOMPARE(texts, QString::fromStdString(status.d_pages + "|" + status.d_images + "|" +
-                                           status.d_thumbnails + "|" + status.d_firstpage +
-                                           "|"));
+                                           status.d_thumbnails + "|" + status.d_firstpage + "|"));
     QVERIFY(m_shell.opened.empty());
 }
 
@@ -162,9 +175,12 @@ void TendstatusTest::showOpensTheDirectory_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("opened");
-    QTest::newRow("pages") << "d_pages" << "web/";
-    QTest::newRow("images") << "d_images" << "web/pictures/";
-    QTest::newRow("thumbnails") << "d_thumbnails" << "web/thumbs/";
+    QTest::newRow("pages") << "d_pages"
+                           << "web/";
+    QTest::newRow("images") << "d_images"
+                            << "web/pictures/";
+    QTest::newRow("thumbnails") << "d_thumbnails"
+                                << "web/thumbs/";
 }
 
 void TendstatusTest::showOpensTheDirectory()
@@ -185,12 +201,12 @@ void TendstatusTest::firstPageWithoutBrowserUsesTheDefault()
         openedBeforeAnswer = m_shell.opened.size();
         return PromptAnswer::Ok;
     });
-    showAndClose(existingStatus(), BrowserStart::none,
-                 [&] { showButton("d_firstpage")->click(); });
+    showAndClose(existingStatus(), BrowserStart::none, [&] { showButton("d_firstpage")->click(); });
     QCOMPARE(MessageBox::shownMessages().size(), std::size_t(1));
     const MessageBox::Shown &shown = MessageBox::shownMessages().front();
     QCOMPARE(shown.title, std::string("ERROR"));
-    QCOMPARE(shown.text, std::string("Please select a browser.\rThe default browser will be started !"));
+    QCOMPARE(shown.text,
+             std::string("Please select a browser.\rThe default browser will be started !"));
     QCOMPARE(openedBeforeAnswer, std::size_t(0));
     QCOMPARE(m_shell.opened, std::vector<std::string>{path("web/page01.html")});
 }
@@ -207,10 +223,13 @@ void TendstatusTest::closingGivesItsResult()
 {
     QFETCH(bool, pressOk);
     QFETCH(int, result);
-    QCOMPARE(showAndClose(existingStatus(), BrowserStart::defaultBrowser, [] {}, pressOk), result);
+    QCOMPARE(showAndClose(
+                 existingStatus(), BrowserStart::defaultBrowser, [] {}, pressOk),
+             result);
     QVERIFY(!m_window->isVisible());
     // The window is reused: a second run shows it again.
-    QCOMPARE(showAndClose(existingStatus(), BrowserStart::defaultBrowser, [] {}), int(QDialog::Accepted));
+    QCOMPARE(showAndClose(existingStatus(), BrowserStart::defaultBrowser, [] {}),
+             int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TendstatusTest)

@@ -1,16 +1,14 @@
-#include "gui/options/commandhelppanel.h"
-
 #include "core/generator/commandlist.h"
+#include "gui/options/commandhelppanel.h"
 #include "gui/platform/messagebox.h"
 
 #include <QtTest>
-
 #include <vector>
 
 using pagoranto::CommandHelpAction;
 using pagoranto::CommandHelpPanel;
-using pagoranto::MessageBox;
 using pagoranto::commandList;
+using pagoranto::MessageBox;
 
 Q_DECLARE_METATYPE(CommandHelpAction)
 
@@ -81,8 +79,10 @@ void CommandHelpPanelTest::selectingShowsTheTextsAndEnablesTheButton()
     CommandHelpPanel panel(m_prompts);
     select(panel, command);
     const auto &entry = commandList()[panel.ListBox2->currentRow()];
-    QCOMPARE(panel.Label13->text(), QString::fromUtf8(entry.englishHelp.data(), entry.englishHelp.size()));
-    QCOMPARE(panel.Label14->text(), QString::fromUtf8(entry.germanHelp.data(), entry.germanHelp.size()));
+    QCOMPARE(panel.Label13->text(),
+             QString::fromUtf8(entry.englishHelp.data(), entry.englishHelp.size()));
+    QCOMPARE(panel.Label14->text(),
+             QString::fromUtf8(entry.germanHelp.data(), entry.germanHelp.size()));
     QVERIFY(panel.Label13->wordWrap());
     QCOMPARE(panel.Button32->isEnabled(), enabled);
 }

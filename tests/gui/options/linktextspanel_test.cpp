@@ -1,7 +1,6 @@
-#include "gui/options/linktextspanel.h"
-
 #include "core/options/additionaloptionsfile.h"
 #include "core/text/linefile.h"
+#include "gui/options/linktextspanel.h"
 #include "gui/platform/messagebox.h"
 
 #include <QTemporaryDir>

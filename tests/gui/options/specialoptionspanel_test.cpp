@@ -1,7 +1,6 @@
-#include "gui/options/specialoptionspanel.h"
-
 #include "core/options/additionaloptionsfile.h"
 #include "core/text/linefile.h"
+#include "gui/options/specialoptionspanel.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
-
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -146,7 +145,8 @@ void TForm1Test::MakeForm()
 
 void TForm1Test::SelectTemplate(const char *layout)
 {
-    FileDialog::setNextFileName(m_program + QStringLiteral("layouts/") + QString::fromLatin1(layout));
+    FileDialog::setNextFileName(m_program + QStringLiteral("layouts/") +
+                                QString::fromLatin1(layout));
     m_form->Selectpagelayout1Click();
 }
 
@@ -299,9 +299,8 @@ void TForm1Test::closingAsksAndWritesTheOptionFiles()
     MessageBox::queueAnswer(PromptAnswer::Yes);
     QVERIFY(m_form->close());
     for (const char *file : {"pgrooptions.cfg", "hcoptions.cfg", "thumbnailer/mtoptions.cfg",
-                             "navoptions.cfg", "webtools.cfg", "tools.cfg",
-                             "headerandfooter.cfg", "resizer.ini", "usedpaths.list",
-                             "usedtemplates.list"})
+                             "navoptions.cfg", "webtools.cfg", "tools.cfg", "headerandfooter.cfg",
+                             "resizer.ini", "usedpaths.list", "usedtemplates.list"})
         QVERIFY2(QFile::exists(m_program + QString::fromLatin1(file)), file);
 }
 

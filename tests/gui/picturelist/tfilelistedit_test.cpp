@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
 #include <functional>
 
 using namespace pagoranto;

@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
-
 #include <functional>
 
 using namespace pagoranto;

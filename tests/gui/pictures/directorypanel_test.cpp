@@ -58,8 +58,8 @@ void DirectoryPanelTest::init()
     MessageBox::setResponder([](const MessageBox::Shown &) { return PromptAnswer::Ok; });
     m_shell.opened.clear();
     m_folder = std::make_unique<PictureFolder>();
-    for (const char *name : {"b.jpg", "A.JPG", "holiday1.jpg", "keep.jpeg", "index.html",
-                             "page.HTML", "notes.txt"})
+    for (const char *name :
+         {"b.jpg", "A.JPG", "holiday1.jpg", "keep.jpeg", "index.html", "page.HTML", "notes.txt"})
         m_folder->write(name, "x");
     QVERIFY(QDir(m_folder->dir()).mkdir(QStringLiteral("sub.jpg")));
     m_panel = std::make_unique<DirectoryPanel>(m_messages, m_shell);

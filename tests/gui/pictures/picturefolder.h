@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QString>
 #include <QTest>
-
 #include <string>
 
 namespace pagoranto::testing {

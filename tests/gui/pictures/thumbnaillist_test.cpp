@@ -40,8 +40,8 @@ std::vector<std::string> ThumbnailListTest::Names(const char *prefix, int count)
 {
     std::vector<std::string> names;
     for (int i = 0; i < count; ++i)
-        names.push_back(prefix + QString::number(i).rightJustified(4, QLatin1Char('0')).toStdString() +
-                        ".jpg");
+        names.push_back(
+            prefix + QString::number(i).rightJustified(4, QLatin1Char('0')).toStdString() + ".jpg");
     return names;
 }
 
@@ -110,8 +110,8 @@ void ThumbnailListTest::tilesHaveBlackBarsWhereTheyBelong()
     list.Build(folder.dir(), {"p.jpg"});
     QCOMPARE(list.count(), 1);
 
-    const QImage tile = list.item(0)->icon().pixmap(QSize(thumbnailTileWidth, thumbnailTileHeight))
-                            .toImage();
+    const QImage tile =
+        list.item(0)->icon().pixmap(QSize(thumbnailTileWidth, thumbnailTileHeight)).toImage();
     QCOMPARE(tile.size(), QSize(thumbnailTileWidth, thumbnailTileHeight));
     for (int y = 0; y < tile.height(); ++y)
         for (int x = 0; x < tile.width(); ++x) {
@@ -119,7 +119,8 @@ void ThumbnailListTest::tilesHaveBlackBarsWhereTheyBelong()
             if (drawn.contains(x, y))
                 QVERIFY2(pixel.green() > 150, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             else
-                QVERIFY2(pixel == QColor(Qt::black), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QVERIFY2(pixel == QColor(Qt::black),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }
 }
 
@@ -217,7 +218,8 @@ void ThumbnailListTest::selectUnselectAndInvert()
 
     list.setChecked(1, true);
     list.InvertImageSelection();
-    QCOMPARE(list.CollectCheckedPictures(), (std::vector<std::string>{names[0], names[2], names[3]}));
+    QCOMPARE(list.CollectCheckedPictures(),
+             (std::vector<std::string>{names[0], names[2], names[3]}));
     list.SelectAllPictures();
     QCOMPARE(list.CollectCheckedPictures(), names);
     QVERIFY(list.selectedItems().isEmpty());

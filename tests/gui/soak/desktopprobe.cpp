@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
-
 #include <cstdio>
 #include <cstdlib>
 #include <functional>

@@ -1,8 +1,7 @@
-#include "gui/ui/fieldlimits.h"
-
 #include "core/options/navigationoptions.h"
 #include "core/options/pagenameoptions.h"
 #include "core/options/thumbnailoptions.h"
+#include "gui/ui/fieldlimits.h"
 
 #include <QApplication>
 #include <QKeyEvent>
