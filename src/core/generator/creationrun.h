@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/generator/directorylevels.h"
-#include "core/generator/gallerysettings.h"
 #include "core/generator/layoutanalysis.h"
 #include "core/generator/pagecounter.h"
 #include "core/generator/pageplan.h"
 #include "core/generator/runview.h"
+#include "core/options/gallerysettings.h"
 
 #include <cstdint>
 #include <filesystem>

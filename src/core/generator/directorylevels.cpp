@@ -88,7 +88,7 @@ ThumbnailerFile ThumbnailerFileFor(const DirectoryLevels &levels, const Thumbnai
 bool WriteThumbnailerDestination(const std::string &programDirectory, const DirectoryLevels &levels,
                                  const ThumbnailOptions &options)
 {
-    return WriteThumbnailerOptions(programDirectory + "thumbnailer/mtoptions.cfg",
+    return WriteThumbnailerOptions(programDirectory + std::string(thumbnailerOptionsPath),
                                    ThumbnailerFileFor(levels, options));
 }
 

@@ -2,11 +2,11 @@
 
 #include "core/generator/commandlist.h"
 #include "core/generator/commandsubstitution.h"
-#include "core/generator/gallerysettings.h"
 #include "core/generator/htmlcompressor.h"
 #include "core/generator/pageplan.h"
 #include "core/generator/pagesaving.h"
 #include "core/generator/thumbnails.h"
+#include "core/options/gallerysettings.h"
 #include "core/text/bytetext.h"
 
 #include <cstdint>

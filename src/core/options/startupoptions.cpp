@@ -16,7 +16,7 @@ void ReadStartupOptions(const std::string &programDirectory, GallerySettings &se
     ReadAdditionalOptions(programDirectory + "pgrooptions.cfg", settings.linkTexts,
                           settings.pageNames, settings.additional);
     ThumbnailerFile thumbnailer{{}, {}, settings.thumbnails};
-    if (ReadThumbnailerOptions(programDirectory + "thumbnailer/mtoptions.cfg", thumbnailer))
+    if (ReadThumbnailerOptions(programDirectory + std::string(thumbnailerOptionsPath), thumbnailer))
         settings.thumbnails = thumbnailer.options;
     ReadHiddenCommandOptions(programDirectory + "hcoptions.cfg", settings.hidden);
     ReadNavigationOptions(programDirectory + "navoptions.cfg", settings.navigation);
@@ -26,11 +26,12 @@ void ReadStartupOptions(const std::string &programDirectory, GallerySettings &se
 }
 
 bool WriteShutdownOptions(const std::string &programDirectory, const GallerySettings &settings,
-                          const DirectoryLevels &levels)
+                          const ThumbnailerFile &thumbnailer)
 {
     bool written = WriteAdditionalOptionsOf(programDirectory, settings);
     written &= WriteHiddenCommandOptions(programDirectory + "hcoptions.cfg", settings.hidden);
-    written &= WriteThumbnailerDestination(programDirectory, levels, settings.thumbnails);
+    written &= WriteThumbnailerOptions(programDirectory + std::string(thumbnailerOptionsPath),
+                                       thumbnailer);
     written &= WriteNavigationOptions(programDirectory + "navoptions.cfg", settings.navigation);
     written &= WriteWebTools(programDirectory + "webtools.cfg", settings.webTools);
     written &= WriteTools(programDirectory + "tools.cfg", settings.tools);

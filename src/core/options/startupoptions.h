@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/generator/directorylevels.h"
-#include "core/generator/gallerysettings.h"
+#include "core/options/gallerysettings.h"
+#include "core/options/thumbnailoptionsfile.h"
 
 #include <filesystem>
 #include <string>
@@ -14,11 +14,11 @@ class Prompts;
 // start; a missing or foreign file leaves its values as they were.
 void ReadStartupOptions(const std::string &programDirectory, GallerySettings &settings);
 
-// Writes the option files in the order of a program end; "thumbnailer/mtoptions.cfg" gets the
-// destination of the directory levels. False when a file could not be written (the others are
-// still written).
+// Writes the option files in the order of a program end; "thumbnailer/mtoptions.cfg" gets
+// thumbnailer, the destination of the directory levels with the thumbnail options. False when a
+// file could not be written (the others are still written).
 bool WriteShutdownOptions(const std::string &programDirectory, const GallerySettings &settings,
-                          const DirectoryLevels &levels);
+                          const ThumbnailerFile &thumbnailer);
 
 // The options a Create run writes at its start: "pgrooptions.cfg".
 bool WriteAdditionalOptionsOf(const std::string &programDirectory, const GallerySettings &settings);

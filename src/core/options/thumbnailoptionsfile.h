@@ -10,6 +10,8 @@
 namespace pagoranto {
 
 inline constexpr std::string_view thumbnailerSectionLine = "[PAGORANTOTHUMBNAILER]";
+// Below the program directory.
+inline constexpr std::string_view thumbnailerOptionsPath = "thumbnailer/mtoptions.cfg";
 
 namespace thumbnailerFileFields {
 inline constexpr TextField destinationDir{.key = "SDIR"};

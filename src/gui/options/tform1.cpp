@@ -584,7 +584,8 @@ void TForm1::StepByStepClick()
 
 void TForm1::WriteAllOptionFiles()
 {
-    if (!WriteShutdownOptions(m_setup.programDirectory, m_settings, m_levels))
+    if (!WriteShutdownOptions(m_setup.programDirectory, m_settings,
+                              ThumbnailerFileFor(m_levels, m_settings.thumbnails)))
         m_prompts.show("Save error",
                        std::string(tform1messages::optionFilesNotWritten) +
                            m_setup.programDirectory,

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/generator/creationrun.h"
-#include "core/generator/gallerysettings.h"
+#include "core/options/gallerysettings.h"
 #include "core/options/tmrufiles.h"
 #include "core/pictures/descriptionstore.h"
 #include "core/platform/localclock.h"
