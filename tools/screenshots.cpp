@@ -70,35 +70,37 @@ int main(int argc, char **argv)
         InformationTimes{0, 0});
     form.show();
     form.FormActivate();
-    while (form.thumbnail->ListView1->thumbnailListBuilding() ||
-           form.thumbnail->ListView1->count() == 0)
+    auto *list = form.findChild<ThumbnailList *>(QStringLiteral("ListView1"));
+    auto *listWindow = form.findChild<Tfilelistwindow *>(QStringLiteral("Tfilelistwindow"));
+    auto *endWindow = form.findChild<Tendstatus *>(QStringLiteral("Tendstatus"));
+    while (list->thumbnailListBuilding() || list->count() == 0)
         Settle(50);
     FileDialog::setNextFileName(QString::fromStdString(program + "layouts/showcase.html"));
     form.Selectpagelayout1Click();
     form.reloadthumbnailsClick();
-    for (int i = 0; i < form.thumbnail->ListView1->count(); ++i)
-        form.thumbnail->ListView1->setChecked(i, i % 4 != 3);
+    for (int i = 0; i < list->count(); ++i)
+        list->setChecked(i, i % 4 != 3);
     Settle(1500);
     Save(&form, output + "main-window.png");
 
     QTimer pictureList;
     QObject::connect(&pictureList, &QTimer::timeout, [&] {
-        if (!form.filelistwindow->isVisible())
+        if (!listWindow->isVisible())
             return;
         pictureList.stop();
         Settle(500);
-        Save(form.filelistwindow, output + "picture-list.png");
-        form.filelistwindow->startButton->click();
+        Save(listWindow, output + "picture-list.png");
+        listWindow->startButton->click();
     });
     pictureList.start(20);
     QTimer endStatus;
     QObject::connect(&endStatus, &QTimer::timeout, [&] {
-        if (!form.endstatus->isVisible())
+        if (!endWindow->isVisible())
             return;
         endStatus.stop();
         Settle(500);
-        Save(form.endstatus, output + "end-status.png");
-        form.endstatus->accept();
+        Save(endWindow, output + "end-status.png");
+        endWindow->accept();
     });
     endStatus.start(20);
     form.Button3Click();

@@ -117,6 +117,16 @@ public:
     TMRUFiles &bilderverzeichnisse() { return m_usedPaths; }
     TMRUFiles &benutztelayouts() { return m_usedTemplates; }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    // The run's view shows the run in these controls.
+    friend class MainWindowRunView;
+
+    // The controls, private: tests find them by their object names.
     QPushButton *Button3;
     QToolButton *ToolButton3;
     QToolButton *reloadthumbnails;
@@ -157,12 +167,6 @@ public:
     TCreationWindow *CreationWindow;
     Tendstatus *endstatus;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    bool event(QEvent *event) override;
-
-private:
     enum class ViewLayer { browser, thumbnail, templateInfo, directoryLevels, protocol };
 
     // A menu or tool bar entry; an entry without a caption is a separator.

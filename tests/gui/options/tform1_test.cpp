@@ -9,13 +9,16 @@
 #include "gui/pictures/thumbnailpanel.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
+#include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
 #include "tests/support/testpictures.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -23,6 +26,7 @@
 #include <memory>
 
 using namespace pagoranto;
+using pagoranto::testing::Child;
 namespace fs = std::filesystem;
 
 namespace {
@@ -99,6 +103,16 @@ private:
     void SelectTemplate(const char *layout);
     void TickPictures(int count);
     QString PageFile(const char *name) const { return m_pictures + QString::fromLatin1(name); }
+    QPushButton *Create() const { return Child<QPushButton>(m_form.get(), "Button3"); }
+    ThumbnailList *List() const { return Child<ThumbnailList>(m_form.get(), "ListView1"); }
+    Tfilelistwindow *PictureList() const
+    {
+        return Child<Tfilelistwindow>(m_form.get(), "Tfilelistwindow");
+    }
+    Tendstatus *EndWindow() const { return Child<Tendstatus>(m_form.get(), "Tendstatus"); }
+    // The picture-list window has a Label5 of its own.
+    QLabel *PageLabel() const { return Child<QLabel>(m_form->centralWidget(), "Label5"); }
+    DirectoryPanel *Directories() const { return Child<DirectoryPanel>(m_form.get(), "Panel10"); }
 
     std::unique_ptr<testing::QtScratchDirectory> m_root;
     QString m_program;
@@ -139,8 +153,8 @@ void TForm1Test::MakeForm()
     m_form = std::make_unique<TForm1>(paths, InformationTimes{0, 0});
     m_form->show();
     m_form->FormActivate();
-    QTRY_VERIFY(!m_form->thumbnail->ListView1->thumbnailListBuilding());
-    QTRY_COMPARE(m_form->thumbnail->ListView1->count(), 12);
+    QTRY_VERIFY(!List()->thumbnailListBuilding());
+    QTRY_COMPARE(List()->count(), 12);
 }
 
 void TForm1Test::SelectTemplate(const char *layout)
@@ -153,7 +167,7 @@ void TForm1Test::SelectTemplate(const char *layout)
 void TForm1Test::TickPictures(int count)
 {
     for (int i = 0; i < count; ++i)
-        m_form->thumbnail->ListView1->setChecked(i, true);
+        List()->setChecked(i, true);
 }
 
 void TForm1Test::optionFilesAreReadAtFirstActivation()
@@ -168,9 +182,9 @@ void TForm1Test::optionFilesAreReadAtFirstActivation()
              QStringLiteral("Weiter"));
     QCOMPARE(m_form->settings().linkTexts.Next_label, std::string("Weiter"));
     // Every activation gives the jpg list the mask as typed.
-    m_form->Panel10->Edit1->setText(QStringLiteral("p1*.jpg"));
+    Directories()->Edit1->setText(QStringLiteral("p1*.jpg"));
     m_form->FormActivate();
-    QCOMPARE(m_form->Panel10->jpgFileNames(),
+    QCOMPARE(Directories()->jpgFileNames(),
              (std::vector<std::string>{"p10.jpg", "p11.jpg", "p12.jpg"}));
 }
 
@@ -179,7 +193,7 @@ void TForm1Test::createWithReorderedPictures()
     MakeForm();
     SelectTemplate("picture.html");
     TickPictures(5);
-    Tfilelistwindow *list = m_form->filelistwindow;
+    Tfilelistwindow *list = PictureList();
     Driver reorder([list] {
         if (!list->isVisible())
             return false;
@@ -188,8 +202,8 @@ void TForm1Test::createWithReorderedPictures()
         list->startButton->click();
         return true;
     });
-    Driver endWindow([this] { return CloseWhenShown(m_form->endstatus); });
-    m_form->Button3->click();
+    Driver endWindow([this] { return CloseWhenShown(EndWindow()); });
+    Create()->click();
 
     QCOMPARE(m_form->run().outcome(), RunOutcome::Completed);
     for (const char *page : {"page0001.html", "page0002.html", "page0005.html"})
@@ -197,8 +211,8 @@ void TForm1Test::createWithReorderedPictures()
     QVERIFY(!QFile::exists(PageFile("page0006.html")));
     QVERIFY(ReadPage(PageFile("page0001.html")).contains(QStringLiteral("p02.jpg")));
     QVERIFY(ReadPage(PageFile("page0005.html")).contains(QStringLiteral("p01.jpg")));
-    QCOMPARE(m_form->Button3->text(), QStringLiteral("Create"));
-    QVERIFY(m_form->Button3->isEnabled());
+    QCOMPARE(Create()->text(), QStringLiteral("Create"));
+    QVERIFY(Create()->isEnabled());
 }
 
 void TForm1Test::stopEndsTheLoopAtTheNextPage()
@@ -206,17 +220,17 @@ void TForm1Test::stopEndsTheLoopAtTheNextPage()
     MakeForm();
     SelectTemplate("picture.html");
     TickPictures(12);
-    Driver start(StartGalleryWhenShown(m_form->filelistwindow));
+    Driver start(StartGalleryWhenShown(PictureList()));
     bool endWindowShown = false;
     Driver stop([this, &endWindowShown] {
-        endWindowShown |= m_form->endstatus->isVisible();
-        if (m_form->Label5->text() != QStringLiteral("3") ||
-            m_form->Button3->text() != QStringLiteral("Stop"))
+        endWindowShown |= EndWindow()->isVisible();
+        if (PageLabel()->text() != QStringLiteral("3") ||
+            Create()->text() != QStringLiteral("Stop"))
             return false;
-        m_form->Button3->click();
+        Create()->click();
         return true;
     });
-    m_form->Button3->click();
+    Create()->click();
 
     QCOMPARE(m_form->run().outcome(), RunOutcome::Stopped);
     QVERIFY(MessageShown("Creation aborted by user !"));
@@ -224,7 +238,7 @@ void TForm1Test::stopEndsTheLoopAtTheNextPage()
         QVERIFY2(QFile::exists(PageFile(page)), page);
     QVERIFY(!QFile::exists(PageFile("page0004.html")));
     QVERIFY(!endWindowShown);
-    QCOMPARE(m_form->Button3->text(), QStringLiteral("Create"));
+    QCOMPARE(Create()->text(), QStringLiteral("Create"));
 }
 
 void TForm1Test::singlePageRunFromThePictureList()
@@ -236,7 +250,7 @@ void TForm1Test::singlePageRunFromThePictureList()
     MessageBox::setResponder([](const MessageBox::Shown &shown) {
         return shown.buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Ok;
     });
-    Tfilelistwindow *list = m_form->filelistwindow;
+    Tfilelistwindow *list = PictureList();
     bool enabledAfterSinglePage = false;
     Driver preview([list, &enabledAfterSinglePage] {
         if (!list->isVisible())
@@ -248,11 +262,11 @@ void TForm1Test::singlePageRunFromThePictureList()
     });
     int endWindows = 0;
     Driver endWindow([this, &endWindows] {
-        if (CloseWhenShown(m_form->endstatus))
+        if (CloseWhenShown(EndWindow()))
             ++endWindows;
         return false;
     });
-    m_form->Button3->click();
+    Create()->click();
 
     QVERIFY(QFile::exists(PageFile("page0001.html")));
     QVERIFY(!QFile::exists(PageFile("page0002.html")));
@@ -267,20 +281,20 @@ void TForm1Test::closingDuringARunDoesNothing()
     MakeForm();
     SelectTemplate("picture.html");
     TickPictures(12);
-    Driver start(StartGalleryWhenShown(m_form->filelistwindow));
+    Driver start(StartGalleryWhenShown(PictureList()));
     bool closed = true;
     std::size_t messagesBefore = 0;
     std::size_t messagesAfter = 0;
     Driver closeThenStop([&, this] {
-        if (m_form->Label5->text() != QStringLiteral("2"))
+        if (PageLabel()->text() != QStringLiteral("2"))
             return false;
         messagesBefore = MessageBox::shownMessages().size();
         closed = m_form->close();
         messagesAfter = MessageBox::shownMessages().size();
-        m_form->Button3->click();
+        Create()->click();
         return true;
     });
-    m_form->Button3->click();
+    Create()->click();
 
     QVERIFY(!closed);
     QCOMPARE(messagesAfter, messagesBefore);

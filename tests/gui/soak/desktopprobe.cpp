@@ -13,15 +13,19 @@
 #include "gui/pictures/thumbnailpanel.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
+#include "tests/support/qtchildren.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 
 using namespace pagoranto;
+using pagoranto::testing::Child;
 
 namespace {
 
@@ -54,8 +58,8 @@ void EveryPass(QObject *owner, std::function<bool()> step)
 // window has gone.
 bool StartedUp(TForm1 &form, bool firstBuildFinished)
 {
-    return form.optionsLoaded() && firstBuildFinished && !form.infofenster->isVisible() &&
-           form.isActiveWindow();
+    return form.optionsLoaded() && firstBuildFinished &&
+           !Child<Tinfofenster>(&form, "Tinfofenster")->isVisible() && form.isActiveWindow();
 }
 
 void Quit(TForm1 &form)
@@ -67,26 +71,26 @@ void Quit(TForm1 &form)
 
 void MakeGallery(TForm1 &form, const QString &layout)
 {
-    ThumbnailList *list = form.thumbnail->ListView1;
+    ThumbnailList *list = Child<ThumbnailList>(&form, "ListView1");
     if (list->count() == 0)
         Fail(1, "the thumbnail list is empty");
     list->SelectAllPictures();
     FileDialog::setNextFileName(layout);
     form.Selectpagelayout1Click();
-    form.Panel11->createthumbnails->setChecked(form.thumbnailerIsPresent());
+    Child<QCheckBox>(&form, "createthumbnails")->setChecked(form.thumbnailerIsPresent());
     EveryPass(&form, [&form] {
-        if (!form.filelistwindow->isVisible())
+        if (!Child<Tfilelistwindow>(&form, "Tfilelistwindow")->isVisible())
             return false;
-        form.filelistwindow->startButton->click();
+        Child<Tfilelistwindow>(&form, "Tfilelistwindow")->startButton->click();
         return true;
     });
     EveryPass(&form, [&form] {
-        if (!form.endstatus->isVisible())
+        if (!Child<Tendstatus>(&form, "Tendstatus")->isVisible())
             return false;
-        form.endstatus->accept();
+        Child<Tendstatus>(&form, "Tendstatus")->accept();
         return true;
     });
-    form.Button3->click();
+    Child<QPushButton>(&form, "Button3")->click();
     if (form.run().outcome() != RunOutcome::Completed)
         Fail(1, "the gallery run did not complete");
 }
@@ -112,7 +116,7 @@ int main(int argc, char **argv)
 
     TForm1 form(paths, InformationTimes{2000, 0});
     bool firstBuildFinished = false;
-    QObject::connect(form.thumbnail->ListView1, &ThumbnailList::buildFinished, &form,
+    QObject::connect(Child<ThumbnailList>(&form, "ListView1"), &ThumbnailList::buildFinished, &form,
                      [&firstBuildFinished] { firstBuildFinished = true; });
     form.show();
     EveryPass(&form, [&] {
