@@ -3,6 +3,7 @@
 #include "core/text/bytetext.h"
 #include "gui/pictures/filelistpreview.h"
 #include "gui/platform/qttext.h"
+#include "gui/ui/namedwidgets.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -39,8 +40,7 @@ QString CountText(std::size_t count)
 
 QPushButton *TransferButton(const QString &caption, const char *name, QWidget *parent)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
+    QPushButton *button = NamedButton(caption, name, parent);
     button->setFixedWidth(48);
     return button;
 }

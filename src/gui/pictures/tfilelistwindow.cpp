@@ -11,6 +11,7 @@
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 #include "gui/platform/qttext.h"
+#include "gui/ui/namedwidgets.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -69,20 +70,6 @@ QToolButton *MoveButton(const QString &symbol, const char *caption, const char *
     button->setAccessibleName(QLatin1String(caption));
     button->setMinimumSize(32, 28);
     return button;
-}
-
-QPushButton *Button(const char *caption, const char *name, QWidget *parent)
-{
-    auto *button = new QPushButton(QLatin1String(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
-QLabel *NamedLabel(const char *name, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
 }
 
 void LightLed(QLabel *led, bool lit)
@@ -209,10 +196,13 @@ QWidget *Tfilelistwindow::makePictureListTab()
     previewLayout->addWidget(preview, 0, Qt::AlignCenter);
 
     auto *editBox = new QGroupBox(QStringLiteral("Picture list"), tab);
-    removeButton = Button("Remove sel. item", "removeButton", editBox);
-    editFileListButton = Button("Edit file list", "editFileListButton", editBox);
-    fitPiclistButton = Button("Fit piclist to template", "fitPiclistButton", editBox);
-    saveSortingButton = Button("Save actual sorting order", "saveSortingButton", editBox);
+    removeButton = NamedButton(QStringLiteral("Remove sel. item"), "removeButton", editBox);
+    editFileListButton =
+        NamedButton(QStringLiteral("Edit file list"), "editFileListButton", editBox);
+    fitPiclistButton =
+        NamedButton(QStringLiteral("Fit piclist to template"), "fitPiclistButton", editBox);
+    saveSortingButton =
+        NamedButton(QStringLiteral("Save actual sorting order"), "saveSortingButton", editBox);
     auto *editLayout = new QGridLayout(editBox);
     editLayout->addWidget(removeButton, 0, 0);
     editLayout->addWidget(editFileListButton, 0, 1);
@@ -223,7 +213,7 @@ QWidget *Tfilelistwindow::makePictureListTab()
     ListBox2 = new QListWidget(sortingBox);
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
     ListBox2->setToolTip(QStringLiteral("Doubleclick to load a sorting list"));
-    lastsortinglist = Button("", "lastsortinglist", sortingBox);
+    lastsortinglist = NamedButton(QString(), "lastsortinglist", sortingBox);
     auto *lastRow = new QHBoxLayout;
     lastRow->addWidget(new QLabel(QStringLiteral("Last:"), sortingBox));
     lastRow->addWidget(lastsortinglist, 1);
@@ -330,7 +320,8 @@ QWidget *Tfilelistwindow::makeRunButtons()
     thumbnailsBox->setObjectName(QStringLiteral("thumbnailsBox"));
     htmlcompressBox = new QCheckBox(QStringLiteral("Htmlcompress"), box);
     htmlcompressBox->setObjectName(QStringLiteral("htmlcompressBox"));
-    thumbnailConfigButton = Button("Thumbnail config", "thumbnailConfigButton", box);
+    thumbnailConfigButton =
+        NamedButton(QStringLiteral("Thumbnail config"), "thumbnailConfigButton", box);
 
     templateButton = new QToolButton(box);
     templateButton->setObjectName(QStringLiteral("templateButton"));
@@ -341,9 +332,9 @@ QWidget *Tfilelistwindow::makeRunButtons()
     SpeedButton1->setText(QStringLiteral("Create 1 page"));
     SpeedButton1->setToolTip(QStringLiteral("Create 1 page"));
 
-    startButton = Button("Start gallery creation", "startButton", box);
+    startButton = NamedButton(QStringLiteral("Start gallery creation"), "startButton", box);
     startButton->setDefault(true);
-    cancelButton = Button("Cancel gallery creation", "cancelButton", box);
+    cancelButton = NamedButton(QStringLiteral("Cancel gallery creation"), "cancelButton", box);
 
     auto *layout = new QHBoxLayout(box);
     layout->addWidget(thumbnailsBox);

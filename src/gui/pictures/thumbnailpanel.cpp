@@ -8,6 +8,7 @@
 #include "core/text/bytetext.h"
 #include "gui/pictures/thumbnaillist.h"
 #include "gui/platform/qttext.h"
+#include "gui/ui/namedwidgets.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -24,17 +25,6 @@
 #include <filesystem>
 
 namespace pagoranto {
-
-namespace {
-
-QPushButton *NamedButton(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
 
 ThumbnailPanel::ThumbnailPanel(Prompts &prompts, const DescriptionStore &descriptions,
                                QWidget *parent)
@@ -74,14 +64,14 @@ QGroupBox *ThumbnailPanel::MakeListPage()
         this);
     pictureCounter = new QLabel(ToQString(PictureCountText(0)), page);
     pictureCounter->setObjectName(QStringLiteral("pictureCounter"));
-    selectAllPictures = NamedButton(QStringLiteral("Select all pictures"),
-                                    QStringLiteral("selectAllPictures"), page);
-    unselectAllPictures = NamedButton(QStringLiteral("Unselect all pictures"),
-                                      QStringLiteral("unselectAllPictures"), page);
-    invertImageSelection = NamedButton(QStringLiteral("Invert image selection"),
-                                       QStringLiteral("invertImageSelection"), page);
-    refreshThumbnails = NamedButton(QStringLiteral("Refresh thumbnails"),
-                                    QStringLiteral("refreshThumbnails"), page);
+    selectAllPictures =
+        NamedButton(QStringLiteral("Select all pictures"), "selectAllPictures", page);
+    unselectAllPictures =
+        NamedButton(QStringLiteral("Unselect all pictures"), "unselectAllPictures", page);
+    invertImageSelection =
+        NamedButton(QStringLiteral("Invert image selection"), "invertImageSelection", page);
+    refreshThumbnails =
+        NamedButton(QStringLiteral("Refresh thumbnails"), "refreshThumbnails", page);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(pictureCounter);
@@ -136,13 +126,11 @@ QWidget *ThumbnailPanel::MakePreviewPage()
     top->addWidget(imageArea, 0, Qt::AlignTop);
     top->addLayout(facts, 1);
 
-    previousPicture =
-        NamedButton(QStringLiteral("Previous picture"), QStringLiteral("previousPicture"), page);
-    nextPicture = NamedButton(QStringLiteral("Next picture"), QStringLiteral("nextPicture"), page);
-    showThumbnailList = NamedButton(QStringLiteral("Show thumbnail list"),
-                                    QStringLiteral("showThumbnailList"), page);
-    showFullPicture =
-        NamedButton(QStringLiteral("Show full picture"), QStringLiteral("showFullPicture"), page);
+    previousPicture = NamedButton(QStringLiteral("Previous picture"), "previousPicture", page);
+    nextPicture = NamedButton(QStringLiteral("Next picture"), "nextPicture", page);
+    showThumbnailList =
+        NamedButton(QStringLiteral("Show thumbnail list"), "showThumbnailList", page);
+    showFullPicture = NamedButton(QStringLiteral("Show full picture"), "showFullPicture", page);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(previousPicture);
     buttons->addWidget(nextPicture);
