@@ -12,6 +12,7 @@
 #include "core/pictures/jpegencoder.h"
 #include "core/platform/clock.h"
 #include "core/platform/events.h"
+#include "core/platform/localclock.h"
 #include "core/platform/prompts.h"
 #include "core/text/bytetext.h"
 #include "core/text/datetimeformat.h"
@@ -46,23 +47,6 @@ public:
     PromptAnswer show(std::string_view, std::string_view, PromptButtons) override
     {
         return PromptAnswer::Ok;
-    }
-};
-
-class SystemClock : public Clock {
-public:
-    DateTime now() override
-    {
-        const std::time_t seconds = std::time(nullptr);
-        std::tm local{};
-        localtime_r(&seconds, &local);
-        return {local.tm_year + 1900,
-                local.tm_mon + 1,
-                local.tm_mday,
-                local.tm_hour,
-                local.tm_min,
-                local.tm_sec,
-                0};
     }
 };
 
@@ -290,7 +274,7 @@ private:
     GallerySettings m_settings;
     SilentPrompts m_prompts;
     NoEvents m_events;
-    SystemClock m_clock;
+    LocalClock m_clock;
     DateTimeFormats m_formats;
     std::vector<std::string> m_lastPageNames;
     int m_outputCount = 0;
