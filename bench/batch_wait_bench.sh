@@ -7,7 +7,7 @@
 set -euo pipefail
 corpus=${1:?usage: $0 CORPUS_DIR [BATCH_PROGRAM]}
 batch=${2:-$(dirname "$0")/../build/bin/pagoranto-batch}
-bin=$(dirname "$(readlink -f "$batch")")
+layouts=$(dirname "$0")/../data/layouts
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/pics" "$work/home/thumbnailer"
@@ -16,7 +16,7 @@ count=$(ls "$work/pics" | wc -l)
 ticks=$(getconf CLK_TCK)
 
 start=$(date +%s.%N)
-"$batch" --home "$work/home" --pictures "$work/pics" --template "$bin"/layouts/index.html \
+"$batch" --home "$work/home" --pictures "$work/pics" --template "$layouts"/index.html \
     --thumbnails --overwrite >/dev/null 2>"$work/log" &
 pid=$!
 own=0
