@@ -7,7 +7,31 @@ namespace pagoranto {
 const char *const batchUsage =
     "usage: pagoranto-batch --pictures DIR --template FILE [--home DIR] [--config FILE.ccc]\n"
     "                       [--level 1|2|3] [--list FILE.qvlist] [--thumbnails] [--compress]\n"
-    "                       [--counter N] [--overwrite] [--single-page]\n";
+    "                       [--counter N] [--overwrite] [--single-page]\n"
+    "       pagoranto-batch --help | --version\n";
+
+const char *const batchHelp =
+    "Makes a gallery of the JPEG photos of a directory from an HTML template, with the option\n"
+    "files of a program directory, without a display.\n"
+    "\n"
+    "  --pictures DIR     the picture directory\n"
+    "  --template FILE    the layout whose commands say what a page is\n"
+    "  --home DIR         the program directory whose option files are read (default: the\n"
+    "                     directory of this program); its thumbnailer/ folder receives the\n"
+    "                     files handed to the thumbnailer\n"
+    "  --config FILE.ccc  a complete configuration loaded over the option files\n"
+    "  --level 1|2|3      the pages go into the picture directory (1) or one of its parents\n"
+    "  --list FILE.qvlist the pictures in the order of a sorting list (default: every *.jpg,\n"
+    "                     in alphabetical order)\n"
+    "  --thumbnails       have the thumbnailer make the thumbnails first\n"
+    "  --compress         compress every page\n"
+    "  --counter N        the number of the first page\n"
+    "  --overwrite        answer \"overwrite?\" with Yes (otherwise No)\n"
+    "  --single-page      make only the first page\n"
+    "  --help, --version  print this text or the version and exit\n"
+    "\n"
+    "Exit status: 0 pages written, 1 the run was refused, 2 usage error, 3 a page could not be\n"
+    "written. The path of the first page is printed on standard output.\n";
 
 namespace {
 
@@ -27,6 +51,12 @@ std::optional<std::int64_t> ParseNumber(const std::string &text, std::int64_t mi
 ParsedArguments ParseBatchArguments(const std::vector<std::string> &args)
 {
     BatchArguments parsed;
+    for (const std::string &arg : args) {
+        if (arg == "--help" || arg == "-h")
+            return {std::nullopt, {}, BatchRequest::help};
+        if (arg == "--version")
+            return {std::nullopt, {}, BatchRequest::version};
+    }
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
         const auto value = [&]() -> const std::string * {

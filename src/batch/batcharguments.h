@@ -21,13 +21,19 @@ struct BatchArguments {
     bool singlePage = false;
 };
 
+// What the command line asks for besides a run.
+enum class BatchRequest { run, help, version };
+
 struct ParsedArguments {
     std::optional<BatchArguments> arguments;
     std::string error; // why the command line was refused
+    BatchRequest request = BatchRequest::run;
 };
 
 ParsedArguments ParseBatchArguments(const std::vector<std::string> &args);
 
 extern const char *const batchUsage;
+// The usage with what every flag means, for --help.
+extern const char *const batchHelp;
 
 } // namespace pagoranto

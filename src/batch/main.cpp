@@ -52,6 +52,14 @@ int main(int argc, char **argv)
 {
     const ParsedArguments parsed =
         ParseBatchArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (parsed.request == BatchRequest::help) {
+        std::printf("%s\n%s", batchUsage, batchHelp);
+        return pagesWritten;
+    }
+    if (parsed.request == BatchRequest::version) {
+        std::printf("pagoranto-batch %s\n", PAGORANTO_VERSION);
+        return pagesWritten;
+    }
     if (!parsed.arguments)
         return Usage(parsed.error);
     const BatchArguments &args = *parsed.arguments;

@@ -228,6 +228,19 @@ TEST_F(BatchTest, UsageErrorsExitWithTwo)
     EXPECT_EQ(Run(Args(m_dir / "t.html") + " --bogus").status, 2);
 }
 
+TEST_F(BatchTest, HelpAndVersionPrintAndSucceedWhateverElseIsGiven)
+{
+    BatchResult result = Run("--help");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("--single-page"), std::string::npos);
+    EXPECT_NE(result.out.find("Exit status"), std::string::npos);
+    result = Run("--pictures x --bogus -h");
+    EXPECT_EQ(result.status, 0) << "help wins over a faulty command line";
+    result = Run("--version");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out.find("pagoranto-batch "), 0u);
+}
+
 TEST_F(BatchTest, SinglePageRunMakesOnlyTheFirstPage)
 {
     AddPictures(3);
