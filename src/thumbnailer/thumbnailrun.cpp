@@ -53,6 +53,11 @@ std::optional<fs::path> ThumbnailDirectory(const fs::path &optionsFile,
             return std::nullopt;
         }
     }
+    // Without a folder the thumbnails would overwrite the photos beside the pages.
+    if (values.options.thumbdir.empty()) {
+        why = "no thumbnail directory (DDIR) is given";
+        return std::nullopt;
+    }
     return fs::path(sdir) / values.options.thumbdir;
 }
 

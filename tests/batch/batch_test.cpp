@@ -228,6 +228,18 @@ TEST_F(BatchTest, UsageErrorsExitWithTwo)
     EXPECT_EQ(Run(Args(m_dir / "t.html") + " --bogus").status, 2);
 }
 
+TEST_F(BatchTest, AnEmptyThumbnailFolderRefusesAThumbnailRun)
+{
+    AddPictures(2);
+    ASSERT_TRUE(WriteLineFile(m_dir / "home" / "thumbnailer" / "mtoptions.cfg",
+                              {"[PAGORANTOTHUMBNAILER]", "SDIR=", "PDIR=", "DDIR="}));
+    const BatchResult result = Run(Args(Layout("t.html", {"$TPIC$"})) + " --thumbnails");
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("you've forgot to enter a thumbnail directory"), std::string::npos);
+    EXPECT_FALSE(fs::exists(pictures / "page0001.html"));
+    EXPECT_EQ(ReadFileBytes(pictures / "IMG_1.jpg"), MakeJpeg(GradientPicture(120, 90)));
+}
+
 TEST_F(BatchTest, HelpAndVersionPrintAndSucceedWhateverElseIsGiven)
 {
     BatchResult result = Run("--help");

@@ -168,6 +168,7 @@ TEST_F(ThumbnailRunTest, ThumbnailsNeverLeaveTheDestinationNorReplaceAPicture)
         {"ParentDirectory", 3, "DDIR=../outside/"},
         {"AbsoluteDirectory", 3, "DDIR=" + (root / "outside").string() + "/"},
         {"WindowsParent", 3, "DDIR=..\\outside\\"},
+        {"NoDirectory", 3, "DDIR="},
         {"RelativeDestination", 1, "SDIR=gallery/"},
         // The pictures' own directory as the thumbnail directory.
         {"PictureDirectory", 3, "DDIR=pics/"},

@@ -184,7 +184,9 @@ bool CreationRun::RunChecks()
                           "\rIt's not allowed to create pages in a root directory like \"c:\\\", "
                           "\"d:\\\",....\rYou have to select a normal directory !\r",
                       RunInput::DirectoryLevels, true);
-    if (m_analysis.tpicCount() > 0 && m_settings.thumbnails.thumbdir.empty()) {
+    // Thumbnails made without a folder would land beside the pages, over the photos there.
+    const bool thumbnailsNeeded = m_analysis.tpicCount() > 0 || m_settings.special.createthumbnails;
+    if (thumbnailsNeeded && m_settings.thumbnails.thumbdir.empty()) {
         m_services.prompts.show(
             "ERROR",
             "The $TPIC$ command was found in your template or you've activated \"Create "

@@ -34,10 +34,9 @@ void DecodeText(const TextField &field, std::string_view value, std::string &mem
         member = LimitedText(field, value);
         return;
     }
-    std::string name = LimitedText(field, AllowedCharacters(field, StripTrailingBackslash(value)));
-    // An empty folder name would put its files beside the pages, over what lies there.
-    if (!name.empty())
-        member = std::move(name);
+    // What the field would not hold is dropped; a name left empty is kept empty, so that a run
+    // that needs the folder is refused instead of using one the file did not name.
+    member = LimitedText(field, AllowedCharacters(field, StripTrailingBackslash(value)));
 }
 
 std::optional<int> DecodeNumberField(const NumberField &field, std::string_view value)

@@ -155,6 +155,32 @@ TEST_F(CreationRunTest, EachRefusalSaysWhyAndMakesNothing)
     }
 }
 
+TEST_F(CreationRunTest, WithoutAThumbnailFolderNoRunShowsOrMakesThumbnails)
+{
+    const std::function<void()> arrangements[] = {
+        [this] { UseTemplate({"$TPIC$"}); },
+        // Thumbnails made without a folder would overwrite the photos beside the pages.
+        [this] {
+            UseTemplate({"$PIC$"});
+            settings.special.createthumbnails = true;
+        },
+    };
+    for (const auto &arrange : arrangements) {
+        prompts.shown.clear();
+        settings = GallerySettings{};
+        settings.thumbnails.thumbdir.clear();
+        arrange();
+        run.Button3Click();
+        EXPECT_EQ(run.outcome(), RunOutcome::Refused);
+        ASSERT_EQ(prompts.shown.size(), 1u) << ::testing::PrintToString(Titles());
+        EXPECT_EQ(prompts.shown[0].text.find("The $TPIC$ command was found in your template or "
+                                             "you've activated \"Create thumbnails\""),
+                  0u);
+        EXPECT_FALSE(PageExists("page0001.html"));
+        EXPECT_FALSE(view.locked);
+    }
+}
+
 TEST_F(CreationRunTest, CancelsOnTheDestinationQuestionOrInThePictureList)
 {
     UseTemplate({"$PIC$"});

@@ -74,8 +74,8 @@ TEST_F(OptionFieldsTest, ThumbnailDirectoryIsCleanedTheSameFromEveryFile)
     } rows[] = {
         {"ParentDirectoryCannotBeReached", "../../etc/", "etc"},
         {"WindowsPathLosesItsSeparators", "C:\\gallery\\mini\\", "Cgallerymini"},
-        {"NothingLeftKeepsTheField", "..\\", "thumbnails"},
-        {"EmptyKeepsTheField", "", "thumbnails"},
+        {"NothingLeftIsNoFolder", "..\\", ""},
+        {"EmptyIsNoFolder", "", ""},
         {"CutAtFortyCharacters", "0123456789012345678901234567890123456789xyz/",
          "0123456789012345678901234567890123456789"},
     };

@@ -125,8 +125,8 @@ TEST_F(ThumbnailOptionsFileTest, ThumbnailDirectoryName)
         {"NoTrailingSeparatorTakenWhole", "DDIR=small", "small"},
         {"OnlyOneSeparatorRemovedOthersDropped", "DDIR=a b!.c\\\\", "abc"},
         {"ParentDirectoryCannotBeReached", "DDIR=../../etc/", "etc"},
-        {"NothingLeftKeepsTheField", "DDIR=..\\", "thumbnails"},
-        {"EmptyKeepsTheField", "DDIR=", "thumbnails"},
+        {"NothingLeftIsNoFolder", "DDIR=..\\", ""},
+        {"EmptyIsNoFolder", "DDIR=", ""},
         {"CutAtFortyCharacters", "DDIR=0123456789012345678901234567890123456789xyz\\",
          "0123456789012345678901234567890123456789"},
     };
