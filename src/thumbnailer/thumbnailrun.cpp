@@ -2,6 +2,7 @@
 
 #include "core/options/optionfile.h"
 #include "core/options/thumbnailoptionsfile.h"
+#include "core/pictures/exiforientation.h"
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegencoder.h"
 #include "core/text/linefile.h"
@@ -81,11 +82,12 @@ std::optional<std::string> MakeThumbnail(const fs::path &picture, const fs::path
                                          const ThumbnailOptions &options)
 {
     try {
-        const auto size = ReadPictureSize(picture);
+        const auto size = ReadDisplayedPictureSize(picture);
         if (!size)
             return "cannot read the picture's size";
         const PixelSize wanted = PlacedPictureSize(*size, options);
-        const JpegDecodeResult decoded = DecodeJpegFile(picture, ChooseDecodeScale(*size, wanted));
+        const JpegDecodeResult decoded =
+            DecodeDisplayedJpegFile(picture, ChooseDecodeScale(*size, wanted));
         if (!decoded)
             return "cannot decode the picture: " + decoded.error;
         const RgbImage composed = ComposeThumbnail(*decoded.image, options);

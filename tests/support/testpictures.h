@@ -76,6 +76,35 @@ inline std::string DamagedJpeg()
     return std::string("\xFF\xD8\xFF\xE0 this is no picture at all", 30);
 }
 
+// A photo as a camera stores a turned shot: red in the top half, blue in the bottom half.
+inline RgbImage RedOverBluePicture(int width, int height)
+{
+    RgbImage image = FlatPicture(width, height, {0, 0, 255});
+    for (int y = 0; y < height / 2; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t *pixel = &image.rgb[(std::size_t(y) * width + x) * 3];
+            pixel[0] = 255;
+            pixel[2] = 0;
+        }
+    return image;
+}
+
+// The JPEG with an EXIF segment right after its start that holds only the orientation tag.
+inline std::string WithExifOrientation(const std::string &jpeg, int orientation)
+{
+    const std::string tiff = std::string("MM\x00\x2A\x00\x00\x00\x08", 8) + // big-endian, IFD at 8
+                             std::string("\x00\x01", 2) +                   // one entry
+                             std::string("\x01\x12\x00\x03\x00\x00\x00\x01", 8) + // SHORT
+                             std::string("\x00", 1) + char(orientation) +
+                             std::string("\x00\x00", 2) +        // value, padded
+                             std::string("\x00\x00\x00\x00", 4); // no next IFD
+    const std::string payload = std::string("Exif\x00\x00", 6) + tiff;
+    const std::size_t length = payload.size() + 2;
+    const std::string segment =
+        std::string("\xFF\xE1", 2) + char(length >> 8) + char(length & 0xFF) + payload;
+    return jpeg.substr(0, 2) + segment + jpeg.substr(2);
+}
+
 inline int ChannelDistance(const RgbImage &a, const RgbImage &b, int x, int y)
 {
     int distance = 0;

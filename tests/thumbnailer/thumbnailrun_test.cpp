@@ -90,6 +90,25 @@ TEST_F(ThumbnailRunTest, EveryPictureGetsAThumbnailOfTheSetSizeInANewDirectory)
     EXPECT_FALSE(fs::exists(flag()));
 }
 
+TEST_F(ThumbnailRunTest, APhotoStoredTurnedIsThumbnailedAsDisplayed)
+{
+    // Orientation 6: the stored top (red) is shown on the right.
+    const fs::path picture = pictures / "turned.jpg";
+    const std::string jpeg = testing::EncodePicture(testing::RedOverBluePicture(400, 200)).jpeg;
+    ASSERT_TRUE(WriteFileBytes(picture, testing::WithExifOrientation(jpeg, 6)));
+    writeInputs({picture});
+    ASSERT_TRUE(MakeThumbnails(work).allMade());
+
+    const JpegDecodeResult thumbnail = DecodeJpegFile(thumbnailOf("turned.jpg"));
+    ASSERT_TRUE(thumbnail);
+    const auto red = [&](int x, int y) {
+        const std::uint8_t *pixel = &thumbnail.image->rgb[(std::size_t(y) * 160 + x) * 3];
+        return pixel[0] > 200 && pixel[2] < 60;
+    };
+    EXPECT_TRUE(red(95, 60));
+    EXPECT_FALSE(red(65, 60));
+}
+
 TEST_F(ThumbnailRunTest, GreyThumbnailsHaveEqualChannels)
 {
     values.options.CheckBox1 = true;

@@ -1,6 +1,7 @@
 #include "core/generator/picturefacts.h"
 
 #include "core/pictures/descriptionstore.h"
+#include "core/pictures/exiforientation.h"
 #include "core/pictures/fittobox.h"
 #include "core/pictures/jpegdecoder.h"
 
@@ -21,7 +22,7 @@ PagePicture PreparePictureFacts(const std::string &pictureDir, const std::string
     facts.currentPictureSizeKb = error ? 0 : static_cast<std::int64_t>(bytes / 1024);
     facts.pictureComment = descriptions.LookupDescription(currentPicture);
     facts.pictureCommentFirstLine = descriptions.LookupDescriptionFirstLine(currentPicture);
-    facts.loadedSize = ReadPictureSize(file);
+    facts.loadedSize = ReadDisplayedPictureSize(file);
     if (facts.loadedSize) {
         PixelSize shown = *facts.loadedSize;
         if (specialOptions.AspectRatio) {

@@ -3,6 +3,7 @@
 #include "core/generator/commandsubstitution.h"
 #include "core/generator/findcommand.h"
 #include "core/pictures/descriptionstore.h"
+#include "core/pictures/exiforientation.h"
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegsize.h"
 #include "core/text/filenames.h"
@@ -67,7 +68,8 @@ std::string Captions(const std::string &thumbPicture, const ThumbnailContext &co
                                                                  : WithoutExtension(thumbPicture));
     }
     if (hidden.showdimensions) {
-        const PixelSize size = ReadJpegSize(picturePath).value_or(unknownSize);
+        const PixelSize size = DisplayedSize(ReadJpegSize(picturePath).value_or(unknownSize),
+                                             ReadExifOrientation(picturePath));
         captions += "<BR>" + std::to_string(size.width) + "x" + std::to_string(size.height);
     }
     if (hidden.showfilesize)

@@ -1,5 +1,6 @@
 #include "gui/pictures/filelistpreview.h"
 
+#include "core/pictures/exiforientation.h"
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/previewsize.h"
 
@@ -18,10 +19,11 @@ FileListPreview::FileListPreview(QWidget *parent) : QLabel(parent)
 bool FileListPreview::showPicture(const std::filesystem::path &file)
 {
     clearPicture();
-    const std::optional<PixelSize> size = ReadPictureSize(file);
+    const std::optional<PixelSize> size = ReadDisplayedPictureSize(file);
     if (size) {
         const PixelSize shown = PicturePreviewSize(*size);
-        const JpegDecodeResult decoded = DecodeJpegFile(file, PreviewDecodeScale(*size, shown));
+        const JpegDecodeResult decoded =
+            DecodeDisplayedJpegFile(file, PreviewDecodeScale(*size, shown));
         if (decoded && shown.width > 0 && shown.height > 0) {
             const RgbImage &image = *decoded.image;
             const QImage view(image.rgb.data(), image.width, image.height, image.width * 3,

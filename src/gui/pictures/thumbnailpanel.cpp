@@ -1,5 +1,6 @@
 #include "gui/pictures/thumbnailpanel.h"
 
+#include "core/pictures/exiforientation.h"
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/picturedirectorytexts.h"
 #include "core/pictures/previewindex.h"
@@ -167,11 +168,12 @@ bool ThumbnailPanel::LoadPreviewPicture(const std::string &name)
 {
     const std::filesystem::path file =
         std::filesystem::path(QFile::encodeName(ListView1->pictureDir()).toStdString()) / name;
-    const std::optional<PixelSize> pictureSize = ReadPictureSize(file);
+    const std::optional<PixelSize> pictureSize = ReadDisplayedPictureSize(file);
     if (!pictureSize)
         return false;
     const PixelSize shown = PreviewSize(*pictureSize);
-    const JpegDecodeResult decoded = DecodeJpegFile(file, PreviewDecodeScale(*pictureSize, shown));
+    const JpegDecodeResult decoded =
+        DecodeDisplayedJpegFile(file, PreviewDecodeScale(*pictureSize, shown));
     if (!decoded.image || shown.width <= 0 || shown.height <= 0)
         return false;
     const RgbImage &picture = *decoded.image;

@@ -1,5 +1,6 @@
 #include "gui/pictures/tiledecodejob.h"
 
+#include "core/pictures/exiforientation.h"
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/thumbnailtile.h"
 
@@ -66,7 +67,7 @@ void TileDecodeJob::Cancel()
 
 TileDecodeJob::Tile TileDecodeJob::DecodeTile(const std::filesystem::path &file)
 {
-    const JpegDecodeResult decoded = DecodeJpegFile(file, JpegScale::eighth);
+    const JpegDecodeResult decoded = DecodeDisplayedJpegFile(file, JpegScale::eighth);
     if (!decoded.image)
         return {};
     const RgbImage tile = DrawTile(*decoded.image);

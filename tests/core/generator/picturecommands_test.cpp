@@ -1,5 +1,10 @@
 #include "core/generator/picturecommands.h"
+#include "core/generator/picturefacts.h"
+#include "core/pictures/descriptionstore.h"
 #include "core/text/filenames.h"
+#include "core/text/linefile.h"
+#include "tests/support/scratchdirectory.h"
+#include "tests/support/testpictures.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +113,19 @@ TEST_F(PictureCommandsTest, PictureFacts)
     EXPECT_EQ(Replace("$PCOMMENTFL$"), "one");
     picture.loadedSize.reset();
     EXPECT_EQ(Replace("$DIMENSION$"), "10x10");
+}
+
+TEST(PictureFacts, APhotoStoredTurnedIsSizedAsDisplayed)
+{
+    const testing::ScratchDirectory scratch;
+    const std::filesystem::path &dir = scratch.path();
+    const std::string jpeg = testing::EncodePicture(testing::RedOverBluePicture(64, 32)).jpeg;
+    ASSERT_TRUE(WriteFileBytes(dir / "turned.jpg", testing::WithExifOrientation(jpeg, 6)));
+    const PagePicture facts =
+        PreparePictureFacts(dir.string() + "/", "turned.jpg", DescriptionStore{}, {});
+    EXPECT_EQ(facts.loadedSize, (PixelSize{32, 64}));
+    EXPECT_EQ(facts.picWidth, 32);
+    EXPECT_EQ(facts.picHeight, 64);
 }
 
 TEST(NameWithoutExtension, CutsFolderAndExtensionAndChangesAsciiCaseOnly)

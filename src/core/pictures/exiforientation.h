@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/pictures/jpegdecoder.h"
+#include "core/pictures/pixelsize.h"
+#include "core/pictures/rgbimage.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace pagoranto {
+
+// Cameras store a portrait photo sideways and say in its EXIF orientation tag (1..8) how to
+// turn it; browsers honour the tag, so every size and picture the program shows or writes is
+// the photo as displayed.
+
+// The tag's value, 1 (as stored) when the file has none, an unreadable one or none at all.
+int ReadExifOrientation(const std::filesystem::path &path);
+
+// Orientations 5 to 8 turn the picture by a quarter, so width and height change places.
+PixelSize DisplayedSize(PixelSize stored, int orientation);
+
+// The stored picture turned and mirrored as the orientation says.
+RgbImage OrientImage(const RgbImage &stored, int orientation);
+
+// The size of the photo as displayed; empty when the header cannot be read.
+std::optional<PixelSize> ReadDisplayedPictureSize(const std::filesystem::path &path);
+
+// Decodes the photo and turns it as displayed.
+JpegDecodeResult DecodeDisplayedJpegFile(const std::filesystem::path &path,
+                                         JpegScale scale = JpegScale::full);
+
+} // namespace pagoranto
