@@ -1,5 +1,7 @@
 #include "batch/batcharguments.h"
 
+#include "core/options/windowcontrols.h"
+
 #include <charconv>
 
 namespace pagoranto {
@@ -7,7 +9,7 @@ namespace pagoranto {
 const char *const batchUsage =
     "usage: pagoranto-batch --pictures DIR --template FILE [--home DIR] [--config FILE.ccc]\n"
     "                       [--level 1|2|3] [--list FILE.qvlist] [--thumbnails] [--compress]\n"
-    "                       [--counter N] [--overwrite] [--single-page]\n"
+    "                       [--counter N] [--overwrite] [--single-page] [--set NAME=VALUE]...\n"
     "       pagoranto-batch --help | --version\n";
 
 const char *const batchHelp =
@@ -28,6 +30,9 @@ const char *const batchHelp =
     "  --counter N        the number of the first page\n"
     "  --overwrite        answer \"overwrite?\" with Yes (otherwise No)\n"
     "  --single-page      make only the first page\n"
+    "  --set NAME=VALUE   set a control that no option file stores, by its name, as the\n"
+    "                     option files would decode it; the README's section \"Settings of a\n"
+    "                     batch run\" lists every name with its meaning and default\n"
     "  --help, --version  print this text or the version and exit\n"
     "\n"
     "Exit status: 0 pages written, 1 the run was refused, 2 usage error, 3 a page could not be\n"
@@ -78,6 +83,18 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string> &args)
             if (!given || given->empty())
                 return {std::nullopt, arg + " needs a value"};
             *text = *given;
+            continue;
+        }
+        if (arg == "--set") {
+            const std::string *given = value();
+            const std::size_t equals = given ? given->find('=') : std::string::npos;
+            if (equals == std::string::npos)
+                return {std::nullopt, "--set needs NAME=VALUE"};
+            std::string name = given->substr(0, equals);
+            if (!IsWindowOnlyControl(name))
+                return {std::nullopt, "unknown setting " + name +
+                                          " (the README's \"Settings of a batch run\" lists them)"};
+            parsed.settings.emplace_back(std::move(name), given->substr(equals + 1));
             continue;
         }
         if (arg == "--level" || arg == "--counter") {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pagoranto {
@@ -19,6 +20,8 @@ struct BatchArguments {
     std::int64_t counter = 1;
     bool overwrite = false;
     bool singlePage = false;
+    // --set NAME=VALUE, in the order given.
+    std::vector<std::pair<std::string, std::string>> settings;
 };
 
 // What the command line asks for besides a run.

@@ -4,6 +4,7 @@
 #include "batch/batchfrontend.h"
 #include "core/generator/creationrun.h"
 #include "core/options/startupoptions.h"
+#include "core/options/windowcontrols.h"
 #include "core/pictures/descriptionstore.h"
 #include "core/pictures/picturedirectory.h"
 #include "core/pictures/sortinglist.h"
@@ -82,6 +83,9 @@ int main(int argc, char **argv)
         return runRefused;
     settings.special.createthumbnails = args.thumbnails;
     settings.special.pagecompressor = args.compress;
+    DateTimeFormats formats;
+    for (const auto &[name, value] : args.settings)
+        SetWindowControl({settings, formats}, name, value);
 
     std::vector<std::string> pictures;
     if (!args.list.empty()) {
@@ -99,7 +103,6 @@ int main(int argc, char **argv)
     descriptions.Load(setup.pictureDir + std::string(DescriptionStore::fileName));
     BatchEvents events;
     LocalClock clock;
-    DateTimeFormats formats;
     PosixShell shell;
     BatchView view(pictures, ::isatty(STDOUT_FILENO) != 0);
     CreationRun run(setup, settings, descriptions,

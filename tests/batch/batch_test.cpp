@@ -240,6 +240,26 @@ TEST_F(BatchTest, AnEmptyThumbnailFolderRefusesAThumbnailRun)
     EXPECT_EQ(ReadFileBytes(pictures / "IMG_1.jpg"), MakeJpeg(GradientPicture(120, 90)));
 }
 
+TEST_F(BatchTest, WindowOnlyControlsAreSetByNameAndUnknownNamesRefused)
+{
+    AddPictures(1);
+    ASSERT_TRUE(WriteLineFile(m_dir / "home" / "headerandfooter.cfg",
+                              {"[HEADERANDFOOTER]", "HEAD=<p>my header</p>", "FOOT=<p>x</p>"}));
+    const fs::path layout = Layout("h.html", {"<html><body>", "$PIC$", "</body></html>"});
+    BatchResult result = Run(Args(layout) + " --overwrite");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(Page("page0001.html").find("my header"), std::string::npos);
+
+    result = Run(Args(layout) + " --overwrite --set HeaderUse=1 --set ScrollBar4=2");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(Page("page01.html").find("my header"), std::string::npos);
+
+    result = Run(Args(layout) + " --set NoSuchControl=1");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("unknown setting NoSuchControl"), std::string::npos);
+    EXPECT_EQ(Run(Args(layout) + " --set HeaderUse").status, 2);
+}
+
 TEST_F(BatchTest, HelpAndVersionPrintAndSucceedWhateverElseIsGiven)
 {
     BatchResult result = Run("--help");
