@@ -82,12 +82,13 @@ std::optional<std::string> MakeThumbnail(const fs::path &picture, const fs::path
                                          const ThumbnailOptions &options)
 {
     try {
-        const auto size = ReadDisplayedPictureSize(picture);
+        const PhotoHeader header = ReadPhotoHeader(picture);
+        const std::optional<PixelSize> &size = header.displayedSize;
         if (!size)
             return "cannot read the picture's size";
         const PixelSize wanted = PlacedPictureSize(*size, options);
         const JpegDecodeResult decoded =
-            DecodeDisplayedJpegFile(picture, ChooseDecodeScale(*size, wanted));
+            DecodeDisplayedJpegFile(picture, ChooseDecodeScale(*size, wanted), header.orientation);
         if (!decoded)
             return "cannot decode the picture: " + decoded.error;
         const RgbImage composed = ComposeThumbnail(*decoded.image, options);

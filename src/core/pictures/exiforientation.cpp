@@ -91,23 +91,34 @@ RgbImage OrientImage(const RgbImage &stored, int orientation)
     return result;
 }
 
-std::optional<PixelSize> ReadDisplayedPictureSize(const std::filesystem::path &path)
+PhotoHeader ReadPhotoHeader(const std::filesystem::path &path)
 {
+    PhotoHeader header;
     const std::optional<PixelSize> stored = ReadPictureSize(path);
     if (!stored)
-        return std::nullopt;
-    return DisplayedSize(*stored, ReadExifOrientation(path));
+        return header;
+    header.orientation = ReadExifOrientation(path);
+    header.displayedSize = DisplayedSize(*stored, header.orientation);
+    return header;
+}
+
+std::optional<PixelSize> ReadDisplayedPictureSize(const std::filesystem::path &path)
+{
+    return ReadPhotoHeader(path).displayedSize;
+}
+
+JpegDecodeResult DecodeDisplayedJpegFile(const std::filesystem::path &path, JpegScale scale,
+                                         int orientation)
+{
+    JpegDecodeResult decoded = DecodeJpegFile(path, scale);
+    if (decoded.image && orientation != 1)
+        decoded.image = OrientImage(*decoded.image, orientation);
+    return decoded;
 }
 
 JpegDecodeResult DecodeDisplayedJpegFile(const std::filesystem::path &path, JpegScale scale)
 {
-    JpegDecodeResult decoded = DecodeJpegFile(path, scale);
-    if (decoded.image) {
-        const int orientation = ReadExifOrientation(path);
-        if (orientation != 1)
-            decoded.image = OrientImage(*decoded.image, orientation);
-    }
-    return decoded;
+    return DecodeDisplayedJpegFile(path, scale, ReadExifOrientation(path));
 }
 
 } // namespace pagoranto

@@ -22,10 +22,19 @@ PixelSize DisplayedSize(PixelSize stored, int orientation);
 // The stored picture turned and mirrored as the orientation says.
 RgbImage OrientImage(const RgbImage &stored, int orientation);
 
+// What a caller that sizes a photo and then decodes it needs, read once.
+struct PhotoHeader {
+    int orientation = 1;
+    std::optional<PixelSize> displayedSize; // empty when the header cannot be read
+};
+PhotoHeader ReadPhotoHeader(const std::filesystem::path &path);
+
 // The size of the photo as displayed; empty when the header cannot be read.
 std::optional<PixelSize> ReadDisplayedPictureSize(const std::filesystem::path &path);
 
-// Decodes the photo and turns it as displayed.
+// Decodes the photo and turns it as displayed, by the orientation already read or by its own.
+JpegDecodeResult DecodeDisplayedJpegFile(const std::filesystem::path &path, JpegScale scale,
+                                         int orientation);
 JpegDecodeResult DecodeDisplayedJpegFile(const std::filesystem::path &path,
                                          JpegScale scale = JpegScale::full);
 

@@ -19,11 +19,12 @@ FileListPreview::FileListPreview(QWidget *parent) : QLabel(parent)
 bool FileListPreview::showPicture(const std::filesystem::path &file)
 {
     clearPicture();
-    const std::optional<PixelSize> size = ReadDisplayedPictureSize(file);
+    const PhotoHeader header = ReadPhotoHeader(file);
+    const std::optional<PixelSize> &size = header.displayedSize;
     if (size) {
         const PixelSize shown = PicturePreviewSize(*size);
         const JpegDecodeResult decoded =
-            DecodeDisplayedJpegFile(file, PreviewDecodeScale(*size, shown));
+            DecodeDisplayedJpegFile(file, PreviewDecodeScale(*size, shown), header.orientation);
         if (decoded && shown.width > 0 && shown.height > 0) {
             const RgbImage &image = *decoded.image;
             const QImage view(image.rgb.data(), image.width, image.height, image.width * 3,

@@ -168,12 +168,13 @@ bool ThumbnailPanel::LoadPreviewPicture(const std::string &name)
 {
     const std::filesystem::path file =
         std::filesystem::path(QFile::encodeName(ListView1->pictureDir()).toStdString()) / name;
-    const std::optional<PixelSize> pictureSize = ReadDisplayedPictureSize(file);
+    const PhotoHeader header = ReadPhotoHeader(file);
+    const std::optional<PixelSize> &pictureSize = header.displayedSize;
     if (!pictureSize)
         return false;
     const PixelSize shown = PreviewSize(*pictureSize);
     const JpegDecodeResult decoded =
-        DecodeDisplayedJpegFile(file, PreviewDecodeScale(*pictureSize, shown));
+        DecodeDisplayedJpegFile(file, PreviewDecodeScale(*pictureSize, shown), header.orientation);
     if (!decoded.image || shown.width <= 0 || shown.height <= 0)
         return false;
     const RgbImage &picture = *decoded.image;
