@@ -8,8 +8,9 @@ namespace pagoranto {
 
 const char *const batchUsage =
     "usage: pagoranto-batch --pictures DIR --template FILE [--home DIR] [--config FILE.ccc]\n"
-    "                       [--level 1|2|3] [--list FILE.qvlist] [--thumbnails] [--compress]\n"
-    "                       [--counter N] [--overwrite] [--single-page] [--set NAME=VALUE]...\n"
+    "                       [--level 1|2|3] [--list FILE.qvlist] [--thumbnails|--no-thumbnails]\n"
+    "                       [--compress] [--counter N] [--overwrite] [--single-page]\n"
+    "                       [--set NAME=VALUE]...\n"
     "       pagoranto-batch --help | --version\n";
 
 const char *const batchHelp =
@@ -25,7 +26,9 @@ const char *const batchHelp =
     "  --level 1|2|3      the pages go into the picture directory (1) or one of its parents\n"
     "  --list FILE.qvlist the pictures in the order of a sorting list (default: every *.jpg,\n"
     "                     in alphabetical order)\n"
-    "  --thumbnails       have the thumbnailer make the thumbnails first\n"
+    "  --thumbnails       have the thumbnailer make every thumbnail anew first\n"
+    "  --no-thumbnails    make no thumbnails (by default a template with $TPIC$ has the\n"
+    "                     thumbnailer make those that are missing or out of date)\n"
     "  --compress         compress every page\n"
     "  --counter N        the number of the first page\n"
     "  --overwrite        answer \"overwrite?\" with Yes (otherwise No)\n"
@@ -36,7 +39,8 @@ const char *const batchHelp =
     "  --help, --version  print this text or the version and exit\n"
     "\n"
     "Exit status: 0 pages written, 1 the run was refused, 2 usage error, 3 a page could not be\n"
-    "written. The path of the first page is printed on standard output.\n";
+    "written, 4 pages written but thumbnails asked for were not made. The path of the first\n"
+    "page is printed on standard output.\n";
 
 namespace {
 
@@ -108,8 +112,12 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string> &args)
                 parsed.level = static_cast<int>(*number);
             else
                 parsed.counter = *number;
-        } else if (arg == "--thumbnails") {
-            parsed.thumbnails = true;
+        } else if (arg == "--thumbnails" || arg == "--no-thumbnails") {
+            const ThumbnailMode mode =
+                arg == "--thumbnails" ? ThumbnailMode::all : ThumbnailMode::none;
+            if (parsed.thumbnails != ThumbnailMode::stale && parsed.thumbnails != mode)
+                return {std::nullopt, "--thumbnails and --no-thumbnails exclude each other"};
+            parsed.thumbnails = mode;
         } else if (arg == "--compress") {
             parsed.compress = true;
         } else if (arg == "--overwrite") {

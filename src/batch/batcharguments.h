@@ -8,6 +8,13 @@
 
 namespace pagoranto {
 
+// Which thumbnails a run has the thumbnailer make.
+enum class ThumbnailMode {
+    stale, // those missing or out of date, when the template holds $TPIC$
+    all,   // every one, whatever the template
+    none,
+};
+
 struct BatchArguments {
     std::string pictures;
     std::string templateFile;
@@ -15,7 +22,7 @@ struct BatchArguments {
     std::string config;
     int level = 1;
     std::string list;
-    bool thumbnails = false;
+    ThumbnailMode thumbnails = ThumbnailMode::stale;
     bool compress = false;
     std::int64_t counter = 1;
     bool overwrite = false;

@@ -11,6 +11,7 @@
 #include "core/platform/localclock.h"
 #include "core/platform/posixshell.h"
 #include "core/text/datetimeformat.h"
+#include "core/thumbnailer/thumbnailstamp.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -22,7 +23,13 @@ namespace {
 using namespace pagoranto;
 namespace fs = std::filesystem;
 
-enum ExitStatus { pagesWritten = 0, runRefused = 1, usageError = 2, pageNotWritten = 3 };
+enum ExitStatus {
+    pagesWritten = 0,
+    runRefused = 1,
+    usageError = 2,
+    pageNotWritten = 3,
+    thumbnailsNotMade = 4,
+};
 
 std::string DirectoryWithSlash(const fs::path &directory)
 {
@@ -39,6 +46,24 @@ std::string ExecutableDirectory(const char *argv0)
     std::error_code error;
     const fs::path self = fs::read_symlink("/proc/self/exe", error);
     return DirectoryWithSlash(error ? fs::path(argv0).parent_path() : self.parent_path());
+}
+
+// The pages are there, but some link to thumbnails the thumbnailer did not make.
+bool ThumbnailsMade(const CreationRun &run, const RunSetup &setup, const ThumbnailOptions &options)
+{
+    std::vector<std::string> notMade;
+    for (const std::string &picture : run.creationList())
+        if (!ThumbnailUpToDate(
+                setup.pictureDir + picture,
+                fs::path(run.levels().thumbnailDirectory) / fs::path(picture).filename(), options))
+            notMade.push_back(picture);
+    if (notMade.empty())
+        return true;
+    std::fprintf(stderr, "pagoranto-batch: %zu of %zu thumbnails were not made:\n", notMade.size(),
+                 run.creationList().size());
+    for (const std::string &picture : notMade)
+        std::fprintf(stderr, "  %s\n", picture.c_str());
+    return false;
 }
 
 int Usage(const std::string &error)
@@ -81,7 +106,6 @@ int main(int argc, char **argv)
     ReadStartupOptions(setup.programDirectory, settings);
     if (!args.config.empty() && !LoadCompleteConfigurationFile(args.config, settings, prompts))
         return runRefused;
-    settings.special.createthumbnails = args.thumbnails;
     settings.special.pagecompressor = args.compress;
     DateTimeFormats formats;
     for (const auto &[name, value] : args.settings)
@@ -108,7 +132,13 @@ int main(int argc, char **argv)
     CreationRun run(setup, settings, descriptions,
                     RunServices{prompts, events, clock, formats, shell, view});
     run.pageCounter() = PageCounter(args.counter);
-    run.AnalyseTemplate(setup.templatePath);
+    const bool templateShowsThumbnails = run.AnalyseTemplate(setup.templatePath).tpicCount() > 0;
+    const bool thumbnailsWanted =
+        args.thumbnails == ThumbnailMode::all ||
+        (args.thumbnails == ThumbnailMode::stale && templateShowsThumbnails);
+    settings.special.createthumbnails = thumbnailsWanted;
+    setup.remakeAllThumbnails = args.thumbnails == ThumbnailMode::all;
+    setup.offerMissingThumbnails = false;
     if (args.singlePage) {
         run.setSinglePageRun(true);
         run.creationList() = pictures;
@@ -118,6 +148,8 @@ int main(int argc, char **argv)
     switch (run.outcome()) {
     case RunOutcome::Completed:
         std::printf("%s\n", view.firstPage().c_str());
+        if (thumbnailsWanted && !ThumbnailsMade(run, setup, settings.thumbnails))
+            return thumbnailsNotMade;
         return pagesWritten;
     case RunOutcome::SaveFailed:
         return pageNotWritten;

@@ -1,18 +1,40 @@
 #include "core/thumbnailer/thumbnailerlink.h"
 #include "thumbnailer/thumbnailrun.h"
 
+#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <string_view>
 #include <system_error>
+#include <unistd.h>
 
-// The parameter text the main program passes ("? 2 3 4 5 1") carries nothing this thumbnailer
-// needs: everything comes from the files in the working directory.
-int main()
+namespace {
+
+// The count of done pictures on one line of the terminal the caller runs in, if any.
+void ShowProgress(std::size_t done, std::size_t total)
+{
+    std::fprintf(stderr, "\rThumbnails: %zu / %zu", done, total);
+    if (done == total)
+        std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+} // namespace
+
+// Everything comes from the files in the working directory; of the parameters only the word
+// that asks for every thumbnail to be made again counts.
+int main(int argc, char **argv)
 {
     try {
+        pagoranto::ThumbnailRunSettings settings;
+        for (int i = 1; i < argc; ++i)
+            if (std::string_view(argv[i]) == pagoranto::thumbnailerRemakeAllParameter)
+                settings.remakeAll = true;
+        if (::isatty(STDERR_FILENO))
+            settings.progress = ShowProgress;
         const pagoranto::ThumbnailRunReport report =
-            pagoranto::MakeThumbnails(std::filesystem::current_path());
+            pagoranto::MakeThumbnails(std::filesystem::current_path(), settings);
         for (const std::string &problem : report.problems)
             std::cerr << "PagorantoThumbNailer: " << problem << '\n';
         return report.allMade() ? 0 : 1;

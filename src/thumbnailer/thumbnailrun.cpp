@@ -7,6 +7,7 @@
 #include "core/pictures/jpegencoder.h"
 #include "core/text/linefile.h"
 #include "core/thumbnailer/thumbnailerlink.h"
+#include "core/thumbnailer/thumbnailstamp.h"
 #include "thumbnailer/filelist.h"
 #include "thumbnailer/scopeguard.h"
 #include "thumbnailer/thumbnailcomposer.h"
@@ -15,6 +16,7 @@
 #include <atomic>
 #include <exception>
 #include <map>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -82,6 +84,9 @@ std::optional<std::string> MakeThumbnail(const fs::path &picture, const fs::path
                                          const ThumbnailOptions &options)
 {
     try {
+        const std::optional<std::string> stamp = ThumbnailStamp(picture, options);
+        if (!stamp)
+            return "cannot read the picture";
         const PhotoHeader header = ReadPhotoHeader(picture);
         const std::optional<PixelSize> &size = header.displayedSize;
         if (!size)
@@ -95,6 +100,7 @@ std::optional<std::string> MakeThumbnail(const fs::path &picture, const fs::path
         JpegEncodeOptions encoding;
         encoding.quality = options.ScrollBar1;
         encoding.greyscale = options.CheckBox1;
+        encoding.comment = *stamp;
         const JpegEncodeResult written = EncodeJpegFile(thumbnail, ViewOf(composed), encoding);
         if (!written)
             return "cannot write the thumbnail " + Quoted(thumbnail) + ": " + written.error;
@@ -105,7 +111,8 @@ std::optional<std::string> MakeThumbnail(const fs::path &picture, const fs::path
     }
 }
 
-ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory, unsigned threadCount)
+ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory,
+                                  const ThumbnailRunSettings &settings)
 {
     const fs::path flag = workingDirectory / thumbnailerFlagFileName;
     const ScopeGuard removeFlag([&flag] {
@@ -171,15 +178,28 @@ ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory, unsigned thr
                 work.push_back(i);
         }
 
+        std::vector<char> upToDate(tasks.size(), false);
         std::atomic<std::size_t> nextTask{0};
+        std::mutex progressLock;
+        std::size_t done = 0;
         const auto worker = [&] {
             for (std::size_t k = nextTask++; k < work.size(); k = nextTask++) {
                 const Task &task = tasks[work[k]];
-                results[work[k]] = MakeThumbnail(task.picture, task.thumbnail, values.options);
+                if (!settings.remakeAll &&
+                    ThumbnailUpToDate(task.picture, task.thumbnail, values.options))
+                    upToDate[work[k]] = true;
+                else
+                    results[work[k]] = MakeThumbnail(task.picture, task.thumbnail, values.options);
+                if (settings.progress) {
+                    const std::scoped_lock lock(progressLock);
+                    settings.progress(++done, work.size());
+                }
             }
         };
-        const unsigned cores = threadCount ? threadCount : std::thread::hardware_concurrency();
-        const std::size_t count = std::clamp<std::size_t>(cores, 1, work.size());
+        const unsigned cores =
+            settings.threadCount ? settings.threadCount : std::thread::hardware_concurrency();
+        const std::size_t count =
+            std::max<std::size_t>(1, std::min<std::size_t>(cores, work.size()));
         std::vector<std::jthread> threads;
         for (std::size_t t = 1; t < count; ++t)
             threads.emplace_back(worker);
@@ -198,6 +218,8 @@ ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory, unsigned thr
             }
             if (results[i])
                 report.problems.push_back(Quoted(task.picture) + ": " + *results[i]);
+            else if (upToDate[task.maker])
+                ++report.upToDate;
             else
                 ++report.made;
         }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,22 +14,34 @@ namespace pagoranto {
 struct ThumbnailRunReport {
     std::size_t listed = 0;
     std::size_t made = 0;
+    // Listed pictures whose thumbnail was already up to date and was left as it was.
+    std::size_t upToDate = 0;
     // One line for each thing that went wrong, in list order.
     std::vector<std::string> problems;
 
-    bool allMade() const { return problems.empty() && made == listed; }
+    bool allMade() const { return problems.empty() && made + upToDate == listed; }
+};
+
+struct ThumbnailRunSettings {
+    unsigned threadCount = 0; // 0: one a processor core
+    // Make every thumbnail again, even one whose stamp says it is up to date.
+    bool remakeAll = false;
+    // Told after each picture, from any of the threads but never from two at once.
+    std::function<void(std::size_t done, std::size_t total)> progress = {};
 };
 
 // Makes the thumbnails the files in workingDirectory ask for: "mtoptions.cfg" gives the
 // destination, the thumbnail directory below it and the thumbnails' look, "filelist.dat" the
-// pictures. The pictures are shared out over threadCount threads (0: one a processor core). A
-// picture that cannot be read or decoded is passed over and the others are still made. Whatever
-// happens, "PagorantoActive.txt" is removed from workingDirectory at the end: the waiting
-// program takes that for "done".
+// pictures. The pictures are shared out over threads. A thumbnail whose stamp shows it was made
+// from the picture as it is now, with the same options, is not made again. A picture that cannot
+// be read or decoded is passed over and the others are still made. Whatever happens,
+// "PagorantoActive.txt" is removed from workingDirectory at the end: the waiting program takes
+// that for "done".
 ThumbnailRunReport MakeThumbnails(const std::filesystem::path &workingDirectory,
-                                  unsigned threadCount = 0);
+                                  const ThumbnailRunSettings &settings = {});
 
-// Makes one thumbnail; the error text when it could not be made.
+// Makes one thumbnail, stamped with what it was made from; the error text when it could not be
+// made.
 std::optional<std::string> MakeThumbnail(const std::filesystem::path &picture,
                                          const std::filesystem::path &thumbnail,
                                          const ThumbnailOptions &options);

@@ -2,6 +2,7 @@
 #include "core/text/linefile.h"
 #include "tests/support/gtesthelpers.h"
 
+#include <chrono>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -118,6 +119,50 @@ TEST_F(BatchTest, IndexGalleryWithThumbnailsFromOurThumbnailer)
     EXPECT_TRUE(fs::exists(site / "page0008.html"));
     EXPECT_FALSE(fs::exists(site / "page0009.html"));
     EXPECT_FALSE(fs::exists(m_dir / "home" / "thumbnailer" / "PagorantoActive.txt"));
+}
+
+TEST_F(BatchTest, ThumbnailsOfATpicTemplateAreMadeWhenMissingOrStaleOnly)
+{
+    AddPictures(3);
+    const fs::path layout = Layout("i.html", {"$TPIC$$TPIC$$TPIC$"});
+    const fs::path fresh = m_dir / "fresh-home";
+    const fs::path thumbnail = pictures / "thumbnails" / "IMG_2.JPG";
+    BatchResult result = Run(Args(layout) + " --home '" + fresh.string() + "'");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(fs::is_directory(fresh / "thumbnailer"));
+    const std::string page = Page("page0001.html");
+    for (const char *name : {"IMG_1.jpg", "IMG_2.JPG", "IMG_3.jpg"}) {
+        EXPECT_NE(page.find(std::string("SRC=\"thumbnails/") + name), std::string::npos) << page;
+        EXPECT_TRUE(fs::exists(pictures / "thumbnails" / name)) << name;
+    }
+
+    const auto longAgo = fs::last_write_time(thumbnail) - std::chrono::hours(1);
+    fs::last_write_time(thumbnail, longAgo);
+    result = Run(Args(layout) + " --overwrite");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(fs::last_write_time(thumbnail), longAgo) << "up to date, so left alone";
+
+    Write("site/pics/IMG_2.JPG", MakeJpeg(GradientPicture(90, 120)));
+    result = Run(Args(layout) + " --overwrite --no-thumbnails");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(fs::last_write_time(thumbnail), longAgo);
+    result = Run(Args(layout) + " --overwrite");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_GT(fs::last_write_time(thumbnail), longAgo) << "its picture changed";
+
+    EXPECT_EQ(Run(Args(layout) + " --thumbnails --no-thumbnails").status, 2);
+}
+
+TEST_F(BatchTest, ThumbnailsThatCouldNotBeMadeEndWithFour)
+{
+    AddPictures(2);
+    Write("site/pics/IMG_3.jpg", "no picture at all");
+    const BatchResult result = Run(Args(Layout("i.html", {"$TPIC$$TPIC$$TPIC$"})));
+    EXPECT_EQ(result.status, 4) << result.err;
+    EXPECT_NE(result.err.find("1 of 3 thumbnails were not made:\n  IMG_3.jpg"), std::string::npos)
+        << result.err;
+    EXPECT_TRUE(fs::exists(pictures / "page0001.html"));
+    EXPECT_TRUE(fs::exists(pictures / "thumbnails" / "IMG_1.jpg"));
 }
 
 TEST_F(BatchTest, NeededFilesAreCopiedBesideThePages)

@@ -7,6 +7,7 @@
 #include "thumbnailer/thumbnailrun.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -80,7 +81,7 @@ TEST_F(ThumbnailRunTest, EveryPictureGetsAThumbnailOfTheSetSizeInANewDirectory)
     writeInputs({wide, tall, tiny});
     ASSERT_FALSE(fs::exists(root / "gallery" / "thumbnails"));
 
-    const ThumbnailRunReport report = MakeThumbnails(work, 2);
+    const ThumbnailRunReport report = MakeThumbnails(work, {.threadCount = 2});
 
     EXPECT_TRUE(report.allMade());
     EXPECT_EQ(report.made, 3u);
@@ -240,16 +241,74 @@ TEST_F(ThumbnailRunTest, ManyPicturesOverManyThreads)
     for (int i = 0; i < 24; ++i)
         list.push_back(makePicture("p" + std::to_string(i) + ".jpg", 64 + 8 * i, 48 + 4 * i));
     writeInputs(list);
-    const ThumbnailRunReport report = MakeThumbnails(work, 6);
+    const ThumbnailRunReport report = MakeThumbnails(work, {.threadCount = 6});
     EXPECT_TRUE(report.allMade());
     for (int i = 0; i < 24; ++i)
         EXPECT_TRUE(fs::exists(thumbnailOf("p" + std::to_string(i) + ".jpg")));
 }
 
-int RunProgram(const fs::path &workingDirectory)
+TEST_F(ThumbnailRunTest, ASecondRunRemakesOnlyWhatChanged)
+{
+    const fs::path a = makePicture("a.jpg", 640, 480);
+    const fs::path b = makePicture("b.jpg", 480, 640);
+    const fs::path c = makePicture("c.jpg", 300, 200);
+    writeInputs({a, b, c});
+    ASSERT_EQ(MakeThumbnails(work).made, 3u);
+    const auto written = [&](const char *name) { return fs::last_write_time(thumbnailOf(name)); };
+    const auto firstA = written("a.jpg");
+
+    // Nothing changed: nothing is decoded, nothing written.
+    ThumbnailRunReport report = MakeThumbnails(work);
+    EXPECT_TRUE(report.allMade());
+    EXPECT_EQ(report.made, 0u);
+    EXPECT_EQ(report.upToDate, 3u);
+    EXPECT_EQ(written("a.jpg"), firstA);
+
+    // A picture touched, another replaced by a thumbnail that carries no stamp.
+    fs::last_write_time(b, fs::last_write_time(b) + std::chrono::seconds(2));
+    ASSERT_TRUE(EncodeJpegFile(thumbnailOf("c.jpg"),
+                               ViewOf(testing::GradientPicture(160, 120, {.blue = 10}))));
+    report = MakeThumbnails(work);
+    EXPECT_EQ(report.made, 2u);
+    EXPECT_EQ(report.upToDate, 1u);
+    EXPECT_EQ(written("a.jpg"), firstA);
+
+    // Another size: every thumbnail again, of that size.
+    values.options.ScrollBar2 = 100;
+    writeInputs({a, b, c});
+    report = MakeThumbnails(work);
+    EXPECT_EQ(report.made, 3u);
+    EXPECT_EQ(ReadPictureSize(thumbnailOf("a.jpg")), (PixelSize{100, 120}));
+
+    report = MakeThumbnails(work, {.remakeAll = true});
+    EXPECT_EQ(report.made, 3u);
+    EXPECT_EQ(report.upToDate, 0u);
+}
+
+TEST_F(ThumbnailRunTest, ProgressCountsEveryPictureOnce)
+{
+    std::vector<fs::path> list;
+    for (int i = 0; i < 9; ++i)
+        list.push_back(makePicture("p" + std::to_string(i) + ".jpg", 80, 60));
+    writeInputs(list);
+    MakeThumbnails(work);
+    fs::last_write_time(list[4], fs::last_write_time(list[4]) + std::chrono::seconds(2));
+    std::vector<std::size_t> seen;
+    const ThumbnailRunReport report = MakeThumbnails(
+        work, {.threadCount = 3, .progress = [&](std::size_t done, std::size_t total) {
+                   EXPECT_EQ(total, 9u);
+                   seen.push_back(done);
+               }});
+    EXPECT_EQ(report.made, 1u);
+    ASSERT_EQ(seen.size(), 9u);
+    for (std::size_t i = 0; i < seen.size(); ++i)
+        EXPECT_EQ(seen[i], i + 1);
+}
+
+int RunProgram(const fs::path &workingDirectory, const std::string &extra = "")
 {
     const std::string command = "cd '" + workingDirectory.string() + "' && '" +
-                                PAGORANTO_THUMBNAILER + "' '?' 2 3 4 5 1 2>/dev/null";
+                                PAGORANTO_THUMBNAILER + "' '?' 2 3 4 5 1 " + extra + " 2>/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -267,6 +326,14 @@ TEST_F(ThumbnailRunTest, TheProgramMakesThumbnailsAndRemovesTheFlag)
     EXPECT_EQ(ReadPictureSize(thumbnailOf("a.jpg")), (PixelSize{90, 70}));
     EXPECT_EQ(ReadPictureSize(thumbnailOf("b.jpg")), (PixelSize{90, 70}));
     EXPECT_FALSE(fs::exists(flag()));
+
+    // Up to date, so left alone unless every thumbnail is asked for again.
+    const auto longAgo = fs::last_write_time(a) - std::chrono::hours(1);
+    fs::last_write_time(thumbnailOf("a.jpg"), longAgo);
+    EXPECT_EQ(RunProgram(work), 0);
+    EXPECT_EQ(fs::last_write_time(thumbnailOf("a.jpg")), longAgo);
+    EXPECT_EQ(RunProgram(work, "remake-all"), 0);
+    EXPECT_GT(fs::last_write_time(thumbnailOf("a.jpg")), longAgo);
 
     WriteFileBytes(pictures / "bad.jpg", std::string(100, '\xFF'));
     writeInputs({a, pictures / "bad.jpg"});

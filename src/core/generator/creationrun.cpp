@@ -11,6 +11,7 @@
 #include "core/templates/templatecompanions.h"
 #include "core/text/datetimeformat.h"
 #include "core/thumbnailer/thumbnailerlink.h"
+#include "core/thumbnailer/thumbnailstamp.h"
 
 #include <utility>
 
@@ -265,6 +266,8 @@ void CreationRun::CreatePages()
     if (m_settings.special.createthumbnails) {
         MakeThumbnails();
         m_settings.special.createthumbnails = false;
+    } else if (MissingThumbnailsWanted()) {
+        MakeThumbnails();
     }
     const std::string pageCounterText =
         FormatPageNumber(m_pageCounter.value(), m_settings.pageNames.ScrollBar4);
@@ -319,13 +322,38 @@ void CreationRun::CreatePages()
     EndRun(RunOutcome::Completed);
 }
 
+// Pages with $TPIC$ would link to thumbnails that are not there.
+bool CreationRun::MissingThumbnailsWanted()
+{
+    if (!m_setup.offerMissingThumbnails || m_analysis.tpicCount() == 0)
+        return false;
+    const std::size_t missing =
+        PicturesWithoutThumbnails(m_levels.thumbnailDirectory, m_creationList).size();
+    if (missing == 0)
+        return false;
+    const std::string listed = std::to_string(m_creationList.size());
+    const std::string whose =
+        missing == m_creationList.size()
+            ? "None of the " + listed + " pictures of your list has a thumbnail in"
+            : std::to_string(missing) + " of the " + listed + " pictures of your list " +
+                  (missing == 1 ? "has" : "have") + " no thumbnail in";
+    return m_services.prompts.show(
+               "Question",
+               whose + "\r" + m_levels.thumbnailDirectory +
+                   "\r\rYour template contains $TPIC$ commands, but \"Create thumbnails\" is "
+                   "not activated.\rDo you want to create the missing thumbnails now ? If not, "
+                   "click on \"NO\".",
+               PromptButtons::YesNo) == PromptAnswer::Yes;
+}
+
 void CreationRun::MakeThumbnails()
 {
     RunView &view = m_services.view;
     view.ShowRunStatus("Thumbnail creation");
-    const ThumbnailerJob job{m_setup.programDirectory, m_setup.pictureDir, m_creationList,
-                             ThumbnailerFileFor(m_levels, m_settings.thumbnails),
-                             m_setup.installDirectory};
+    const ThumbnailerJob job{
+        m_setup.programDirectory, m_setup.pictureDir,
+        m_creationList,           ThumbnailerFileFor(m_levels, m_settings.thumbnails),
+        m_setup.installDirectory, m_setup.remakeAllThumbnails};
     const ThumbnailerResult result =
         RunThumbnailer(job, m_services.shell, m_services.events,
                        [&view](bool shown) { view.ShowThumbnailerBusy(shown); });

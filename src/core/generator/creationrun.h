@@ -29,6 +29,10 @@ struct RunSetup {
     std::filesystem::path templatePath; // empty when none is selected
     std::string pictureDir;             // ends in "/"
     int directoryLevel = 1;             // RadioButton1..RadioButton3
+    // A run of a template with $TPIC$ that finds thumbnails missing asks whether to make them.
+    bool offerMissingThumbnails = true;
+    // A thumbnail step makes every thumbnail again, also those still up to date.
+    bool remakeAllThumbnails = false;
 };
 
 enum class RunOutcome { NotRun, Refused, Cancelled, NoPictures, Stopped, SaveFailed, Completed };
@@ -61,6 +65,7 @@ public:
     void setSinglePageRun(bool single) { m_singlePageRun = single; }
     // The pictures of the run, in page order.
     std::vector<std::string> &creationList() { return m_creationList; }
+    const std::vector<std::string> &creationList() const { return m_creationList; }
     PageCounter &pageCounter() { return m_pageCounter; }
     const PageCounter &pageCounter() const { return m_pageCounter; }
 
@@ -83,6 +88,7 @@ private:
     bool PlanAndPictureList();
     void CreatePages();
     void MakeThumbnails();
+    bool MissingThumbnailsWanted();
     void Undo();
     void ApplyCounterReset();
     void EndRun(RunOutcome outcome);

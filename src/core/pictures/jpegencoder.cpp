@@ -122,6 +122,11 @@ bool Compress(Compression &job, const PixelView &pixels, const JpegEncodeOptions
         jpeg_simple_progression(&info);
 
     jpeg_start_compress(&info, TRUE);
+    if (!options.comment.empty()) {
+        const std::size_t length = std::min<std::size_t>(options.comment.size(), 65533);
+        jpeg_write_marker(&info, JPEG_COM, reinterpret_cast<const JOCTET *>(options.comment.data()),
+                          static_cast<unsigned>(length));
+    }
     const std::size_t rowBytes = std::size_t(pixels.width) * std::size_t(channels);
     while (info.next_scanline < info.image_height) {
         // libjpeg only reads the rows it is given, though its type says otherwise.

@@ -27,6 +27,7 @@ struct JpegEncodeOptions {
     bool progressive = false;
     int smoothing = 0;      // 0..100, values outside are clamped
     bool greyscale = false; // store a grey picture, also from RGB pixels
+    std::string comment;    // written as a comment segment when not empty (at most 65533 bytes)
 };
 
 struct JpegEncodeResult {

@@ -35,6 +35,14 @@ public:
 
     void Skip(std::streamsize count) { m_file.ignore(count); }
 
+    std::optional<std::string> Text(std::streamsize count)
+    {
+        std::string text(static_cast<std::size_t>(count), '\0');
+        if (!m_file.read(text.data(), count))
+            return std::nullopt;
+        return text;
+    }
+
 private:
     std::ifstream m_file;
 };
@@ -49,17 +57,17 @@ bool HasNoSegment(std::uint8_t marker)
     return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
 }
 
-} // namespace
+constexpr std::uint8_t commentMarker = 0xFE;
 
-std::optional<PixelSize> ReadJpegSize(const std::filesystem::path &path)
+// Walks the marker segments after the start of image and hands each marker to visit, with the
+// reader at its segment (before the length for segments that have one). visit returns true to
+// stop the walk. False when the walk ran off the file or met a length below 2.
+template <typename Visit> bool WalkSegments(ByteReader &reader, Visit visit)
 {
-    ByteReader reader(path);
-    if (!reader.IsOpen())
-        return std::nullopt;
     const auto first = reader.Byte();
     const auto second = reader.Byte();
     if (first != 0xFF || second != 0xD8)
-        return std::nullopt;
+        return false;
 
     auto current = reader.Byte();
     while (current == 0xFF && reader.HasData()) {
@@ -67,22 +75,56 @@ std::optional<PixelSize> ReadJpegSize(const std::filesystem::path &path)
         while (marker == 0xFF || (marker && HasNoSegment(*marker)))
             marker = reader.Byte();
         if (!marker)
-            return std::nullopt;
-        if (IsFrameHeader(*marker)) {
-            reader.Skip(3);
-            const auto height = reader.BigEndian16();
-            const auto width = reader.BigEndian16();
-            if (!height || !width)
-                return std::nullopt;
-            return PixelSize{*width, *height};
-        }
+            return false;
+        if (visit(*marker))
+            return true;
         const auto length = reader.BigEndian16();
         if (!length || *length < 2)
-            return std::nullopt;
+            return false;
         reader.Skip(*length - 2);
         current = reader.Byte();
     }
-    return std::nullopt;
+    return false;
+}
+
+} // namespace
+
+std::optional<PixelSize> ReadJpegSize(const std::filesystem::path &path)
+{
+    ByteReader reader(path);
+    if (!reader.IsOpen())
+        return std::nullopt;
+    std::optional<PixelSize> size;
+    WalkSegments(reader, [&](std::uint8_t marker) {
+        if (!IsFrameHeader(marker))
+            return false;
+        reader.Skip(3);
+        const auto height = reader.BigEndian16();
+        const auto width = reader.BigEndian16();
+        if (height && width)
+            size = PixelSize{*width, *height};
+        return true;
+    });
+    return size;
+}
+
+std::optional<std::string> ReadJpegComment(const std::filesystem::path &path)
+{
+    ByteReader reader(path);
+    if (!reader.IsOpen())
+        return std::nullopt;
+    std::optional<std::string> comment;
+    WalkSegments(reader, [&](std::uint8_t marker) {
+        if (IsFrameHeader(marker) || marker == 0xDA)
+            return true;
+        if (marker != commentMarker)
+            return false;
+        const auto length = reader.BigEndian16();
+        if (length && *length >= 2)
+            comment = reader.Text(*length - 2);
+        return true;
+    });
+    return comment;
 }
 
 std::string FileSizeText(const std::filesystem::path &path)

@@ -14,6 +14,10 @@ namespace pagoranto {
 // segment length below 2 (a length that would never move the walk on).
 std::optional<PixelSize> ReadJpegSize(const std::filesystem::path &path);
 
+// The text of the first comment segment (FE) before the frame header; empty when there is none
+// or the headers cannot be walked.
+std::optional<std::string> ReadJpegComment(const std::filesystem::path &path);
+
 // The file's size in whole kilobytes, rounded up, with " kb": 1024 bytes give "1 kb", 1025 give
 // "2 kb". A file that cannot be found (or is no regular file) gives "0 kb", the same as an empty
 // one, so a caption never carries an error text.

@@ -71,6 +71,8 @@ ThumbnailerResult RunThumbnailer(const ThumbnailerJob &job, Shell &shell, Events
     const fs::path fileList = folder / thumbnailerFileListName;
     const fs::path flag = folder / thumbnailerFlagFileName;
 
+    std::error_code folderError;
+    fs::create_directories(folder, folderError);
     if (!WriteThumbnailerOptions(optionsFile, job.options))
         return {ThumbnailerEnd::FilesNotWritten, optionsFile};
     ByteLines listLines;
@@ -88,7 +90,11 @@ ThumbnailerResult RunThumbnailer(const ThumbnailerJob &job, Shell &shell, Events
         FindThumbnailerProgram(installDirectory)
             .value_or(ThumbnailerFolder(installDirectory) / thumbnailerProgramName);
     const std::unique_ptr<StartedProgram> started =
-        shell.startProgram(program, thumbnailerParameters, folder);
+        shell.startProgram(program,
+                           job.remakeAll ? std::string(thumbnailerParameters) + " " +
+                                               std::string(thumbnailerRemakeAllParameter)
+                                         : std::string(thumbnailerParameters),
+                           folder);
     if (!started) {
         // Nobody would ever remove the flag, and the next run writes it afresh anyway.
         RemoveFlag(flag);

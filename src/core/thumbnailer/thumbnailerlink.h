@@ -21,6 +21,8 @@ inline constexpr std::string_view thumbnailerFileListName = "filelist.dat";
 inline constexpr std::string_view thumbnailerFlagFileName = "PagorantoActive.txt";
 inline constexpr std::string_view thumbnailerFlagLine = "PagorantoThumbNailerActive";
 inline constexpr std::string_view thumbnailerParameters = "? 2 3 4 5 1";
+// Added to the parameters to have every thumbnail made again, up to date or not.
+inline constexpr std::string_view thumbnailerRemakeAllParameter = "remake-all";
 
 // The thumbnailer program in the "thumbnailer" folder of programDirectory (which ends in "/"),
 // its file name matched without regard to case; the exact spelling wins when there are several.
@@ -36,6 +38,7 @@ struct ThumbnailerJob {
     // Where the program itself is installed, when not below programDirectory (a batch run
     // on the option files of another directory).
     std::string installDirectory;
+    bool remakeAll = false; // also the thumbnails that are up to date
 };
 
 enum class ThumbnailerEnd {
@@ -58,7 +61,8 @@ struct ThumbnailerResult {
 // Shows (true) or hides (false) whatever tells the user that thumbnails are being made.
 using ThumbnailerBusyView = std::function<void(bool shown)>;
 
-// Writes the hand-over files, starts the thumbnailer and waits, processing pending messages,
+// Writes the hand-over files (creating the "thumbnailer" folder of programDirectory when it is
+// missing), starts the thumbnailer and waits, processing pending messages,
 // until it removes the flag file or ends. The busy view is shown only while there is something
 // to wait for. Messages processed meanwhile may re-enter the caller (a Stop press); the wait
 // goes on regardless, as the thumbnailer does.

@@ -181,6 +181,67 @@ TEST_F(CreationRunTest, WithoutAThumbnailFolderNoRunShowsOrMakesThumbnails)
     }
 }
 
+TEST_F(CreationRunTest, MissingThumbnailsOfATpicTemplateAreOfferedBeforeThePages)
+{
+    const auto questions = [this] {
+        std::vector<std::string> texts;
+        for (const auto &shown : prompts.shown)
+            if (shown.title == "Question")
+                texts.push_back(shown.text);
+        return texts;
+    };
+    UseTemplate({"$TPIC$"});
+    fs::create_directories(m_dir / "gallery" / "pics" / "thumbnails");
+    Write("gallery/pics/thumbnails/b.jpg", MakeJpeg(GradientPicture(4, 3)));
+
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::No};
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Completed);
+    ASSERT_EQ(questions().size(), 1u);
+    EXPECT_EQ(questions()[0].find("2 of the 3 pictures of your list have no thumbnail in\r" +
+                                  setup.pictureDir + "thumbnails\r\r"),
+              0u)
+        << questions()[0];
+    EXPECT_TRUE(shell.started.empty());
+
+    prompts.shown.clear();
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
+    run.Button3Click();
+    ASSERT_EQ(shell.started.size(), 1u);
+    EXPECT_TRUE(shell.started[0].ends_with("? 2 3 4 5 1")) << shell.started[0];
+    EXPECT_EQ(
+        ReadLineFile(fs::path(setup.programDirectory) / "thumbnailer" / "filelist.dat")->size(),
+        3u);
+
+    // Asked for anyway, or all there, or not wanted by the template: no question.
+    const std::function<void()> arrangements[] = {
+        [this] { settings.special.createthumbnails = true; },
+        [this] {
+            for (const char *name : {"a.jpg", "c.jpg"})
+                Write(std::string("gallery/pics/thumbnails/") + name,
+                      MakeJpeg(GradientPicture(4, 3)));
+        },
+        [this] { UseTemplate({"$PIC$"}); },
+    };
+    for (const auto &arrange : arrangements) {
+        prompts.shown.clear();
+        arrange();
+        run.Button3Click();
+        EXPECT_EQ(run.outcome(), RunOutcome::Completed);
+        EXPECT_TRUE(questions().empty()) << questions()[0];
+    }
+}
+
+TEST_F(CreationRunTest, RemakingEveryThumbnailIsHandedToTheThumbnailer)
+{
+    UseTemplate({"$PIC$"});
+    settings.special.createthumbnails = true;
+    setup.remakeAllThumbnails = true;
+    run.Button3Click();
+    ASSERT_EQ(shell.started.size(), 1u);
+    EXPECT_TRUE(shell.started[0].ends_with("? 2 3 4 5 1 remake-all")) << shell.started[0];
+}
+
 TEST_F(CreationRunTest, CancelsOnTheDestinationQuestionOrInThePictureList)
 {
     UseTemplate({"$PIC$"});

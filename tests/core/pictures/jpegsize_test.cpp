@@ -1,3 +1,4 @@
+#include "core/pictures/jpegencoder.h"
 #include "core/pictures/jpegsize.h"
 #include "tests/support/gtesthelpers.h"
 
@@ -85,6 +86,33 @@ TEST_F(ReadJpegSizeTest, UnreadableHeadersAreUnknown)
     }
     EXPECT_EQ(ReadJpegSize(m_dir / "missing.jpg"), std::nullopt);
     EXPECT_EQ(ReadJpegSize(m_dir), std::nullopt);
+}
+
+TEST_F(ReadJpegSizeTest, CommentIsTheFirstCommentSegmentBeforeTheFrame)
+{
+    JpegEncodeOptions options;
+    options.comment = std::string("made from a.jpg; \xFF\x00 bytes", 26);
+    const JpegEncodeResult encoded = EncodeJpeg(ViewOf(GradientPicture(32, 24)), options);
+    ASSERT_TRUE(encoded);
+    EXPECT_EQ(ReadJpegComment(Write("stamped.jpg", encoded.jpeg)), options.comment);
+    EXPECT_EQ(ReadJpegSize(m_dir / "stamped.jpg"), (PixelSize{32, 24}));
+
+    const std::string comment{'\xFF', '\xFE', 0, 5, 'a', 'b', 'c'};
+    const struct {
+        const char *name;
+        std::string bytes;
+        std::optional<std::string> expected;
+    } rows[] = {
+        {"NoComment", MakeJpeg(GradientPicture(8, 8)), std::nullopt},
+        {"EmptyComment", startOfImage + std::string{'\xFF', '\xFE', 0, 2}, ""},
+        {"CommentCut", startOfImage + comment.substr(0, 6), std::nullopt},
+        {"CommentAfterFrame", startOfImage + FrameHeader('\xC0', 8, 8) + comment, std::nullopt},
+        {"NoPicture", "FE FE FE", std::nullopt},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ReadJpegComment(Write(std::string(row.name) + ".jpg", row.bytes)), row.expected);
+    }
 }
 
 TEST_F(ReadJpegSizeTest, FileSizeTextRoundsUpToWholeKilobytes)

@@ -165,11 +165,14 @@ TEST_F(ThumbnailerLinkTest, FailedStartRemovesTheFlagAndWaitsForNothing)
 
 TEST_F(ThumbnailerLinkTest, UnwritableFolderStartsNothing)
 {
+    // A missing folder is made; one that cannot be is not.
     fs::remove_all(Folder());
+    ASSERT_TRUE(WriteFileBytes(Folder(), "a file where the folder should be"));
     ThumbnailerResult result = Run(shell);
     EXPECT_EQ(result.end, ThumbnailerEnd::FilesNotWritten);
     EXPECT_EQ(result.unwritableFile, Folder() / "mtoptions.cfg");
 
+    fs::remove(Folder());
     fs::create_directories(Folder() / "filelist.dat");
     result = Run(shell);
     EXPECT_EQ(result.end, ThumbnailerEnd::FilesNotWritten);
