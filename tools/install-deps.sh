@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libgmock-dev libjpeg62-turbo-dev
-          libexif-dev pkg-config qt6-base-dev qt6-webengine-dev xvfb xauth clang-format)
+          libexif-dev pkg-config qt6-base-dev qt6-webengine-dev xvfb xauth clang-format
+          desktop-file-utils appstream)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -10,6 +10,7 @@
 #include "core/pictures/sortinglist.h"
 #include "core/platform/localclock.h"
 #include "core/platform/posixshell.h"
+#include "core/platform/settingsdirectory.h"
 #include "core/text/datetimeformat.h"
 #include "core/thumbnailer/thumbnailstamp.h"
 
@@ -96,7 +97,8 @@ int main(int argc, char **argv)
     RunSetup setup;
     setup.installDirectory = ExecutableDirectory(argv[0]);
     setup.programDirectory =
-        args.home.empty() ? setup.installDirectory : DirectoryWithSlash(args.home);
+        args.home.empty() ? SettingsDirectory(setup.installDirectory, UserFoldersFromEnvironment())
+                          : DirectoryWithSlash(args.home);
     setup.pictureDir = DirectoryWithSlash(args.pictures);
     setup.directoryLevel = args.level;
     setup.templatePath = fs::absolute(args.templateFile, error);

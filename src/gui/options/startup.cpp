@@ -1,7 +1,10 @@
 #include "gui/options/startup.h"
 
+#include "core/platform/settingsdirectory.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace pagoranto {
 
@@ -20,11 +23,16 @@ QString DirectoryWithSlash(const QString &directory)
 StartupPaths StartupPathsFromArguments(const QStringList &arguments)
 {
     StartupPaths paths;
-    paths.programDirectory =
+    paths.installDirectory =
         DirectoryWithSlash(QCoreApplication::applicationDirPath()).toStdString();
-    paths.installDirectory = paths.programDirectory;
-    if (arguments.size() > 1)
-        paths.pictureDir = DirectoryWithSlash(arguments.at(1));
+    paths.programDirectory =
+        SettingsDirectory(paths.installDirectory, UserFoldersFromEnvironment());
+    if (arguments.size() > 1) {
+        // A photo dropped on the launcher opens its folder.
+        const QFileInfo given(arguments.at(1));
+        paths.pictureDir =
+            DirectoryWithSlash(given.isFile() ? given.absolutePath() : given.absoluteFilePath());
+    }
     return paths;
 }
 

@@ -62,12 +62,12 @@ TForm1::TForm1(StartupPaths paths, InformationTimes times, QWidget *parent)
     m_setup.installDirectory = paths.installDirectory;
 
     std::error_code ignored;
-    std::filesystem::create_directory(m_setup.programDirectory + "temp", ignored);
+    std::filesystem::create_directory(SettingsFile("temp"), ignored);
     m_thumbnailerPresent = thumbnailerPresent(m_setup.installDirectory);
     m_usedPaths.setMaxEntries(historyEntries);
     m_usedTemplates.setMaxEntries(historyEntries);
-    m_usedPaths.LoadFromFile(m_setup.programDirectory + std::string(usedPathsFileName));
-    m_usedTemplates.LoadFromFile(m_setup.programDirectory + std::string(usedTemplatesFileName));
+    m_usedPaths.LoadFromFile(SettingsFile(usedPathsFileName));
+    m_usedTemplates.LoadFromFile(SettingsFile(usedTemplatesFileName));
 
     CreateMenus();
     addToolBar(CreateToolBar());
@@ -181,15 +181,13 @@ void TForm1::CreateMenus()
     m_historyMenu = menuBar()->addMenu(QStringLiteral("&History"));
     m_usedPathsMenu = m_historyMenu->addMenu(QStringLiteral("Used image paths"));
     m_usedTemplatesMenu = m_historyMenu->addMenu(QStringLiteral("Used templates"));
-    AddCommands(menuBar()->addMenu(QStringLiteral("&Help")),
-                {
-                    {"StepByStep", [this] { StepByStepClick(); }, "StepByStep1"},
-                    {"Changes",
-                     [this] {
-                         ShowInInternalBrowser(ToQString(m_setup.programDirectory + "changes.txt"));
-                     }},
-                    {"Information", [this] { infofenster->ShowFor(m_times.atStart); }},
-                });
+    AddCommands(
+        menuBar()->addMenu(QStringLiteral("&Help")),
+        {
+            {"StepByStep", [this] { StepByStepClick(); }, "StepByStep1"},
+            {"Changes", [this] { ShowInInternalBrowser(ToQString(InstallFile("changes.txt"))); }},
+            {"Information", [this] { infofenster->ShowFor(m_times.atStart); }},
+        });
 }
 
 QToolBar *TForm1::CreateToolBar()
@@ -328,8 +326,7 @@ QWidget *TForm1::CreateViewArea()
     // The first page load makes the view's render widget; done now, before any window exists.
     WebBrowser_V11->setUrl(QUrl(QStringLiteral("about:blank")));
     thumbnail = new ThumbnailPanel(m_prompts, m_descriptions, m_viewArea);
-    Panel1 = new TemplateInfoPanel(m_prompts, m_setup.programDirectory + "descriptionempty.txt",
-                                   m_viewArea);
+    Panel1 = new TemplateInfoPanel(m_prompts, InstallFile("descriptionempty.txt"), m_viewArea);
     Panel2 = new DirectoryLevelsPanel(m_viewArea);
     Panel3 = new ProtocolPanel(m_viewArea);
     for (QWidget *layer :
@@ -463,6 +460,11 @@ std::string TForm1::CurrentPictureDir() const
 
 std::string TForm1::InstallFile(std::string_view relative) const
 {
+    return m_setup.installDirectory + std::string(relative);
+}
+
+std::string TForm1::SettingsFile(std::string_view relative) const
+{
     return m_setup.programDirectory + std::string(relative);
 }
 
@@ -529,7 +531,7 @@ void TForm1::FormActivate()
     Panel11->ShowOptions();
     Panel9->ShowBrowserChoice();
     ComputeDirectoryLevels();
-    m_resizer = ReadResizerSettings(ToQString(InstallFile("resizer.ini")));
+    m_resizer = ReadResizerSettings(ToQString(SettingsFile("resizer.ini")));
     filelistwindow->setHiddenCommandLights(m_settings.hidden);
     if (!m_thumbnailerPresent) {
         m_settings.special.createthumbnails = false;
@@ -590,9 +592,9 @@ void TForm1::WriteAllOptionFiles()
                        std::string(tform1messages::optionFilesNotWritten) +
                            m_setup.programDirectory,
                        PromptButtons::Ok);
-    WriteResizerSettings(ToQString(InstallFile("resizer.ini")), m_resizer);
-    m_usedPaths.SaveToFile(InstallFile(usedPathsFileName));
-    m_usedTemplates.SaveToFile(InstallFile(usedTemplatesFileName));
+    WriteResizerSettings(ToQString(SettingsFile("resizer.ini")), m_resizer);
+    m_usedPaths.SaveToFile(SettingsFile(usedPathsFileName));
+    m_usedTemplates.SaveToFile(SettingsFile(usedTemplatesFileName));
 }
 
 // ---- the Create run ----

@@ -49,8 +49,8 @@ class TemplateInfoPanel;
 class WizardPanel;
 
 struct StartupPaths {
-    std::string programDirectory; // ends in "/": option files, layouts, info.html
-    std::string installDirectory; // ends in "/": where the thumbnailer program is
+    std::string programDirectory; // ends in "/": what the program writes, option files first
+    std::string installDirectory; // ends in "/": the program's own files, the thumbnailer too
     QString pictureDir;           // the directory the tree shows first
 };
 
@@ -201,7 +201,9 @@ private:
     void WizardThumbnailOptions();
     void SelectPictureDirectory(const QString &directory);
     std::string CurrentPictureDir() const;
+    // A file shipped with the program, and one the program writes for the user.
     std::string InstallFile(std::string_view relative) const;
+    std::string SettingsFile(std::string_view relative) const;
 
     InformationTimes m_times;
     GallerySettings m_settings;
