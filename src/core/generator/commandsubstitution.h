@@ -16,9 +16,16 @@ public:
     CommandSubstitution(ByteLines &pageText, Events &events);
 
     // Every occurrence on every line, except "$tpic$" (spelled so), of which only the first
-    // occurrence of the page is replaced. A call made while another runs (from a handler
-    // during message processing) returns at once and changes nothing.
+    // occurrence after the cell placed last is replaced: a cell whose own text holds "$tpic$"
+    // (a description, an ALT text) is never filled itself, so the filling always ends. A call
+    // made while another runs (from a handler during message processing) returns at once and
+    // changes nothing.
     void SubstituteCommand();
+
+    // Starts the search for "$tpic$" at the top of the page again (a new page).
+    void RestartThumbnailSearch() { m_thumbnailResume = {}; }
+    // Whether a "$tpic$" is left where the next search for it starts.
+    bool ThumbnailPlaceLeft() const;
 
     // Sets command and replacement, substitutes, and returns commandFound.
     bool Substitute(std::string_view searched, std::string_view replacementText);
@@ -31,7 +38,13 @@ public:
     bool substitutionBusy = false;
 
 private:
+    struct Position {
+        std::size_t line = 0;
+        std::size_t offset = 0;
+    };
+
     ByteLines &m_pageText;
+    Position m_thumbnailResume;
     Events &m_events;
 };
 

@@ -29,7 +29,8 @@ std::string PageNameText(std::string_view name, bool plain, bool showExtension)
 {
     if (name.empty())
         return {};
-    const std::string text = HtmlEscape(showExtension ? std::string(name) : WithoutExtension(name));
+    const std::string text =
+        HtmlEscapeName(showExtension ? std::string(name) : WithoutExtension(name));
     return plain ? text : PageLink(name, text);
 }
 

@@ -15,6 +15,8 @@ std::string AttributeSafeName(std::string_view name)
     for (const char c : name) {
         if (c == '"')
             safe += "&quot;";
+        else if (c == '$')
+            safe += "&#36;";
         else
             safe += c;
     }
@@ -75,13 +77,13 @@ std::optional<std::string> PictureCommandReplacement(std::string_view searchedTe
     if (searchedText == "$FILESIZE$")
         return std::to_string(picture.currentPictureSizeKb) + "kb";
     if (searchedText == "$FILENAME$")
-        return HtmlEscape(picture.currentPicture);
+        return HtmlEscapeName(picture.currentPicture);
     if (searchedText == "$FILENAMEWEU$")
-        return HtmlEscape(NameWithoutExtension(picture.currentPicture, NameCase::Upper));
+        return HtmlEscapeName(NameWithoutExtension(picture.currentPicture, NameCase::Upper));
     if (searchedText == "$FILENAMEWED$")
-        return HtmlEscape(NameWithoutExtension(picture.currentPicture, NameCase::Lower));
+        return HtmlEscapeName(NameWithoutExtension(picture.currentPicture, NameCase::Lower));
     if (searchedText == "$FILENAMEWE$")
-        return HtmlEscape(NameWithoutExtension(picture.currentPicture, NameCase::Keep));
+        return HtmlEscapeName(NameWithoutExtension(picture.currentPicture, NameCase::Keep));
     if (searchedText == "$DIMENSION$") {
         const PixelSize size = picture.loadedSize.value_or(PixelSize{10, 10});
         return std::to_string(size.width) + "x" + std::to_string(size.height);

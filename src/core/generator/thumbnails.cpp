@@ -63,9 +63,9 @@ std::string Captions(const std::string &thumbPicture, const ThumbnailContext &co
             captions += "<BR>" + comment;
     }
     if (hidden.showfilename) {
-        captions +=
-            "<BR>" + HtmlEscape(hidden.showfilenamewithextension ? thumbPicture
-                                                                 : WithoutExtension(thumbPicture));
+        captions += "<BR>" + HtmlEscapeName(hidden.showfilenamewithextension
+                                                ? thumbPicture
+                                                : WithoutExtension(thumbPicture));
     }
     if (hidden.showdimensions) {
         const PixelSize size = DisplayedSize(ReadJpegSize(picturePath).value_or(unknownSize),
@@ -88,6 +88,7 @@ void FillThumbnails(CommandSubstitution &substitution, ThumbnailState &state,
     if (strip)
         state.thumbIndex = context.pageIndex;
     state.thumbPageNumber = context.pageCounter;
+    substitution.RestartThumbnailSearch();
     do {
         std::string thumbPicture;
         if (state.thumbIndex >= 0 && state.thumbIndex < pictureCount)
@@ -96,9 +97,7 @@ void FillThumbnails(CommandSubstitution &substitution, ThumbnailState &state,
             state.picturesExhausted = true;
         const int placedIndex = state.thumbIndex;
         // The last pass finds no place; reading its thumbnail and captions would be wasted.
-        const bool placeLeft =
-            std::any_of(substitution.pageText().begin(), substitution.pageText().end(),
-                        [](const std::string &line) { return ContainsCommand(line, "$tpic$"); });
+        const bool placeLeft = substitution.ThumbnailPlaceLeft();
         std::string cell;
         if (!state.picturesExhausted && placeLeft)
             cell = ThumbnailCell(placedIndex, thumbPicture, context);

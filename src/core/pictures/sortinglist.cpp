@@ -2,18 +2,36 @@
 
 #include "core/text/linefile.h"
 
+#include <algorithm>
+
 namespace pagoranto {
 
 namespace {
 
 constexpr std::size_t refusedNamesShown = 10;
 
+bool IsControlCharacter(char c)
+{
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+// An entry as a message line can show it.
+std::string Shown(std::string entry)
+{
+    if (entry.empty())
+        return "(an empty line)";
+    for (char &c : entry)
+        if (IsControlCharacter(c))
+            c = '?';
+    return entry;
+}
+
 std::string RefusedEntriesText(const std::vector<std::string> &refused)
 {
-    std::string text = "*ERROR* The sorting list names pictures outside the picture directory.\r"
-                       "These entries are left out:";
+    std::string text = "*ERROR* The sorting list names pictures outside the picture directory, "
+                       "or no picture at all.\rThese entries are left out:";
     for (std::size_t i = 0; i < refused.size() && i < refusedNamesShown; ++i)
-        text += "\r" + refused[i];
+        text += "\r" + Shown(refused[i]);
     if (refused.size() > refusedNamesShown)
         text += "\r...";
     return text;
@@ -23,7 +41,11 @@ std::string RefusedEntriesText(const std::vector<std::string> &refused)
 
 bool IsSortingListEntryAllowed(std::string_view entry)
 {
-    return entry.find_first_of("/\\") == std::string_view::npos && entry != "..";
+    // An empty name or "." would make a link to the directory itself, a control character
+    // a link that leads nowhere.
+    return !entry.empty() && entry != "." && entry != ".." &&
+           entry.find_first_of("/\\") == std::string_view::npos &&
+           std::none_of(entry.begin(), entry.end(), IsControlCharacter);
 }
 
 SortingListResult LoadSortingList(const std::filesystem::path &file)

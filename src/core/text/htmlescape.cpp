@@ -70,4 +70,18 @@ std::string HtmlEscape(std::string_view text)
     return out;
 }
 
+std::string HtmlEscapeName(std::string_view name)
+{
+    const std::string escaped = HtmlEscape(name);
+    std::string out;
+    out.reserve(escaped.size());
+    for (const char c : escaped) {
+        if (c == '$')
+            out += "&#36;";
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace pagoranto

@@ -10,4 +10,8 @@ namespace pagoranto {
 // other byte is copied unchanged.
 std::string HtmlEscape(std::string_view text);
 
+// A file name written as page text: escaped as above, and "$" as "&#36;", so that no later
+// command search finds a command inside the name.
+std::string HtmlEscapeName(std::string_view name);
+
 } // namespace pagoranto

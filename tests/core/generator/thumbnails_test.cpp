@@ -3,6 +3,7 @@
 #include "core/pictures/descriptionstore.h"
 #include "tests/support/recordingevents.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -160,6 +161,49 @@ TEST_F(ThumbnailsTest, CaptionsFollowTheLinkAndSkipEmptyParts)
     state = {};
     EXPECT_NE(MakePage(0, 0, {"$TPIC$"})[0].find("<BR>Sea &amp; sand<br>second<BR>p1.jpg<BR>"),
               std::string::npos);
+}
+
+// Each of these once filled the strip without end, every cell bringing a new place.
+TEST_F(ThumbnailsTest, CellsWhoseTextHoldsTheCommandAreNeverFilledThemselves)
+{
+    struct Row {
+        const char *name;
+        std::function<void()> arrange;
+    };
+    const Row rows[] = {
+        {"PictureName", [this] { pictures[1] = "x$TPIC$.jpg"; }},
+        {"AltText",
+         [this] {
+             hidden.radioalternative = 1;
+             hidden.alternativetext = "Click $tpic$";
+         }},
+        {"Description",
+         [this] {
+             hidden.showcomment = true;
+             descriptions.lines = {"p1.jpg|see $TPIC$ here", "p2.jpg|$tpic$$tpic$"};
+         }},
+        {"FileNameCaption",
+         [this] {
+             hidden.showfilename = true;
+             pictures[0] = "$tpic$.jpg";
+         }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SetPictures(3);
+        hidden = {};
+        descriptions.lines.clear();
+        state = {};
+        row.arrange();
+        tpicCount = 3;
+        const ByteLines strip = MakePage(0, 1, {"$PIC$ <td>$TPIC$</td><td>$TPIC$</td>", "$TPIC$"});
+        EXPECT_EQ(Targets(strip),
+                  (std::vector<std::string>{"page1.html", "page2.html", "page3.html"}));
+        state = {};
+        const ByteLines index =
+            MakePage(0, 0, {"<td>$TPIC$</td><td>$TPIC$</td>", "<td>$TPIC$</td>"});
+        EXPECT_EQ(Targets(index).size(), 3u) << index[0] << index[1];
+    }
 }
 
 } // namespace

@@ -24,10 +24,21 @@ TEST_F(SortingListTest, SavedOrderLoadsBackAsItWas)
 
 TEST_F(SortingListTest, EveryLineIsAnEntryWhateverItNames)
 {
-    writeBytes("old.qvlist", "gone.jpg\r\n\r\nx..y.jpg\nlast.jpg");
+    writeBytes("old.qvlist", "gone.jpg\r\nx..y.jpg\nlast.jpg");
     const SortingListResult list = LoadSortingList(file("old.qvlist"));
     EXPECT_TRUE(list.ok);
-    EXPECT_EQ(list.names, (Names{"gone.jpg", "", "x..y.jpg", "last.jpg"}));
+    EXPECT_EQ(list.names, (Names{"gone.jpg", "x..y.jpg", "last.jpg"}));
+}
+
+TEST_F(SortingListTest, EntriesThatNameNoFileAreRefused)
+{
+    writeBytes("odd.qvlist", std::string("a.jpg\r\n\r\n.\r\nnul\0.jpg\r\ntab\t.jpg\r\nb.jpg", 37));
+    const SortingListResult list = LoadSortingList(file("odd.qvlist"));
+    EXPECT_FALSE(list.ok);
+    EXPECT_EQ(list.names, (Names{"a.jpg", "b.jpg"}));
+    EXPECT_EQ(list.refused.size(), 4u);
+    EXPECT_NE(list.error.find("\r(an empty line)\r.\rnul?.jpg\rtab?.jpg"), std::string::npos)
+        << list.error;
 }
 
 TEST_F(SortingListTest, EntriesReachingOutsideThePictureDirectoryAreRefused)

@@ -42,7 +42,26 @@ TEST(ToUrlPath, TurnsBackslashesIntoSlashesAndKeepsAttributesClosed)
 {
     EXPECT_EQ(ToUrlPath("..\\pics\\my photo.jpg"), "../pics/my photo.jpg");
     EXPECT_EQ(ToUrlPath("say \"cheese\" <now>.jpg"), "say %22cheese%22 %3Cnow%3E.jpg");
-    EXPECT_EQ(ToUrlPath("a&b%20c.jpg"), "a&b%20c.jpg");
+    // A name is a name: "%20" in it is three characters of the file's name.
+    EXPECT_EQ(ToUrlPath("a&b%20c.jpg"), "a&b%2520c.jpg");
+}
+
+TEST(ToUrlPath, EncodesWhatWouldBreakTheLinkAndKeepsUtf8Readable)
+{
+    EXPECT_EQ(ToUrlPath("hash#1.jpg"), "hash%231.jpg");
+    EXPECT_EQ(ToUrlPath("what?.jpg"), "what%3F.jpg");
+    EXPECT_EQ(ToUrlPath("100%.jpg"), "100%25.jpg");
+    EXPECT_EQ(ToUrlPath("x$NEXT$.jpg"), "x%24NEXT%24.jpg");
+    EXPECT_EQ(ToUrlPath("tab\tline\nbreak\x7F.jpg"), "tab%09line%0Abreak%7F.jpg");
+    EXPECT_EQ(ToUrlPath("M\xFCnchen.jpg"), "M%FCnchen.jpg");
+    EXPECT_EQ(ToUrlPath("M\xC3\xBCnchen \xE5\x8C\x97.jpg"), "M\xC3\xBCnchen \xE5\x8C\x97.jpg");
+    EXPECT_EQ(ToUrlPath("cut\xC3.jpg"), "cut%C3.jpg");
+}
+
+TEST(HtmlEscapeName, AFileNameInTextHoldsNoCommand)
+{
+    EXPECT_EQ(HtmlEscapeName("z$TOTAL$ & <b>.jpg"), "z&#36;TOTAL&#36; &amp; &lt;b&gt;.jpg");
+    EXPECT_EQ(HtmlEscapeName("K\xE4se.jpg"), "K&auml;se.jpg");
 }
 
 } // namespace
