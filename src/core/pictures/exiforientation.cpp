@@ -1,5 +1,7 @@
 #include "core/pictures/exiforientation.h"
 
+#include "core/text/linefile.h"
+
 #include <cstddef>
 #include <libexif/exif-data.h>
 #include <memory>
@@ -21,6 +23,8 @@ bool SwapsSides(int orientation)
 
 int ReadExifOrientation(const std::filesystem::path &path)
 {
+    if (!IsRegularFile(path))
+        return 1;
     const std::unique_ptr<ExifData, ExifDataRelease> data(
         exif_data_new_from_file(path.string().c_str()));
     if (!data)

@@ -1,6 +1,7 @@
 #include "core/pictures/jpegdecoder.h"
 
 #include "core/pictures/jpegerrormanager.h"
+#include "core/text/linefile.h"
 
 #include <cstdio>
 #include <memory>
@@ -163,7 +164,7 @@ JpegDecodeResult Decode(const Input &input, JpegScale scale)
 
 JpegDecodeResult DecodeJpegFile(const std::filesystem::path &path, JpegScale scale)
 {
-    const FileHandle file(std::fopen(path.c_str(), "rb"));
+    const FileHandle file(IsRegularFile(path) ? std::fopen(path.c_str(), "rb") : nullptr);
     if (!file) {
         JpegDecodeResult result;
         result.error = "Cannot open " + path.string();
@@ -179,7 +180,7 @@ JpegDecodeResult DecodeJpegBytes(std::string_view jpeg, JpegScale scale)
 
 std::optional<PixelSize> ReadPictureSize(const std::filesystem::path &path)
 {
-    const FileHandle file(std::fopen(path.c_str(), "rb"));
+    const FileHandle file(IsRegularFile(path) ? std::fopen(path.c_str(), "rb") : nullptr);
     if (!file)
         return std::nullopt;
     RgbImage header;

@@ -1,5 +1,7 @@
 #include "core/pictures/jpegsize.h"
 
+#include "core/text/linefile.h"
+
 #include <cstdint>
 #include <fstream>
 #include <system_error>
@@ -11,7 +13,11 @@ namespace {
 // Every read fails once the file has ended, so a walk that runs off the end gives "unknown".
 class ByteReader {
 public:
-    explicit ByteReader(const std::filesystem::path &path) : m_file(path, std::ios::binary) {}
+    explicit ByteReader(const std::filesystem::path &path)
+    {
+        if (IsRegularFile(path))
+            m_file.open(path, std::ios::binary);
+    }
 
     bool IsOpen() const { return m_file.is_open(); }
     bool HasData() { return m_file.peek() != std::ifstream::traits_type::eof(); }

@@ -1,8 +1,8 @@
 #include "core/text/linefile.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -40,17 +40,31 @@ std::string JoinLinesCrLf(const ByteLines &lines)
     return out;
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path &path)
+bool IsRegularFile(const std::filesystem::path &path)
 {
     std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    return std::filesystem::is_regular_file(path, error);
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path &path, std::uintmax_t maxBytes)
+{
+    // Opened without waiting, so a FIFO put in a file's place cannot block the open itself.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
+    std::optional<std::string> bytes;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+        static_cast<std::uintmax_t>(status.st_size) <= maxBytes) {
+        std::string read;
+        char buffer[65536];
+        ssize_t count;
+        while ((count = ::read(fd, buffer, sizeof buffer)) > 0 && read.size() <= maxBytes)
+            read.append(buffer, static_cast<std::size_t>(count));
+        if (count == 0 && read.size() <= maxBytes)
+            bytes = std::move(read);
+    }
+    ::close(fd);
     return bytes;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/text/bytetext.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -15,8 +16,16 @@ ByteLines SplitLines(std::string_view bytes);
 // Every line followed by CR LF.
 std::string JoinLinesCrLf(const ByteLines &lines);
 
-// Empty optional when the file cannot be read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path &path);
+// The most any text file of the programs (template, option file, list, descriptions) may hold.
+inline constexpr std::uintmax_t maxTextFileBytes = 64u << 20;
+
+// True for a regular file, or a link to one: never a FIFO or a device, whose reading would wait
+// for ever or never end.
+bool IsRegularFile(const std::filesystem::path &path);
+
+// Empty optional when the file cannot be read, is no regular file or holds more than maxBytes.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path &path,
+                                         std::uintmax_t maxBytes = maxTextFileBytes);
 std::optional<ByteLines> ReadLineFile(const std::filesystem::path &path);
 
 // Writes through a temporary file beside the target, so a failed write (full disk, no
