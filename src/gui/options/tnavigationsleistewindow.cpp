@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 namespace pagoranto {
@@ -73,6 +74,8 @@ Tnavigationsleistewindow::Tnavigationsleistewindow(NavigationOptions &options,
     layout->addLayout(buttons);
     ShowOptions();
     ShowDateTime();
+    // The example bar on one line, and every tab caption in sight.
+    setMinimumWidth(std::max(860, sizeHint().width()));
 }
 
 QLineEdit *Tnavigationsleistewindow::AddText(const char *name, std::string &field)
@@ -104,7 +107,6 @@ QWidget *Tnavigationsleistewindow::MakeNavigateTab()
     exampleBar = NamedLabel("exampleBar", example);
     exampleBar->setTextFormat(Qt::RichText);
     exampleBar->setTextInteractionFlags(Qt::NoTextInteraction);
-    exampleBar->setWordWrap(true);
     exampleBar->setMinimumHeight(56);
     exampleBar->setAlignment(Qt::AlignCenter);
     auto *legend = new QLabel(

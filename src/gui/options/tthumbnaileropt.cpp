@@ -377,11 +377,14 @@ QWidget *TThumbnailerOpt::MakeCompressionBox()
                               Label4, "Label4");
     connect(ScrollBar1, &QScrollBar::valueChanged, this,
             &TThumbnailerOpt::UpdateCompressionPreview);
+    auto *ends = new QHBoxLayout;
+    ends->addWidget(new QLabel(QStringLiteral("1% (worse)"), box));
+    ends->addStretch();
+    ends->addWidget(new QLabel(QStringLiteral("100% (best)"), box));
     auto *barRow = new QGridLayout;
-    barRow->addWidget(ScrollBar1, 0, 0, 1, 2);
-    barRow->addWidget(Label4, 0, 2);
-    barRow->addWidget(new QLabel(QStringLiteral("1% (worse)"), box), 1, 0, Qt::AlignLeft);
-    barRow->addWidget(new QLabel(QStringLiteral("100% (best)"), box), 1, 1, Qt::AlignRight);
+    barRow->addWidget(ScrollBar1, 0, 0);
+    barRow->addWidget(Label4, 0, 1);
+    barRow->addLayout(ends, 1, 0);
 
     Image1 = NamedLabel("Image1", box);
     Image2 = NamedLabel("Image2", box);
