@@ -89,6 +89,7 @@ private slots:
     void menusOpenTheWindowsAndWriteTheirFiles();
     void completeConfigurationRoundTripThroughTheWindows();
     void completeConfigurationFailuresAreReported();
+    void shippedConfigurationsLoad();
     void aRunMakesThumbnailsOfTheChosenSize();
 
 private:
@@ -304,6 +305,26 @@ void TForm1OptionWindowsTest::completeConfigurationFailuresAreReported()
     Trigger("Loadcompleteconfiguration1");
     QCOMPARE(MessageBox::shownMessages().size(), messages);
     QVERIFY(QDir(m_program + QStringLiteral("own_config_files/complete_cfg")).exists());
+}
+
+void TForm1OptionWindowsTest::shippedConfigurationsLoad()
+{
+    MakeForm();
+    const QDir shipped(QStringLiteral(PAGORANTO_PROGRAM_DIR "/own_config_files/complete_cfg"));
+    const QStringList files = shipped.entryList({QStringLiteral("*.ccc")}, QDir::Files);
+    QVERIFY(files.size() >= 2);
+    for (const QString &name : files) {
+        FileDialog::setNextFileName(shipped.filePath(name));
+        Trigger("Loadcompleteconfiguration1");
+        QVERIFY2(LastMessage().title == "Info", qPrintable(name));
+    }
+    FileDialog::setNextFileName(shipped.filePath(QStringLiteral("strip_dark_160x120.ccc")));
+    Trigger("Loadcompleteconfiguration1");
+    const ThumbnailOptions &thumbnails = m_form->settings().thumbnails;
+    QCOMPARE(thumbnails.ScrollBar2, 160);
+    QCOMPARE(thumbnails.ScrollBar3, 120);
+    QCOMPARE(thumbnails.Panel11, thumbnails.Panel12);
+    QCOMPARE(ThumbnailWindow()->Label8->text(), QStringLiteral("120"));
 }
 
 void TForm1OptionWindowsTest::aRunMakesThumbnailsOfTheChosenSize()
