@@ -5,6 +5,8 @@
 #include "gui/options/tform1.h"
 #include "gui/options/tnavigationsleistewindow.h"
 #include "gui/options/tpagenamewindow.h"
+#include "gui/options/tquickinfo.h"
+#include "gui/options/tthreegalleries.h"
 #include "gui/options/tthumbnaileropt.h"
 #include "gui/pictures/tfilelistwindow.h"
 #include "gui/pictures/thumbnaillist.h"
@@ -101,6 +103,8 @@ int main(int argc, char **argv)
                [thumbnailOptions] { thumbnailOptions->CheckBox2->setChecked(true); });
     photograph(
         form.findChild<Tnavigationsleistewindow *>(QStringLiteral("Tnavigationsleistewindow")), {});
+    photograph(form.findChild<TQuickinfo *>(QStringLiteral("TQuickinfo")), {});
+    photograph(form.findChild<Tthreegalleries *>(QStringLiteral("Tthreegalleries")), {});
     auto *pageNames = form.findChild<Tpagenamewindow *>(QStringLiteral("Tpagenamewindow"));
     photograph(pageNames, [pageNames] {
         pageNames->Edit1->setText(QStringLiteral("album_$nd$"));

@@ -19,6 +19,8 @@
 #include "gui/options/tinfofenster.h"
 #include "gui/options/tnavigationsleistewindow.h"
 #include "gui/options/tpagenamewindow.h"
+#include "gui/options/tquickinfo.h"
+#include "gui/options/tthreegalleries.h"
 #include "gui/options/tthumbnaileropt.h"
 #include "gui/options/wizardpanel.h"
 #include "gui/pictures/directorypanel.h"
@@ -186,7 +188,9 @@ void TForm1::CreateMenus()
     m_historyMenu = menuBar()->addMenu(QStringLiteral("&History"));
     m_usedPathsMenu = m_historyMenu->addMenu(QStringLiteral("Used image paths"));
     m_usedTemplatesMenu = m_historyMenu->addMenu(QStringLiteral("Used templates"));
-    AddCommands(menuBar()->addMenu(QStringLiteral("&Help")),
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddHelpWindowCommands(help);
+    AddCommands(help,
                 {
                     {"StepByStep", [this] { StepByStepClick(); }, "StepByStep1"},
                     {"Changes",
@@ -383,7 +387,10 @@ void TForm1::CreateWindows()
     CreationWindow = new TCreationWindow(this);
     navigationsleistewindow =
         new Tnavigationsleistewindow(m_settings.navigation, m_dateTimeFormats, m_clock, this);
+    Quickinfo = new TQuickinfo(this);
     pagenamewindow = new Tpagenamewindow(Panel11->ownfilename, m_settings.pageNames, this);
+    threegalleries =
+        new Tthreegalleries(ToQString(m_setup.installDirectory + "threegalleries/"), this);
     endstatus = new Tendstatus(m_shell, m_prompts, this);
 
     PictureListContext context;

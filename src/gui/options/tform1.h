@@ -49,6 +49,8 @@ class Tinfofenster;
 class TemplateInfoPanel;
 class Tnavigationsleistewindow;
 class Tpagenamewindow;
+class TQuickinfo;
+class Tthreegalleries;
 class WizardPanel;
 
 struct StartupPaths {
@@ -185,6 +187,8 @@ private:
     TThumbnailerOpt *ThumbnailerOpt;
     Tnavigationsleistewindow *navigationsleistewindow;
     Tpagenamewindow *pagenamewindow;
+    TQuickinfo *Quickinfo;
+    Tthreegalleries *threegalleries;
 
     enum class ViewLayer { browser, thumbnail, templateInfo, directoryLevels, protocol };
 
@@ -202,6 +206,7 @@ private:
     QWidget *CreateOptionTabs();
     void CreateWindows();
     void CreateOptionsMenu();
+    void AddHelpWindowCommands(QMenu *help);
     void ConnectOptionWindows();
     void SetIndicatorsFromAnalysis();
     QString CompleteConfigDirectory();

@@ -10,6 +10,8 @@
 #include "gui/options/tform1.h"
 #include "gui/options/tnavigationsleistewindow.h"
 #include "gui/options/tpagenamewindow.h"
+#include "gui/options/tquickinfo.h"
+#include "gui/options/tthreegalleries.h"
 #include "gui/options/tthumbnaileropt.h"
 #include "gui/pictures/tfilelistwindow.h"
 #include "gui/platform/filedialog.h"
@@ -53,6 +55,16 @@ void TForm1::CreateOptionsMenu()
             action->setVisible(false);
 }
 
+void TForm1::AddHelpWindowCommands(QMenu *help)
+{
+    AddCommands(
+        help, {
+                  {"Symbol quickinfo", [this] { Quickinfo->exec(); }, "Symbolquickinfo1"},
+                  {"Three gallery types", [this] { threegalleries->exec(); }, "Threegallerytypes1"},
+                  {},
+              });
+}
+
 void TForm1::ConnectOptionWindows()
 {
     ThumbnailerOpt->setDestinationSource(
@@ -64,7 +76,14 @@ void TForm1::ConnectOptionWindows()
 
 void TForm1::ShowThumbnailOptions(bool fromMainWindow)
 {
+    const std::string thumbdir = m_settings.thumbnails.thumbdir;
     ThumbnailerOpt->ShowModal();
+    // A run past its checks would hand the thumbnailer no folder and link the thumbnails from
+    // the root: the name it was checked with stays.
+    if (!fromMainWindow && m_settings.thumbnails.thumbdir.empty()) {
+        m_settings.thumbnails.thumbdir = thumbdir;
+        ThumbnailerOpt->ShowOptions();
+    }
     WriteThumbnailerOptions();
     if (fromMainWindow)
         ComputeDirectoryLevels();

@@ -10,6 +10,8 @@
 #include "gui/options/tform1.h"
 #include "gui/options/tnavigationsleistewindow.h"
 #include "gui/options/tpagenamewindow.h"
+#include "gui/options/tquickinfo.h"
+#include "gui/options/tthreegalleries.h"
 #include "gui/options/tthumbnaileropt.h"
 #include "gui/options/wizardpanel.h"
 #include "gui/pictures/tfilelistwindow.h"
@@ -90,6 +92,7 @@ private slots:
     void completeConfigurationRoundTripThroughTheWindows();
     void completeConfigurationFailuresAreReported();
     void shippedConfigurationsLoad();
+    void helpWindowsShowTheirPictures();
     void aRunMakesThumbnailsOfTheChosenSize();
 
 private:
@@ -198,8 +201,19 @@ void TForm1OptionWindowsTest::wizardThumbnailStepFollowsTheChosenLayout()
         window->CheckBox1->setChecked(true);
         window->close();
     }));
-    Child<Tfilelistwindow>(m_form.get(), "Tfilelistwindow")->thumbnailConfigButton->click();
+    auto *configButton =
+        Child<Tfilelistwindow>(m_form.get(), "Tfilelistwindow")->thumbnailConfigButton;
+    configButton->click();
     QVERIFY(HasLine(ThumbnailerFile(), "GREY=1"));
+    // There a run has checked the folder already: an emptied name is not taken.
+    Driver empty(WhenShown<TThumbnailerOpt>(ThumbnailWindow(), [](TThumbnailerOpt *window) {
+        window->thumbdir->clear();
+        window->close();
+    }));
+    configButton->click();
+    QCOMPARE(m_form->settings().thumbnails.thumbdir, std::string("thumbnails"));
+    QCOMPARE(ThumbnailWindow()->thumbdir->text(), QStringLiteral("thumbnails"));
+    QVERIFY(HasLine(ThumbnailerFile(), "DDIR=thumbnails/"));
 }
 
 void TForm1OptionWindowsTest::menusOpenTheWindowsAndWriteTheirFiles()
@@ -325,6 +339,29 @@ void TForm1OptionWindowsTest::shippedConfigurationsLoad()
     QCOMPARE(thumbnails.ScrollBar3, 120);
     QCOMPARE(thumbnails.Panel11, thumbnails.Panel12);
     QCOMPARE(ThumbnailWindow()->Label8->text(), QStringLiteral("120"));
+}
+
+void TForm1OptionWindowsTest::helpWindowsShowTheirPictures()
+{
+    MakeForm();
+    auto *legend = Child<TQuickinfo>(m_form.get(), "TQuickinfo");
+    Driver closeLegend(
+        WhenShown<TQuickinfo>(legend, [](TQuickinfo *window) { window->Button1->click(); }));
+    Trigger("Symbolquickinfo1");
+    QVERIFY(!legend->isVisible());
+
+    auto *kinds = Child<Tthreegalleries>(m_form.get(), "Tthreegalleries");
+    for (QLabel *image : kinds->Image)
+        QVERIFY2(!image->pixmap().isNull(), qPrintable(image->text()));
+    Driver closeKinds(WhenShown<Tthreegalleries>(
+        kinds, [](Tthreegalleries *window) { window->Button1->click(); }));
+    Trigger("Threegallerytypes1");
+    QVERIFY(!kinds->isVisible());
+
+    // A missing picture leaves a note where it would be.
+    Tthreegalleries without(m_program + QStringLiteral("nothing/"));
+    QVERIFY(without.Image[0]->pixmap().isNull());
+    QVERIFY(without.Image[0]->text().contains(QStringLiteral("pic.jpg")));
 }
 
 void TForm1OptionWindowsTest::aRunMakesThumbnailsOfTheChosenSize()
