@@ -3,6 +3,11 @@
 // Usage: pagoranto-screenshots PROGRAM_DIR OUTPUT_DIR
 #include "gui/generator/tendstatus.h"
 #include "gui/options/tform1.h"
+#include "gui/options/tnavigationsleistewindow.h"
+#include "gui/options/tpagenamewindow.h"
+#include "gui/options/tquickinfo.h"
+#include "gui/options/tthreegalleries.h"
+#include "gui/options/tthumbnaileropt.h"
 #include "gui/pictures/tfilelistwindow.h"
 #include "gui/pictures/thumbnaillist.h"
 #include "gui/pictures/thumbnailpanel.h"
@@ -15,6 +20,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 
 using namespace pagoranto;
 namespace fs = std::filesystem;
@@ -82,6 +88,28 @@ int main(int argc, char **argv)
         list->setChecked(i, i % 4 != 3);
     Settle(1500);
     Save(&form, output + "main-window.png");
+
+    // The option windows, each named after its class.
+    const auto photograph = [&](QDialog *window, const std::function<void()> &prepare) {
+        window->show();
+        if (prepare)
+            prepare();
+        Settle(700);
+        Save(window, output + window->objectName() + ".png");
+        window->hide();
+    };
+    auto *thumbnailOptions = form.findChild<TThumbnailerOpt *>(QStringLiteral("TThumbnailerOpt"));
+    photograph(thumbnailOptions,
+               [thumbnailOptions] { thumbnailOptions->CheckBox2->setChecked(true); });
+    photograph(
+        form.findChild<Tnavigationsleistewindow *>(QStringLiteral("Tnavigationsleistewindow")), {});
+    photograph(form.findChild<TQuickinfo *>(QStringLiteral("TQuickinfo")), {});
+    photograph(form.findChild<Tthreegalleries *>(QStringLiteral("Tthreegalleries")), {});
+    auto *pageNames = form.findChild<Tpagenamewindow *>(QStringLiteral("Tpagenamewindow"));
+    photograph(pageNames, [pageNames] {
+        pageNames->Edit1->setText(QStringLiteral("album_$nd$"));
+        pageNames->Button1Click();
+    });
 
     QTimer pictureList;
     QObject::connect(&pictureList, &QTimer::timeout, [&] {

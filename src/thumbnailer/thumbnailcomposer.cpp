@@ -1,7 +1,7 @@
 #include "thumbnailer/thumbnailcomposer.h"
 
 #include "core/pictures/fittobox.h"
-#include "thumbnailer/gradient.h"
+#include "core/pictures/gradient.h"
 #include "thumbnailer/resample.h"
 
 #include <algorithm>

@@ -70,4 +70,16 @@ bool LoadCompleteConfigurationFile(const std::filesystem::path &file, GallerySet
     return true;
 }
 
+bool SaveCompleteConfigurationFile(const std::filesystem::path &file,
+                                   const GallerySettings &settings,
+                                   const ThumbnailerFile &thumbnailer)
+{
+    const CompleteConfiguration configuration{
+        settings.linkTexts,         settings.pageNames,
+        settings.additional,        settings.hidden,
+        settings.navigation,        settings.thumbnails,
+        thumbnailer.destinationDir, thumbnailer.pictureRelPath};
+    return SaveCompleteConfiguration(file, configuration);
+}
+
 } // namespace pagoranto

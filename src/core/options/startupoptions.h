@@ -28,4 +28,10 @@ bool WriteAdditionalOptionsOf(const std::string &programDirectory, const Gallery
 bool LoadCompleteConfigurationFile(const std::filesystem::path &file, GallerySettings &settings,
                                    Prompts &prompts);
 
+// Saves the settings as a complete configuration; thumbnailer gives SDIR and PDIR. False when
+// the file cannot be written.
+bool SaveCompleteConfigurationFile(const std::filesystem::path &file,
+                                   const GallerySettings &settings,
+                                   const ThumbnailerFile &thumbnailer);
+
 } // namespace pagoranto

@@ -17,6 +17,11 @@
 #include "gui/options/specialoptionspanel.h"
 #include "gui/options/tform1messages.h"
 #include "gui/options/tinfofenster.h"
+#include "gui/options/tnavigationsleistewindow.h"
+#include "gui/options/tpagenamewindow.h"
+#include "gui/options/tquickinfo.h"
+#include "gui/options/tthreegalleries.h"
+#include "gui/options/tthumbnaileropt.h"
 #include "gui/options/wizardpanel.h"
 #include "gui/pictures/directorypanel.h"
 #include "gui/pictures/tfilelistwindow.h"
@@ -101,6 +106,7 @@ TForm1::TForm1(StartupPaths paths, InformationTimes times, QWidget *parent)
 
     CreateWindows();
     ConnectPanels();
+    ConnectOptionWindows();
     ShowPageCounter(m_run.pageCounter().value());
     SetTemplateButtonsEnabled(false);
     RebuildHistoryMenu(m_usedPathsMenu, m_usedPaths, true);
@@ -178,16 +184,21 @@ void TForm1::CreateMenus()
             {"Delete all found html files",
              onSourceTab([this] { Panel10->DeleteHtmlFilesClick(); })},
         });
+    CreateOptionsMenu();
     m_historyMenu = menuBar()->addMenu(QStringLiteral("&History"));
     m_usedPathsMenu = m_historyMenu->addMenu(QStringLiteral("Used image paths"));
     m_usedTemplatesMenu = m_historyMenu->addMenu(QStringLiteral("Used templates"));
-    AddCommands(
-        menuBar()->addMenu(QStringLiteral("&Help")),
-        {
-            {"StepByStep", [this] { StepByStepClick(); }, "StepByStep1"},
-            {"Changes", [this] { ShowInInternalBrowser(ToQString(InstallFile("changes.txt"))); }},
-            {"Information", [this] { infofenster->ShowFor(m_times.atStart); }},
-        });
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddHelpWindowCommands(help);
+    AddCommands(help,
+                {
+                    {"StepByStep", [this] { StepByStepClick(); }, "StepByStep1"},
+                    {"Changes",
+                     [this] {
+                         ShowInInternalBrowser(ToQString(InstallFile("changes.txt")));
+                     }},
+                    {"Information", [this] { infofenster->ShowFor(m_times.atStart); }},
+                });
 }
 
 QToolBar *TForm1::CreateToolBar()
@@ -369,7 +380,16 @@ void TForm1::CreateWindows()
 {
     infofenster = new Tinfofenster(this);
     filelistwindow = new Tfilelistwindow(m_prompts, this);
+    ThumbnailerOpt = new TThumbnailerOpt(
+        m_settings.thumbnails, m_prompts,
+        ToQString(m_setup.programDirectory + "own_config_files/thumbnail_cfg/"), this);
     CreationWindow = new TCreationWindow(this);
+    navigationsleistewindow =
+        new Tnavigationsleistewindow(m_settings.navigation, m_dateTimeFormats, m_clock, this);
+    Quickinfo = new TQuickinfo(this);
+    pagenamewindow = new Tpagenamewindow(Panel11->ownfilename, m_settings.pageNames, this);
+    threegalleries =
+        new Tthreegalleries(ToQString(m_setup.installDirectory + "threegalleries/"), this);
     endstatus = new Tendstatus(m_shell, m_prompts, this);
 
     PictureListContext context;
@@ -388,8 +408,6 @@ void TForm1::CreateWindows()
         Selectpagelayout1Click();
         filelistwindow->RefreshPlan();
     });
-    // The thumbnail options come with their own window.
-    filelistwindow->thumbnailConfigButton->setEnabled(false);
     filelistwindow->setCreationList(&m_run.creationList());
 }
 
@@ -399,20 +417,23 @@ void TForm1::ConnectPanels()
             [this] { SelectTab(OptionTab::sourceDirectory); });
     connect(Panel21->Button35, &QPushButton::clicked, this, &TForm1::Selectpagelayout1Click);
     connect(Panel21->Button36, &QPushButton::clicked, this, &TForm1::WizardThumbnailOptions);
+    connect(Panel21->Button40, &QPushButton::clicked, this, &TForm1::Navigatebaroptions1Click);
     connect(Panel21->Button37, &QPushButton::clicked, this,
             [this] { SelectTab(OptionTab::commandOptions); });
     connect(Panel21->Button38, &QPushButton::clicked, this,
             [this] { SelectTab(OptionTab::specialOptions); });
     connect(Panel21->Button33, &QPushButton::clicked, this, &TForm1::Button3Click);
-    // The navigation bar and hidden command windows come with their option windows.
-    Panel21->Button40->setEnabled(false);
+    // The hidden command window comes with its option window.
     Panel21->Button39->setEnabled(false);
 
     connect(Panel7, &CommandHelpPanel::configurationRequested, this,
             [this](CommandHelpAction action) {
-                if (action == CommandHelpAction::CommandOptionsTab) {
+                if (action == CommandHelpAction::CommandOptionsTab)
                     SelectTab(OptionTab::commandOptions);
-                }
+                else if (action == CommandHelpAction::NavigationBarWindow)
+                    ShowNavigationBarOptions();
+                else if (action == CommandHelpAction::ThumbnailOptionsWindow)
+                    ShowThumbnailOptions(true);
             });
 
     connect(Panel2, &DirectoryLevelsPanel::levelChanged, this, &TForm1::ComputeDirectoryLevels);
@@ -527,9 +548,7 @@ void TForm1::FormActivate()
         return;
     m_optionsLoaded = true;
     ReadStartupOptions(m_setup.programDirectory, m_settings);
-    Panel8->ShowLinkTexts();
-    Panel11->ShowOptions();
-    Panel9->ShowBrowserChoice();
+    ShowAllOptions();
     ComputeDirectoryLevels();
     m_resizer = ReadResizerSettings(ToQString(SettingsFile("resizer.ini")));
     filelistwindow->setHiddenCommandLights(m_settings.hidden);
@@ -671,7 +690,7 @@ std::vector<QWidget *> TForm1::RunLockedControls() const
 
 void TForm1::LockControlsForRun(bool showCompressIndicator)
 {
-    for (QMenu *menu : {m_fileMenu, m_layoutMenu, m_functionsMenu, m_historyMenu})
+    for (QMenu *menu : {m_fileMenu, m_layoutMenu, m_functionsMenu, m_optionsMenu, m_historyMenu})
         menu->menuAction()->setEnabled(false);
     m_toolBar->setEnabled(false);
     for (QWidget *control : RunLockedControls())
@@ -682,7 +701,7 @@ void TForm1::LockControlsForRun(bool showCompressIndicator)
 
 void TForm1::UnlockControlsAfterRun()
 {
-    for (QMenu *menu : {m_fileMenu, m_layoutMenu, m_functionsMenu, m_historyMenu})
+    for (QMenu *menu : {m_fileMenu, m_layoutMenu, m_functionsMenu, m_optionsMenu, m_historyMenu})
         menu->menuAction()->setEnabled(true);
     m_toolBar->setEnabled(true);
     for (QWidget *control : RunLockedControls())
@@ -811,7 +830,9 @@ void TForm1::WizardThumbnailOptions()
 {
     if (!tpicindicator->isVisible()) {
         m_prompts.show("Hint", tform1messages::noThumbnailCommands, PromptButtons::Ok);
+        return;
     }
+    ShowThumbnailOptions(true);
 }
 
 // ---- templates ----
@@ -853,6 +874,7 @@ void TForm1::Selectpagelayout1Click()
         return;
     }
     SelectTemplate(file);
+    SetIndicatorsFromAnalysis();
 }
 
 void TForm1::ApplyTemplate(const QString &path)

@@ -41,11 +41,16 @@ class LinkTextsPanel;
 class ProtocolPanel;
 class SpecialOptionsPanel;
 class TCreationWindow;
+class TThumbnailerOpt;
 class Tendstatus;
 class Tfilelistwindow;
 class ThumbnailPanel;
 class Tinfofenster;
 class TemplateInfoPanel;
+class Tnavigationsleistewindow;
+class Tpagenamewindow;
+class TQuickinfo;
+class Tthreegalleries;
 class WizardPanel;
 
 struct StartupPaths {
@@ -105,6 +110,19 @@ public:
     void Button5Click();
     void StepByStepClick();
     void AddToHistory(const std::string &pictureDir, const std::string &templatePath);
+
+    // The option windows, modal. Opened from the main window, the thumbnail options are followed
+    // by the directory levels, which write the thumbnailer's file again.
+    void ShowThumbnailOptions(bool fromMainWindow);
+    void ShowNavigationBarOptions();
+    // The navigation bar options, then "navoptions.cfg".
+    void Navigatebaroptions1Click();
+    void ShowPageNameOptions();
+    void WriteThumbnailerOptions();
+    void Savecompleteconfiguration1Click();
+    void Loadcompleteconfiguration1Click();
+    // Every option control shows the settings again, after a configuration was loaded.
+    void ShowAllOptions();
 
     // What the run and the tests reach.
     CreationRun &run() { return m_run; }
@@ -166,6 +184,11 @@ private:
     Tfilelistwindow *filelistwindow;
     TCreationWindow *CreationWindow;
     Tendstatus *endstatus;
+    TThumbnailerOpt *ThumbnailerOpt;
+    Tnavigationsleistewindow *navigationsleistewindow;
+    Tpagenamewindow *pagenamewindow;
+    TQuickinfo *Quickinfo;
+    Tthreegalleries *threegalleries;
 
     enum class ViewLayer { browser, thumbnail, templateInfo, directoryLevels, protocol };
 
@@ -182,6 +205,11 @@ private:
     QWidget *CreateViewArea();
     QWidget *CreateOptionTabs();
     void CreateWindows();
+    void CreateOptionsMenu();
+    void AddHelpWindowCommands(QMenu *help);
+    void ConnectOptionWindows();
+    void SetIndicatorsFromAnalysis();
+    QString CompleteConfigDirectory();
     void ConnectPanels();
     void ShowLayer(ViewLayer layer, bool shown);
     void HideOverlayPanels();
@@ -233,6 +261,7 @@ private:
     QMenu *m_layoutMenu = nullptr;
     QMenu *m_functionsMenu = nullptr;
     QMenu *m_historyMenu = nullptr;
+    QMenu *m_optionsMenu = nullptr;
     QMenu *m_usedPathsMenu = nullptr;
     QMenu *m_usedTemplatesMenu = nullptr;
     QToolBar *m_toolBar = nullptr;

@@ -1,4 +1,4 @@
-#include "thumbnailer/gradient.h"
+#include "core/pictures/gradient.h"
 
 #include <algorithm>
 #include <cmath>
