@@ -178,6 +178,7 @@ void TForm1::CreateMenus()
             {"Delete all found html files",
              onSourceTab([this] { Panel10->DeleteHtmlFilesClick(); })},
         });
+    AddOptionWindowCommands(menuBar()->addMenu(QStringLiteral("&Options")));
     m_historyMenu = menuBar()->addMenu(QStringLiteral("&History"));
     m_usedPathsMenu = m_historyMenu->addMenu(QStringLiteral("Used image paths"));
     m_usedTemplatesMenu = m_historyMenu->addMenu(QStringLiteral("Used templates"));
@@ -373,6 +374,8 @@ void TForm1::CreateWindows()
     infofenster = new Tinfofenster(this);
     filelistwindow = new Tfilelistwindow(m_prompts, this);
     CreationWindow = new TCreationWindow(this);
+    CreateHiddenOptionWindows();
+    CreateHeaderFooterWindow();
     endstatus = new Tendstatus(m_shell, m_prompts, this);
 
     PictureListContext context;
@@ -407,14 +410,17 @@ void TForm1::ConnectPanels()
     connect(Panel21->Button38, &QPushButton::clicked, this,
             [this] { SelectTab(OptionTab::specialOptions); });
     connect(Panel21->Button33, &QPushButton::clicked, this, &TForm1::Button3Click);
-    // The navigation bar and hidden command windows come with their option windows.
+    // The navigation bar window comes with its option window.
     Panel21->Button40->setEnabled(false);
-    Panel21->Button39->setEnabled(false);
+    ConnectOptionWindows();
 
     connect(Panel7, &CommandHelpPanel::configurationRequested, this,
             [this](CommandHelpAction action) {
                 if (action == CommandHelpAction::CommandOptionsTab) {
                     SelectTab(OptionTab::commandOptions);
+                } else if (action == CommandHelpAction::HiddenCommandWindow) {
+                    // Written at close, as every option file.
+                    hiddenoptwindow->exec();
                 }
             });
 
@@ -528,6 +534,7 @@ void TForm1::FormActivate()
     Panel8->ShowLinkTexts();
     Panel11->ShowOptions();
     Panel9->ShowBrowserChoice();
+    ShowOptionWindowSettings();
     ComputeDirectoryLevels();
     m_resizer = ReadResizerSettings(ToQString(InstallFile("resizer.ini")));
     filelistwindow->setHiddenCommandLights(m_settings.hidden);

@@ -41,8 +41,11 @@ class LinkTextsPanel;
 class ProtocolPanel;
 class SpecialOptionsPanel;
 class TCreationWindow;
+class THeaderFooterWindow;
+class Tbefehlsinfo_fenster;
 class Tendstatus;
 class Tfilelistwindow;
+class Thiddenoptwindow;
 class ThumbnailPanel;
 class Tinfofenster;
 class TemplateInfoPanel;
@@ -105,6 +108,9 @@ public:
     void Button5Click();
     void StepByStepClick();
     void AddToHistory(const std::string &pictureDir, const std::string &templatePath);
+    // The option windows of the menu, each writing its option files when it closes.
+    void Options1Click();
+    void Headerandfooterforyourgallery1Click();
 
     // What the run and the tests reach.
     CreationRun &run() { return m_run; }
@@ -166,6 +172,9 @@ private:
     Tfilelistwindow *filelistwindow;
     TCreationWindow *CreationWindow;
     Tendstatus *endstatus;
+    Thiddenoptwindow *hiddenoptwindow;
+    Tbefehlsinfo_fenster *befehlsinfo_fenster;
+    THeaderFooterWindow *HeaderFooterWindow;
 
     enum class ViewLayer { browser, thumbnail, templateInfo, directoryLevels, protocol };
 
@@ -183,6 +192,11 @@ private:
     QWidget *CreateOptionTabs();
     void CreateWindows();
     void ConnectPanels();
+    void CreateHiddenOptionWindows();
+    void CreateHeaderFooterWindow();
+    void AddOptionWindowCommands(QMenu *menu);
+    void ConnectOptionWindows();
+    void ShowOptionWindowSettings();
     void ShowLayer(ViewLayer layer, bool shown);
     void HideOverlayPanels();
     void SetTemplateButtonsEnabled(bool enabled);

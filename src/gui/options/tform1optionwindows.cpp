@@ -1,0 +1,67 @@
+// The main window's option windows: their creation, menu entries and connections.
+#include "core/options/headerfooteroptionsfile.h"
+#include "core/options/hiddenoptionsfile.h"
+#include "core/options/navigationoptionsfile.h"
+#include "gui/options/tbefehlsinfofenster.h"
+#include "gui/options/tform1.h"
+#include "gui/options/theaderfooterwindow.h"
+#include "gui/options/thiddenoptwindow.h"
+#include "gui/options/wizardpanel.h"
+#include "gui/pictures/tfilelistwindow.h"
+#include "gui/platform/qttext.h"
+
+namespace pagoranto {
+
+void TForm1::CreateHiddenOptionWindows()
+{
+    hiddenoptwindow = new Thiddenoptwindow(
+        m_settings.hidden, m_prompts, ToQString(InstallFile("own_config_files/hidden_cfg/")), this);
+    befehlsinfo_fenster = new Tbefehlsinfo_fenster(this);
+    hiddenoptwindow->setHelpWindow(befehlsinfo_fenster);
+}
+
+void TForm1::CreateHeaderFooterWindow()
+{
+    HeaderFooterWindow = new THeaderFooterWindow(
+        m_settings.headerFooter, m_prompts,
+        ToQString(InstallFile("own_config_files/headerfooter_cfg/")),
+        ToQString(m_setup.installDirectory + "document/headerfooter_example.png"), this);
+}
+
+void TForm1::AddOptionWindowCommands(QMenu *menu)
+{
+    AddCommands(menu, {
+                          {"Hidden command options", [this] { Options1Click(); }, "Options1"},
+                          {"Header and footer for your gallery",
+                           [this] { Headerandfooterforyourgallery1Click(); },
+                           "Headerandfooterforyourgallery1"},
+                      });
+}
+
+void TForm1::ConnectOptionWindows()
+{
+    connect(Panel21->Button39, &QPushButton::clicked, this, &TForm1::Options1Click);
+    connect(hiddenoptwindow, &Thiddenoptwindow::useCommandsChanged, this,
+            [this] { filelistwindow->setHiddenCommandLights(m_settings.hidden); });
+}
+
+void TForm1::ShowOptionWindowSettings()
+{
+    hiddenoptwindow->ShowOptions();
+    HeaderFooterWindow->ShowOptions();
+}
+
+void TForm1::Options1Click()
+{
+    hiddenoptwindow->exec();
+    WriteHiddenCommandOptions(InstallFile(hiddenOptionsFileName), m_settings.hidden);
+    WriteNavigationOptions(InstallFile(navigationOptionsFileName), m_settings.navigation);
+}
+
+void TForm1::Headerandfooterforyourgallery1Click()
+{
+    HeaderFooterWindow->exec();
+    WriteHeaderFooterOptions(InstallFile(headerFooterFileName), m_settings.headerFooter);
+}
+
+} // namespace pagoranto
