@@ -419,8 +419,7 @@ void TForm1::ConnectPanels()
                 if (action == CommandHelpAction::CommandOptionsTab) {
                     SelectTab(OptionTab::commandOptions);
                 } else if (action == CommandHelpAction::HiddenCommandWindow) {
-                    // Written at close, as every option file.
-                    hiddenoptwindow->exec();
+                    ShowHiddenCommandOptions();
                 }
             });
 

@@ -197,6 +197,7 @@ private:
     void AddOptionWindowCommands(QMenu *menu);
     void ConnectOptionWindows();
     void ShowOptionWindowSettings();
+    void ShowHiddenCommandOptions();
     void ShowLayer(ViewLayer layer, bool shown);
     void HideOverlayPanels();
     void SetTemplateButtonsEnabled(bool enabled);

@@ -51,9 +51,15 @@ void TForm1::ShowOptionWindowSettings()
     HeaderFooterWindow->ShowOptions();
 }
 
-void TForm1::Options1Click()
+// From the command help: the file is written at close, as every option file.
+void TForm1::ShowHiddenCommandOptions()
 {
     hiddenoptwindow->exec();
+}
+
+void TForm1::Options1Click()
+{
+    ShowHiddenCommandOptions();
     WriteHiddenCommandOptions(InstallFile(hiddenOptionsFileName), m_settings.hidden);
     WriteNavigationOptions(InstallFile(navigationOptionsFileName), m_settings.navigation);
 }
