@@ -2,7 +2,10 @@
 // it makes the sample gallery, for the README and for reviewing the look of the windows.
 // Usage: pagoranto-screenshots PROGRAM_DIR OUTPUT_DIR
 #include "gui/generator/tendstatus.h"
+#include "gui/options/tbefehlsinfofenster.h"
 #include "gui/options/tform1.h"
+#include "gui/options/theaderfooterwindow.h"
+#include "gui/options/thiddenoptwindow.h"
 #include "gui/pictures/tfilelistwindow.h"
 #include "gui/pictures/thumbnaillist.h"
 #include "gui/pictures/thumbnailpanel.h"
@@ -35,6 +38,15 @@ void Settle(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// A window the program shows modally, shown for the picture and hidden again.
+void SaveShown(QWidget *window, const QString &output)
+{
+    window->show();
+    Settle(400);
+    Save(window, output + window->objectName() + QStringLiteral(".png"));
+    window->hide();
 }
 
 } // namespace
@@ -82,6 +94,8 @@ int main(int argc, char **argv)
         list->setChecked(i, i % 4 != 3);
     Settle(1500);
     Save(&form, output + "main-window.png");
+    for (const char *name : {"Thiddenoptwindow", "Tbefehlsinfo_fenster", "THeaderFooterWindow"})
+        SaveShown(form.findChild<QDialog *>(QLatin1String(name)), output);
 
     QTimer pictureList;
     QObject::connect(&pictureList, &QTimer::timeout, [&] {

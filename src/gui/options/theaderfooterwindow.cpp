@@ -85,6 +85,10 @@ THeaderFooterWindow::THeaderFooterWindow(HeaderFooterOptions &options, MessageBo
     PageControl1->addTab(CreateMainTab(), QStringLiteral("Header and footer"));
     PageControl1->addTab(CreateHelpTab(examplePicture), QStringLiteral("Help"));
     Button9 = NamedButton(QStringLiteral("Back"), "Button9", this);
+    // Enter in a line closes the window instead of overwriting the line from the memo.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+    Button9->setDefault(true);
     connect(Button9, &QPushButton::clicked, this, &QDialog::accept);
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();

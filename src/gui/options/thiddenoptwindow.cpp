@@ -77,6 +77,9 @@ Thiddenoptwindow::Thiddenoptwindow(HiddenOptions &options, MessageBox &prompts,
     BitBtn4->setToolTip(QStringLiteral("Save hidden config datas"));
     Label5 = NamedLabel("Label5", this);
     Button1 = NamedButton(QStringLiteral("Back"), "Button1", this);
+    // Enter in a field means "Back", whichever button had the focus last.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
     Button1->setDefault(true);
     connect(SpeedButton1, &QPushButton::clicked, this, &Thiddenoptwindow::SpeedButton1Click);
     connect(SpeedButton2, &QPushButton::clicked, this, &Thiddenoptwindow::SpeedButton2Click);
