@@ -94,7 +94,8 @@ int main(int argc, char **argv)
         list->setChecked(i, i % 4 != 3);
     Settle(1500);
     Save(&form, output + "main-window.png");
-    for (const char *name : {"Thiddenoptwindow", "Tbefehlsinfo_fenster", "THeaderFooterWindow"})
+    for (const char *name :
+         {"Thiddenoptwindow", "Tbefehlsinfo_fenster", "THeaderFooterWindow", "Twebassistentwindow"})
         SaveShown(form.findChild<QDialog *>(QLatin1String(name)), output);
 
     QTimer pictureList;

@@ -190,6 +190,7 @@ void TForm1::CreateMenus()
                          ShowInInternalBrowser(ToQString(m_setup.programDirectory + "changes.txt"));
                      }},
                     {"Information", [this] { infofenster->ShowFor(m_times.atStart); }},
+                    {"Galleryassistant", [this] { WebAssistent1Click(); }, "WebAssistent1"},
                 });
 }
 

@@ -46,6 +46,7 @@ class Tbefehlsinfo_fenster;
 class Tendstatus;
 class Tfilelistwindow;
 class Thiddenoptwindow;
+class Twebassistentwindow;
 class ThumbnailPanel;
 class Tinfofenster;
 class TemplateInfoPanel;
@@ -111,6 +112,7 @@ public:
     // The option windows of the menu, each writing its option files when it closes.
     void Options1Click();
     void Headerandfooterforyourgallery1Click();
+    void WebAssistent1Click();
 
     // What the run and the tests reach.
     CreationRun &run() { return m_run; }
@@ -173,6 +175,7 @@ private:
     TCreationWindow *CreationWindow;
     Tendstatus *endstatus;
     Thiddenoptwindow *hiddenoptwindow;
+    Twebassistentwindow *webassistentwindow;
     Tbefehlsinfo_fenster *befehlsinfo_fenster;
     THeaderFooterWindow *HeaderFooterWindow;
 

@@ -6,16 +6,20 @@
 #include "gui/options/tform1.h"
 #include "gui/options/theaderfooterwindow.h"
 #include "gui/options/thiddenoptwindow.h"
+#include "gui/options/twebassistentwindow.h"
 #include "gui/options/wizardpanel.h"
 #include "gui/pictures/tfilelistwindow.h"
 #include "gui/platform/qttext.h"
 
 namespace pagoranto {
 
+// The gallery assistant comes between the hidden options and their help in the creation order.
 void TForm1::CreateHiddenOptionWindows()
 {
     hiddenoptwindow = new Thiddenoptwindow(
         m_settings.hidden, m_prompts, ToQString(InstallFile("own_config_files/hidden_cfg/")), this);
+    webassistentwindow =
+        new Twebassistentwindow(ToQString(m_setup.installDirectory + "webassistent/"), this);
     befehlsinfo_fenster = new Tbefehlsinfo_fenster(this);
     hiddenoptwindow->setHelpWindow(befehlsinfo_fenster);
 }
@@ -55,6 +59,13 @@ void TForm1::ShowOptionWindowSettings()
 void TForm1::ShowHiddenCommandOptions()
 {
     hiddenoptwindow->exec();
+}
+
+void TForm1::WebAssistent1Click()
+{
+    webassistentwindow->show();
+    webassistentwindow->raise();
+    webassistentwindow->activateWindow();
 }
 
 void TForm1::Options1Click()
