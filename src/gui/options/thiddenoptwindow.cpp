@@ -41,6 +41,12 @@ std::string EmptyEntryMessage(std::string_view command)
            ",\rbut your entry is empty.\rThis option will be deactivated !";
 }
 
+void CheckRadio(QButtonGroup *group, int id)
+{
+    if (QAbstractButton *button = group->button(id))
+        button->setChecked(true);
+}
+
 } // namespace
 
 Thiddenoptwindow::Thiddenoptwindow(HiddenOptions &options, MessageBox &prompts,
@@ -370,9 +376,9 @@ void Thiddenoptwindow::ShowOptions()
     hpagetitle->setText(ToQString(shown.hpagetitle));
     usetargetcommand->setChecked(shown.usetargetcommand);
     htarget->setText(ToQString(shown.htarget));
-    radioalternative->button(shown.radioalternative)->setChecked(true);
+    CheckRadio(radioalternative, shown.radioalternative);
     alternativetext->setText(ToQString(shown.alternativetext));
-    radioPICalternative->button(shown.radioPICalternative)->setChecked(true);
+    CheckRadio(radioPICalternative, shown.radioPICalternative);
     alternativePPIICCtext->setText(ToQString(shown.alternativePPIICCtext));
     showfilename->setChecked(shown.showfilename);
     showdimensions->setChecked(shown.showdimensions);
@@ -380,8 +386,8 @@ void Thiddenoptwindow::ShowOptions()
     showcomment->setChecked(shown.showcomment);
     showfilenamewithextension->setChecked(shown.showfilenamewithextension);
     showfullcomment->setChecked(shown.showfullcomment);
-    RadioGroup1->button(shown.RadioGroup1)->setChecked(true);
-    RadioGroup2->button(shown.RadioGroup2)->setChecked(true);
+    CheckRadio(RadioGroup1, shown.RadioGroup1);
+    CheckRadio(RadioGroup2, shown.RadioGroup2);
     Edit1->setText(ToQString(shown.Edit1));
     Edit2->setText(ToQString(shown.Edit2));
     tpicspecial->setChecked(shown.tpicspecial);
