@@ -1,6 +1,6 @@
 #include "gui/options/theaderfooterwindow.h"
 
-#include "core/options/headerfootermemo.h"
+#include "core/generator/headerfootermemo.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 #include "gui/platform/qttext.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/options/forbiddentexts.h"
+#include "core/generator/forbiddentexts.h"
 #include "core/options/hiddenoptions.h"
 
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "core/options/forbiddentexts.h"
+#include "core/generator/forbiddentexts.h"
 #include "tests/support/recordingprompts.h"
 
 #include <gtest/gtest.h>

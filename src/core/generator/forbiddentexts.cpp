@@ -1,4 +1,4 @@
-#include "core/options/forbiddentexts.h"
+#include "core/generator/forbiddentexts.h"
 
 #include "core/generator/findcommand.h"
 #include "core/platform/prompts.h"

@@ -1,4 +1,4 @@
-#include "core/options/headerfootermemo.h"
+#include "core/generator/headerfootermemo.h"
 #include "core/text/linefile.h"
 #include "tests/support/scratchdirectory.h"
 
