@@ -5,6 +5,7 @@
 #include "core/pictures/jpegsize.h"
 #include "core/text/linefile.h"
 #include "gui/generator/tendstatus.h"
+#include "gui/options/commandhelppanel.h"
 #include "gui/options/specialoptionspanel.h"
 #include "gui/options/tform1.h"
 #include "gui/options/theaderfooterwindow.h"
@@ -67,6 +68,7 @@ private slots:
     void cleanup();
     void pagesCarryHeaderTitleAndThumbnailSize();
     void optionFilesAreWrittenWhenTheWindowsClose();
+    void commandHelpOpensTheHiddenOptionsForTheHtmlCommands();
 
 private:
     void MakeForm();
@@ -220,6 +222,27 @@ void OptionWindowsRunTest::optionFilesAreWrittenWhenTheWindowsClose()
     const auto lines = ReadLineFile(m_program.toStdString() + "headerandfooter.cfg");
     QVERIFY(lines.has_value());
     QCOMPARE(lines->at(2), std::string("FOOT=<p>bye</p>"));
+}
+
+void OptionWindowsRunTest::commandHelpOpensTheHiddenOptionsForTheHtmlCommands()
+{
+    MakeForm();
+    auto *help = Child<CommandHelpPanel>(m_form.get(), "Panel7");
+    auto *hidden = Child<Thiddenoptwindow>(m_form.get(), "Thiddenoptwindow");
+    int opened = 0;
+    Driver back([hidden, &opened] {
+        if (!hidden->isVisible())
+            return false;
+        ++opened;
+        hidden->Button1->click();
+        return true;
+    });
+    help->ListBox2->setCurrentRow(33); // $HTML1$
+    help->ListBox2Click();
+    help->Button32->click();
+    QCOMPARE(opened, 1);
+    // Written at close only, not after this window.
+    QVERIFY(!QFile::exists(m_program + QStringLiteral("hcoptions.cfg")));
 }
 
 int main(int argc, char **argv)

@@ -42,7 +42,6 @@ private slots:
     void cleanup();
     void pastedTextLosesEveryForbiddenCommand();
     void typedCommandIsCutWhenItIsComplete();
-    void authorMessageNamesTheMarkerAsUsersKnowIt();
     void backRefusesEmptyEntriesOfUsedCommands();
     void backHintsAtTablesForExtendedInformation();
     void useBoxesStartAsDefaultsAndFollowTheButtons();
@@ -104,15 +103,6 @@ void ThiddenoptwindowTest::typedCommandIsCutWhenItIsComplete()
     window.htarget->setText(QStringLiteral("<!--title-->"));
     QCOMPARE(options.htarget, std::string("<!--title-->"));
     QCOMPARE(MessageBox::shownMessages().size(), std::size_t{1});
-}
-
-void ThiddenoptwindowTest::authorMessageNamesTheMarkerAsUsersKnowIt()
-{
-    HiddenOptions options;
-    Thiddenoptwindow window(options, m_prompts, QString());
-    window.hauthor->setText(QStringLiteral("me <!--MetaAuthor-->"));
-    QCOMPARE(ShownTexts(), std::vector<std::string>{Recursive("<!--meatauthor-->")});
-    QCOMPARE(options.hauthor, std::string("me "));
 }
 
 void ThiddenoptwindowTest::backRefusesEmptyEntriesOfUsedCommands()
