@@ -160,7 +160,8 @@ QWidget *THeaderFooterWindow::CreateMainTab()
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     connect(Memo1, &QPlainTextEdit::textChanged, this, [this] {
-        if (Memo1->document()->characterCount() - 1 <= memoMaxLength)
+        // The limit is the user's: what the buttons put into the memo is shown whole.
+        if (m_fillingMemo || Memo1->document()->characterCount() - 1 <= memoMaxLength)
             return;
         QTextCursor cursor(Memo1->document());
         cursor.setPosition(memoMaxLength);
@@ -332,7 +333,9 @@ void THeaderFooterWindow::setMemoLines(const ByteLines &lines)
     QStringList text;
     for (const std::string &line : lines)
         text.push_back(ToQString(line));
+    m_fillingMemo = true;
     Memo1->setPlainText(text.join(QLatin1Char('\n')));
+    m_fillingMemo = false;
 }
 
 void THeaderFooterWindow::MemoToLine(QLineEdit *line)
@@ -373,7 +376,7 @@ void THeaderFooterWindow::LineToMemo(QLineEdit *line)
 void THeaderFooterWindow::ListEntryToMemo(QListWidget *list)
 {
     if (QListWidgetItem *item = list->currentItem(); item && item->isSelected())
-        Memo1->setPlainText(item->text());
+        setMemoLines({ToEngineText(item->text())});
 }
 
 bool THeaderFooterWindow::Confirm(std::string_view question, std::string_view second)

@@ -96,6 +96,7 @@ private:
     HeaderFooterOptions &m_options;
     MessageBox &m_prompts;
     QString m_listDirectory;
+    bool m_fillingMemo = false;
 };
 
 } // namespace pagoranto

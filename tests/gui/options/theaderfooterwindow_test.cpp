@@ -19,6 +19,7 @@ private slots:
     void blankMemoLeavesTheLineAlone();
     void linesComeBackIntoTheMemo();
     void testInsertsBothLinesWhateverTheSwitches();
+    void memoLimitHoldsForTheUserOnly();
     void listsCountAndMoveTheirEntries();
     void questionsAskBeforeEntriesGo();
     void listFilesRoundTripIntoTheirOwnList();
@@ -117,6 +118,19 @@ void THeaderFooterWindowTest::testInsertsBothLinesWhateverTheSwitches()
                                              "<body>", "<p>F</p>", "</body></html>"}));
     QVERIFY(!m_options.HeaderUse);
     QVERIFY(!m_options.FooterUse);
+}
+
+void THeaderFooterWindowTest::memoLimitHoldsForTheUserOnly()
+{
+    auto window = MakeWindow();
+    window->Memo1->insertPlainText(QString(1200, QLatin1Char('x')));
+    QCOMPARE(window->Memo1->toPlainText().size(), 1000);
+
+    // A page near the limit shows whole with the lines put in.
+    window->setMemoLines({"<body>", std::string(980, 'y'), "</body>"});
+    window->Button7->click();
+    QCOMPARE(window->memoLines().size(), std::size_t{5});
+    QCOMPARE(window->memoLines().back(), std::string("</body>"));
 }
 
 void THeaderFooterWindowTest::listsCountAndMoveTheirEntries()
