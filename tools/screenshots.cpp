@@ -1,8 +1,12 @@
-// Takes pictures of the main window, the picture-list window and the end status window while
-// it makes the sample gallery, for the README and for reviewing the look of the windows.
+// Takes pictures of the main window, the option windows, the picture-list window and the end
+// status window while it makes the sample gallery, for the README and for reviewing the look of
+// the windows.
 // Usage: pagoranto-screenshots PROGRAM_DIR OUTPUT_DIR
 #include "gui/generator/tendstatus.h"
+#include "gui/options/tbefehlsinfofenster.h"
 #include "gui/options/tform1.h"
+#include "gui/options/theaderfooterwindow.h"
+#include "gui/options/thiddenoptwindow.h"
 #include "gui/options/tnavigationsleistewindow.h"
 #include "gui/options/tpagenamewindow.h"
 #include "gui/options/tquickinfo.h"
@@ -41,6 +45,15 @@ void Settle(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// A window the program shows modally, shown for the picture and hidden again.
+void SaveShown(QWidget *window, const QString &output)
+{
+    window->show();
+    Settle(400);
+    Save(window, output + window->objectName() + QStringLiteral(".png"));
+    window->hide();
 }
 
 } // namespace
@@ -88,6 +101,9 @@ int main(int argc, char **argv)
         list->setChecked(i, i % 4 != 3);
     Settle(1500);
     Save(&form, output + "main-window.png");
+    for (const char *name :
+         {"Thiddenoptwindow", "Tbefehlsinfo_fenster", "THeaderFooterWindow", "Twebassistentwindow"})
+        SaveShown(form.findChild<QDialog *>(QLatin1String(name)), output);
 
     // The option windows, each named after its class.
     const auto photograph = [&](QDialog *window, const std::function<void()> &prepare) {

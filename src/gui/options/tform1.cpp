@@ -185,20 +185,20 @@ void TForm1::CreateMenus()
              onSourceTab([this] { Panel10->DeleteHtmlFilesClick(); })},
         });
     CreateOptionsMenu();
+    AddOptionWindowCommands(m_optionsMenu);
     m_historyMenu = menuBar()->addMenu(QStringLiteral("&History"));
     m_usedPathsMenu = m_historyMenu->addMenu(QStringLiteral("Used image paths"));
     m_usedTemplatesMenu = m_historyMenu->addMenu(QStringLiteral("Used templates"));
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     AddHelpWindowCommands(help);
-    AddCommands(help,
-                {
-                    {"StepByStep", [this] { StepByStepClick(); }, "StepByStep1"},
-                    {"Changes",
-                     [this] {
-                         ShowInInternalBrowser(ToQString(InstallFile("changes.txt")));
-                     }},
-                    {"Information", [this] { infofenster->ShowFor(m_times.atStart); }},
-                });
+    AddCommands(
+        help,
+        {
+            {"StepByStep", [this] { StepByStepClick(); }, "StepByStep1"},
+            {"Changes", [this] { ShowInInternalBrowser(ToQString(InstallFile("changes.txt"))); }},
+            {"Information", [this] { infofenster->ShowFor(m_times.atStart); }},
+            {"Galleryassistant", [this] { WebAssistent1Click(); }, "WebAssistent1"},
+        });
 }
 
 QToolBar *TForm1::CreateToolBar()
@@ -390,6 +390,8 @@ void TForm1::CreateWindows()
     pagenamewindow = new Tpagenamewindow(Panel11->ownfilename, m_settings.pageNames, this);
     threegalleries =
         new Tthreegalleries(ToQString(m_setup.installDirectory + "threegalleries/"), this);
+    CreateHiddenOptionWindows();
+    CreateHeaderFooterWindow();
     endstatus = new Tendstatus(m_shell, m_prompts, this);
 
     PictureListContext context;
@@ -423,8 +425,7 @@ void TForm1::ConnectPanels()
     connect(Panel21->Button38, &QPushButton::clicked, this,
             [this] { SelectTab(OptionTab::specialOptions); });
     connect(Panel21->Button33, &QPushButton::clicked, this, &TForm1::Button3Click);
-    // The hidden command window comes with its option window.
-    Panel21->Button39->setEnabled(false);
+    ConnectHiddenOptionWindows();
 
     connect(Panel7, &CommandHelpPanel::configurationRequested, this,
             [this](CommandHelpAction action) {
@@ -434,6 +435,8 @@ void TForm1::ConnectPanels()
                     ShowNavigationBarOptions();
                 else if (action == CommandHelpAction::ThumbnailOptionsWindow)
                     ShowThumbnailOptions(true);
+                else if (action == CommandHelpAction::HiddenCommandWindow)
+                    ShowHiddenCommandOptions();
             });
 
     connect(Panel2, &DirectoryLevelsPanel::levelChanged, this, &TForm1::ComputeDirectoryLevels);

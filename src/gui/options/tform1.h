@@ -42,8 +42,12 @@ class ProtocolPanel;
 class SpecialOptionsPanel;
 class TCreationWindow;
 class TThumbnailerOpt;
+class THeaderFooterWindow;
+class Tbefehlsinfo_fenster;
 class Tendstatus;
 class Tfilelistwindow;
+class Thiddenoptwindow;
+class Twebassistentwindow;
 class ThumbnailPanel;
 class Tinfofenster;
 class TemplateInfoPanel;
@@ -110,6 +114,10 @@ public:
     void Button5Click();
     void StepByStepClick();
     void AddToHistory(const std::string &pictureDir, const std::string &templatePath);
+    // The option windows of the menu, each writing its option files when it closes.
+    void Options1Click();
+    void Headerandfooterforyourgallery1Click();
+    void WebAssistent1Click();
 
     // The option windows, modal. Opened from the main window, the thumbnail options are followed
     // by the directory levels, which write the thumbnailer's file again.
@@ -189,6 +197,10 @@ private:
     Tpagenamewindow *pagenamewindow;
     TQuickinfo *Quickinfo;
     Tthreegalleries *threegalleries;
+    Thiddenoptwindow *hiddenoptwindow;
+    Twebassistentwindow *webassistentwindow;
+    Tbefehlsinfo_fenster *befehlsinfo_fenster;
+    THeaderFooterWindow *HeaderFooterWindow;
 
     enum class ViewLayer { browser, thumbnail, templateInfo, directoryLevels, protocol };
 
@@ -211,6 +223,12 @@ private:
     void SetIndicatorsFromAnalysis();
     QString CompleteConfigDirectory();
     void ConnectPanels();
+    void CreateHiddenOptionWindows();
+    void CreateHeaderFooterWindow();
+    void AddOptionWindowCommands(QMenu *menu);
+    void ConnectHiddenOptionWindows();
+    void ShowOptionWindowSettings();
+    void ShowHiddenCommandOptions();
     void ShowLayer(ViewLayer layer, bool shown);
     void HideOverlayPanels();
     void SetTemplateButtonsEnabled(bool enabled);

@@ -163,6 +163,7 @@ void TForm1::ShowAllOptions()
     Panel9->ShowBrowserChoice();
     ThumbnailerOpt->ShowOptions();
     navigationsleistewindow->ShowOptions();
+    ShowOptionWindowSettings();
     filelistwindow->setHiddenCommandLights(m_settings.hidden);
     ShowPageCounter(m_run.pageCounter().value());
 }

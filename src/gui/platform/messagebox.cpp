@@ -57,6 +57,17 @@ PromptAnswer AnswerOf(int button)
 
 PromptAnswer MessageBox::show(std::string_view title, std::string_view text, PromptButtons buttons)
 {
+    return ask(title, text, buttons, false);
+}
+
+PromptAnswer MessageBox::confirm(std::string_view title, std::string_view text)
+{
+    return ask(title, text, PromptButtons::YesNo, true);
+}
+
+PromptAnswer MessageBox::ask(std::string_view title, std::string_view text, PromptButtons buttons,
+                             bool defaultNo)
+{
     Script &s = script();
     if (s.active) {
         Shown shown{std::string(title), std::string(text), buttons};
@@ -74,6 +85,8 @@ PromptAnswer MessageBox::show(std::string_view title, std::string_view text, Pro
     if (buttons != PromptButtons::Ok)
         box.setEscapeButton(buttons == PromptButtons::YesNo ? QMessageBox::No
                                                             : QMessageBox::Cancel);
+    if (defaultNo)
+        box.setDefaultButton(QMessageBox::No);
     return AnswerOf(box.exec());
 }
 

@@ -23,6 +23,8 @@ public:
 
     PromptAnswer show(std::string_view title, std::string_view text,
                       PromptButtons buttons) override;
+    // A Yes/No question that answers No to a hasty Enter.
+    PromptAnswer confirm(std::string_view title, std::string_view text);
 
     // The window the boxes are modal to; the main window unless a run says otherwise.
     void setParentWindow(QWidget *parent) { m_parent = parent; }
@@ -36,6 +38,9 @@ public:
     static const std::deque<Shown> &shownMessages();
 
 private:
+    PromptAnswer ask(std::string_view title, std::string_view text, PromptButtons buttons,
+                     bool defaultNo);
+
     QPointer<QWidget> m_parent;
 };
 
