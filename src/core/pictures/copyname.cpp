@@ -49,8 +49,7 @@ std::string FormatCopyNumber(int number, int length)
 int StepCopyNumber(int number, int step)
 {
     const long long next = static_cast<long long>(number) + step;
-    return static_cast<int>(
-        std::clamp<long long>(next, copyNumberMinimum, copyNumberMaximum));
+    return static_cast<int>(std::clamp<long long>(next, copyNumberMinimum, copyNumberMaximum));
 }
 
 std::string CopyBaseName(std::string_view fileName)
@@ -89,8 +88,8 @@ std::string BuildCopyName(std::string_view base, const CopyNameOptions &options,
 
 bool IsCopyNameTextCharacter(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '-' || c == '_';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_';
 }
 
 bool IsCopyNameText(std::string_view text)

@@ -183,11 +183,10 @@ void CopyPictures(const CopyJob &job, int &copyNumber, const CopyEvents &events,
         if (!IsPlainFileName(entry) || !IsPlainFileName(newName))
             error = "not a file name of the picture directory: " + entry;
         else
-            outcome = CopyOnePicture(job.pictureDir / entry, destination, job, error,
-                                     [&] {
-                                         if (events.resizing)
-                                             events.resizing(index);
-                                     });
+            outcome = CopyOnePicture(job.pictureDir / entry, destination, job, error, [&] {
+                if (events.resizing)
+                    events.resizing(index);
+            });
         if (events.finished)
             events.finished(index, destination, outcome, error);
     }

@@ -28,8 +28,7 @@ std::optional<std::string> PlainCopyBytes(const std::filesystem::path &source);
 
 // Writes bytes as path through a temporary file beside it; without overwrite an existing path
 // is left alone and reported as existing.
-CopyOutcome PutCopyFile(const std::filesystem::path &path, std::string_view bytes,
-                        bool overwrite);
+CopyOutcome PutCopyFile(const std::filesystem::path &path, std::string_view bytes, bool overwrite);
 
 struct CopyJob {
     std::filesystem::path pictureDir;

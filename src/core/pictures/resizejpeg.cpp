@@ -55,10 +55,10 @@ ResizeResult ResizeJpeg(const std::filesystem::path &source, const ResizeOptions
         source, PreviewDecodeScale(*header.displayedSize, size), header.orientation);
     if (!decoded.image)
         return Failed(decoded.error);
-    const RgbImage scaled = decoded.image->width == size.width &&
-                                    decoded.image->height == size.height
-                                ? *decoded.image
-                                : Resample(*decoded.image, size.width, size.height);
+    const RgbImage scaled =
+        decoded.image->width == size.width && decoded.image->height == size.height
+            ? *decoded.image
+            : Resample(*decoded.image, size.width, size.height);
     if (scaled.rgb.empty())
         return Failed("the picture cannot be scaled");
     JpegEncodeOptions encoding;

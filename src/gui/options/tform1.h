@@ -41,10 +41,14 @@ class LinkTextsPanel;
 class ProtocolPanel;
 class SpecialOptionsPanel;
 class TCreationWindow;
+class Tcopywin;
+class Tdestinationwin;
 class Tendstatus;
 class Tfilelistwindow;
 class ThumbnailPanel;
+class Timagedescription;
 class Tinfofenster;
+class Tshowfullpicture;
 class TemplateInfoPanel;
 class WizardPanel;
 
@@ -166,6 +170,10 @@ private:
     Tfilelistwindow *filelistwindow;
     TCreationWindow *CreationWindow;
     Tendstatus *endstatus;
+    Tshowfullpicture *showfullpicture;
+    Tdestinationwin *destinationwin;
+    Tcopywin *copywin;
+    Timagedescription *imagedescription;
 
     enum class ViewLayer { browser, thumbnail, templateInfo, directoryLevels, protocol };
 
@@ -199,6 +207,8 @@ private:
     void Timer1Timer();
     void Timer2Timer();
     void WizardThumbnailOptions();
+    void CopyPicturesClick();
+    void ImageDescriptionClick();
     void SelectPictureDirectory(const QString &directory);
     std::string CurrentPictureDir() const;
     std::string InstallFile(std::string_view relative) const;

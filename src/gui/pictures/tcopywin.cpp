@@ -187,10 +187,10 @@ Tcopywin::Tcopywin(Prompts &prompts, AdditionalOptions &names, const QString &sa
     layout->addLayout(work, 1);
     layout->addWidget(StatusBar1);
 
-    m_optionControls = {selectDestination, RadioButton1, RadioButton2, nameOptionsBox,
-                        startNumber,       resetNumber,  numberLength, Special,
-                        overwriteFiles,    resizeImages, RadioGroup3,  ScrollBar1,
-                        progressive,       useForRefresh, startCopy,   backButton};
+    m_optionControls = {selectDestination, RadioButton1,  RadioButton2, nameOptionsBox,
+                        startNumber,       resetNumber,   numberLength, Special,
+                        overwriteFiles,    resizeImages,  RadioGroup3,  ScrollBar1,
+                        progressive,       useForRefresh, startCopy,    backButton};
     for (int i = 0; i < 3; ++i) {
         m_optionControls.push_back(numberUp[i]);
         m_optionControls.push_back(numberDown[i]);
@@ -325,7 +325,8 @@ QWidget *Tcopywin::MakeNamingBox()
     special->addWidget(downcaseNames);
     special->addWidget(upcaseNames);
 
-    overwriteFiles = NamedCheck(QStringLiteral("Overwrite file if existing"), "overwriteFiles", box);
+    overwriteFiles =
+        NamedCheck(QStringLiteral("Overwrite file if existing"), "overwriteFiles", box);
     example = NamedLabel("example", box);
 
     auto *layout = new QVBoxLayout(box);
@@ -365,8 +366,8 @@ QWidget *Tcopywin::MakeResizeBox()
     ScrollBar1->setRange(1, 100);
     ScrollBar1->setPageStep(10);
     compressionValue = NamedLabel("compressionValue", box);
-    progressive = NamedCheck(QStringLiteral("Save images with progressive encoding"),
-                             "progressive", box);
+    progressive =
+        NamedCheck(QStringLiteral("Save images with progressive encoding"), "progressive", box);
     sampleOriginal = NamedLabel("sampleOriginal", box);
     sampleCompressed = NamedLabel("sampleCompressed", box);
     for (QLabel *sample : {sampleOriginal, sampleCompressed}) {
@@ -500,8 +501,8 @@ void Tcopywin::ShowNumber()
 
 void Tcopywin::ShowExample()
 {
-    example->setText(ToQString(ToUtf8(BuildCopyName(
-        "Testname", nameOptions(), std::max(m_copyNumber, copyNumberMinimum)))));
+    example->setText(ToQString(ToUtf8(
+        BuildCopyName("Testname", nameOptions(), std::max(m_copyNumber, copyNumberMinimum)))));
 }
 
 void Tcopywin::StepNumber(int step)

@@ -76,9 +76,8 @@ Tdestinationwin::Tdestinationwin(Prompts &prompts, const QString &initialDir, QW
     FilterComboBox1 = new QComboBox(this);
     FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
     for (const Filter &filter : filters)
-        FilterComboBox1->addItem(QStringLiteral("%1 (%2)")
-                                     .arg(QString::fromLatin1(filter.caption),
-                                          QString::fromLatin1(filter.masks)),
+        FilterComboBox1->addItem(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(filter.caption),
+                                                               QString::fromLatin1(filter.masks)),
                                  QString::fromLatin1(filter.masks));
 
     createDirectory = NamedButton(QStringLiteral("Create directory"), "createDirectory", this);
@@ -133,10 +132,8 @@ Tdestinationwin::Tdestinationwin(Prompts &prompts, const QString &initialDir, QW
             &Tdestinationwin::OpenSubdirectory);
     connect(FilterComboBox1, &QComboBox::currentIndexChanged, this, &Tdestinationwin::Refresh);
     connect(createDirectory, &QPushButton::clicked, this, &Tdestinationwin::CreateDirectoryClick);
-    connect(newDirectoryName, &QLineEdit::returnPressed, this,
-            &Tdestinationwin::NewDirectoryEnter);
-    connect(changeExtensions, &QPushButton::clicked, this,
-            &Tdestinationwin::ChangeExtensionsClick);
+    connect(newDirectoryName, &QLineEdit::returnPressed, this, &Tdestinationwin::NewDirectoryEnter);
+    connect(changeExtensions, &QPushButton::clicked, this, &Tdestinationwin::ChangeExtensionsClick);
     connect(downcaseNames, &QPushButton::clicked, this, &Tdestinationwin::DowncaseClick);
     connect(closeButton, &QPushButton::clicked, this, &Tdestinationwin::CloseClick);
 

@@ -182,8 +182,7 @@ void Tshowfullpicture::ShowCurrentPicture()
     const int boxHeight = m_canvas->height();
     m_loader->Load(list->pictureDir() + ToQString(ToUtf8(name)),
                    [this, boxWidth, boxHeight](PixelSize displayed) {
-                       const PixelSize fitted =
-                           FitWithoutEnlarging(displayed, boxWidth, boxHeight);
+                       const PixelSize fitted = FitWithoutEnlarging(displayed, boxWidth, boxHeight);
                        return fitted;
                    });
 }

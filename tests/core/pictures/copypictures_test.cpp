@@ -57,7 +57,10 @@ TEST(BuildCopyName, CaseChangesUmlautsInBothEncodingsAndNothingElse)
     EXPECT_EQ(DowncaseFileName("\xC3\x84pfel \xC3\x96L \xC3\x9C\xC3\x89.JPG"),
               "\xC3\xA4pfel \xC3\xB6l \xC3\xBC\xC3\x89.jpg");
     EXPECT_EQ(DowncaseFileName("\xC4\xD6\xDC"), "\xE4\xF6\xFC");
-    EXPECT_EQ(UpcaseFileName("gr\xC3\xB6\xC3\x9F" "e"), "GR\xC3\x96\xC3\x9F" "E");
+    EXPECT_EQ(UpcaseFileName("gr\xC3\xB6\xC3\x9F"
+                             "e"),
+              "GR\xC3\x96\xC3\x9F"
+              "E");
     EXPECT_EQ(UpcaseFileName("\xE4x"), "\xC4X");
 }
 
@@ -99,9 +102,9 @@ protected:
     std::filesystem::path destination() const { return m_dir.path() / "copies"; }
     void AddPicture(const std::string &name, int width, int height, int orientation = 1)
     {
-        const std::string jpeg = testing::EncodePicture(testing::RedOverBluePicture(width, height),
-                                                        {.quality = 90})
-                                     .jpeg;
+        const std::string jpeg =
+            testing::EncodePicture(testing::RedOverBluePicture(width, height), {.quality = 90})
+                .jpeg;
         ASSERT_TRUE(
             WriteFileBytes(pictures() / name, testing::WithExifOrientation(jpeg, orientation)));
     }
@@ -129,9 +132,9 @@ TEST_F(CopyFolder, ResizeGivesTheBoxSizeUprightWithoutExif)
     EXPECT_LT(copy.rgb[(10 * 32 + 1) * 3], 60);
 
     // Enlarging is allowed.
-    ASSERT_TRUE(ResizeJpegFile(pictures() / "wide.jpg", destination() / "big.jpg",
-                               {600, 600, 50, false})
-                    .ok);
+    ASSERT_TRUE(
+        ResizeJpegFile(pictures() / "wide.jpg", destination() / "big.jpg", {600, 600, 50, false})
+            .ok);
     EXPECT_EQ(ReadPictureSize(destination() / "big.jpg"), (PixelSize{600, 400}));
 }
 
@@ -150,8 +153,12 @@ TEST_F(CopyFolder, NumberingContinuesAcrossRunsAndAfterReset)
 {
     for (const char *name : {"c.jpg", "a.jpg", "b.jpg"})
         AddPicture(name, 16, 16);
-    CopyJob job{pictures(), destination(), {"c.jpg", "a.jpg", "b.jpg"},
-                Naming(CopyNaming::textNumber, "NEW_"), false, std::nullopt};
+    CopyJob job{pictures(),
+                destination(),
+                {"c.jpg", "a.jpg", "b.jpg"},
+                Naming(CopyNaming::textNumber, "NEW_"),
+                false,
+                std::nullopt};
     int copyNumber = 0;
     std::vector<std::string> names;
     std::vector<int> numbers;
@@ -185,8 +192,9 @@ TEST_F(CopyFolder, ExistingCopiesAreKeptUnlessOverwriteIsOn)
 {
     AddPicture("a.jpg", 40, 30);
     ASSERT_TRUE(WriteFileBytes(destination() / "a.jpg", "keep me"));
-    CopyJob job{pictures(), destination(), {"a.jpg"}, Naming(CopyNaming::original, ""), false,
-                ResizeOptions{20, 20, 70, false}};
+    CopyJob job{pictures(), destination(),
+                {"a.jpg"},  Naming(CopyNaming::original, ""),
+                false,      ResizeOptions{20, 20, 70, false}};
     std::vector<CopyOutcome> outcomes;
     std::vector<int> resized;
     CopyEvents events;
@@ -243,16 +251,16 @@ TEST_F(CopyFolder, RenamesNeverReplaceAnotherFile)
 {
     for (const char *name : {"A.jpeg", "b.JPE", "b.jpg", "C.JPG", "c.jpg", "\xC3\x84.jpg"})
         ASSERT_TRUE(WriteFileBytes(pictures() / name, name));
-    RenameOutcome extensions = RenameListedFiles(pictures(), {"A.jpeg", "b.JPE", "b.jpg"},
-                                                 JpgExtensionName);
+    RenameOutcome extensions =
+        RenameListedFiles(pictures(), {"A.jpeg", "b.JPE", "b.jpg"}, JpgExtensionName);
     EXPECT_EQ(extensions.renamed, 1);
     EXPECT_EQ(extensions.refused, std::vector<std::string>{"b.JPE"});
     EXPECT_EQ(*ReadFileBytes(pictures() / "b.jpg"), "b.jpg");
     EXPECT_EQ(*ReadFileBytes(pictures() / "A.jpg"), "A.jpeg");
 
-    RenameOutcome lower = RenameListedFiles(
-        pictures(), {"A.jpg", "C.JPG", "c.jpg", "\xC3\x84.jpg"},
-        [](const std::string &name) { return DowncaseFileName(name); });
+    RenameOutcome lower =
+        RenameListedFiles(pictures(), {"A.jpg", "C.JPG", "c.jpg", "\xC3\x84.jpg"},
+                          [](const std::string &name) { return DowncaseFileName(name); });
     EXPECT_EQ(lower.renamed, 2);
     EXPECT_EQ(lower.refused, std::vector<std::string>{"C.JPG"});
     EXPECT_TRUE(std::filesystem::exists(pictures() / "a.jpg"));
@@ -271,7 +279,6 @@ TEST_F(CopyFolder, DescriptionWindowLoadsTheFirstDescFileOrEmpties)
     ASSERT_TRUE(WriteFileBytes(pictures() / "A.DESC", "a.jpg|a\r\n"));
     store.LoadFromDirectory(pictures());
     EXPECT_EQ(store.lines, ByteLines{"a.jpg|a"});
-
 }
 
 } // namespace
