@@ -164,6 +164,33 @@ CopyOutcome CopyOnePicture(const std::filesystem::path &source,
     return outcome;
 }
 
+PlannedCopy PlanCopy(const std::string &picture, const CopyNameOptions &naming, int &copyNumber)
+{
+    if (UsesCopyNumber(naming.naming))
+        copyNumber = StepCopyNumber(copyNumber, 1);
+    return {picture, BuildCopyName(CopyBaseName(picture), naming, copyNumber), copyNumber};
+}
+
+std::vector<PlannedCopy> PlanCopies(const CopyJob &job, int &copyNumber)
+{
+    std::vector<PlannedCopy> plan;
+    plan.reserve(job.pictures.size());
+    for (const std::string &picture : job.pictures)
+        plan.push_back(PlanCopy(picture, job.naming, copyNumber));
+    return plan;
+}
+
+CopyOutcome CopyPlanned(const CopyJob &job, const PlannedCopy &copy, std::string &error,
+                        const std::function<void()> &resizing)
+{
+    if (!IsPlainFileName(copy.picture) || !IsPlainFileName(copy.newName)) {
+        error = "not a file name of the picture directory: " + copy.picture;
+        return CopyOutcome::failed;
+    }
+    return CopyOnePicture(job.pictureDir / copy.picture, job.destinationDir / copy.newName, job,
+                          error, resizing);
+}
+
 void CopyPictures(const CopyJob &job, int &copyNumber, const CopyEvents &events,
                   const std::atomic<bool> *stop)
 {
@@ -171,24 +198,16 @@ void CopyPictures(const CopyJob &job, int &copyNumber, const CopyEvents &events,
         if (stop && stop->load())
             return;
         const int index = static_cast<int>(i);
-        if (UsesCopyNumber(job.naming.naming))
-            copyNumber = StepCopyNumber(copyNumber, 1);
-        const std::string &entry = job.pictures[i];
-        const std::string newName = BuildCopyName(CopyBaseName(entry), job.naming, copyNumber);
+        const PlannedCopy copy = PlanCopy(job.pictures[i], job.naming, copyNumber);
         if (events.started)
-            events.started(index, copyNumber, newName);
-        const std::filesystem::path destination = job.destinationDir / newName;
+            events.started(index, copy.copyNumber, copy.newName);
         std::string error;
-        CopyOutcome outcome = CopyOutcome::failed;
-        if (!IsPlainFileName(entry) || !IsPlainFileName(newName))
-            error = "not a file name of the picture directory: " + entry;
-        else
-            outcome = CopyOnePicture(job.pictureDir / entry, destination, job, error, [&] {
-                if (events.resizing)
-                    events.resizing(index);
-            });
+        const CopyOutcome outcome = CopyPlanned(job, copy, error, [&] {
+            if (events.resizing)
+                events.resizing(index);
+        });
         if (events.finished)
-            events.finished(index, destination, outcome, error);
+            events.finished(index, job.destinationDir / copy.newName, outcome, error);
     }
 }
 

@@ -56,6 +56,22 @@ CopyOutcome CopyOnePicture(const std::filesystem::path &source,
                            const std::filesystem::path &destination, const CopyJob &job,
                            std::string &error, const std::function<void()> &resizing = {});
 
+// One copy of a job: the picture, the name of its copy and the number that name uses.
+struct PlannedCopy {
+    std::string picture;
+    std::string newName;
+    int copyNumber = 0;
+};
+
+PlannedCopy PlanCopy(const std::string &picture, const CopyNameOptions &naming, int &copyNumber);
+// The copies of a job in order. copyNumber goes up by one before each picture named with it.
+std::vector<PlannedCopy> PlanCopies(const CopyJob &job, int &copyNumber);
+
+// One planned copy; names that would reach another directory fail. Copies of different
+// pictures may run at the same time.
+CopyOutcome CopyPlanned(const CopyJob &job, const PlannedCopy &copy, std::string &error,
+                        const std::function<void()> &resizing = {});
+
 // Copies every picture of the job in order. copyNumber is the running number of numbered
 // names: it goes up by one before each picture named with it, and keeps its value for the
 // next run. stop, when given and set, ends the loop before the next picture.
