@@ -24,14 +24,16 @@ const char *const copyHelp =
     "  --progressive      encode resized copies progressively\n"
     "  --overwrite        replace copies that exist (otherwise they are left alone)\n"
     "  --name SCHEME      original (default), prefix:TEXT, suffix:TEXT, text-number:TEXT or\n"
-    "                     number-text:TEXT; TEXT holds letters, digits, \"-\" and \"_\", at most 20\n"
+    "                     number-text:TEXT; TEXT holds letters, digits, \"-\" and \"_\", at most "
+    "20\n"
     "  --case lower|upper change the letter case of the new names (the extension is \".jpg\")\n"
     "  --start-number N   the number of the first numbered copy (default 1)\n"
     "  --number-length N  the number's digits, 1..8 (default 4)\n"
     "  --jobs N           pictures worked on at once (default: one per processor)\n"
     "\n"
     "Exit status in copy mode: 0 every picture copied or left alone as it existed, 2 usage\n"
-    "error, 3 a picture could not be copied. Each copy's path is printed on standard output.\n";
+    "error, 3 a picture could not be copied (or, with --resize, only copied unresized). Each\n"
+    "copy's path is printed on standard output.\n";
 
 namespace {
 
@@ -131,8 +133,7 @@ ParsedCopyArguments ParseCopyArguments(const std::vector<std::string> &args)
             else
                 return fail("--case takes lower or upper: " + value);
         } else if (arg == "--start-number") {
-            const std::optional<int> number =
-                ParseInt(value, copyNumberMinimum, copyNumberMaximum);
+            const std::optional<int> number = ParseInt(value, copyNumberMinimum, copyNumberMaximum);
             if (!number)
                 return fail("--start-number takes 1..99999999: " + value);
             parsed.startNumber = *number;

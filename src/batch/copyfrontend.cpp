@@ -79,9 +79,11 @@ int RunBatchCopy(const CopyArguments &args)
         const std::string destination = (job.destinationDir / plan[i].newName).string();
         switch (results[i].outcome) {
         case CopyOutcome::copied:
-            if (job.resize)
+            if (job.resize) {
                 std::fprintf(stderr, "pagoranto-batch: %s copied without resizing: %s\n",
                              plan[i].picture.c_str(), results[i].error.c_str());
+                status = notAllCopied;
+            }
             std::printf("%s\n", destination.c_str());
             break;
         case CopyOutcome::resized:
