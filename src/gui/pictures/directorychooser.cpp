@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -46,10 +47,22 @@ DirectoryChooser::DirectoryChooser(const char *driveName, const char *treeName, 
         ShowInTree(root);
         Apply(root);
     });
+    // The model reads directories in the background: the chosen one can be scrolled to only
+    // once its parents are read.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        if (!m_reveal || !QDir::cleanPath(m_directory).startsWith(path))
+            return;
+        if (QDir::cleanPath(m_directory) == QDir::cleanPath(path))
+            m_reveal = false;
+        // After the view has laid out the rows that just arrived.
+        QTimer::singleShot(0, this, &DirectoryChooser::Reveal);
+    });
     connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &index) {
-                if (!m_syncing && index.isValid())
-                    Apply(WithTrailingSlash(m_model->filePath(index)));
+                if (m_syncing || !index.isValid())
+                    return;
+                m_reveal = false;
+                Apply(WithTrailingSlash(m_model->filePath(index)));
             });
 }
 
@@ -61,8 +74,31 @@ void DirectoryChooser::setDirectory(const QString &dir)
         slashed.startsWith(home) && drive->count() > 1 ? home : QStringLiteral("/"));
     if (driveIndex >= 0)
         drive->setCurrentIndex(driveIndex);
+    m_reveal = true;
     ShowInTree(slashed);
     Apply(slashed);
+}
+
+void DirectoryChooser::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A hidden view has no size to scroll in.
+    QTimer::singleShot(0, this, &DirectoryChooser::Reveal);
+}
+
+void DirectoryChooser::Reveal()
+{
+    const QModelIndex index = m_model->index(QDir::cleanPath(m_directory));
+    if (!index.isValid())
+        return;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        tree->expand(parent);
+    // Rows that arrived since the last paint are not laid out yet.
+    tree->doItemsLayout();
+    m_syncing = true;
+    tree->setCurrentIndex(index);
+    m_syncing = false;
+    tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void DirectoryChooser::ShowInTree(const QString &dir)

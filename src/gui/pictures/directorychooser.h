@@ -28,13 +28,18 @@ public:
 signals:
     void directoryChanged(const QString &dir);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void ShowInTree(const QString &dir);
+    void Reveal();
     void Apply(const QString &dir);
 
     QFileSystemModel *m_model;
     QString m_directory;
     bool m_syncing = false;
+    bool m_reveal = false; // scroll to the directory set from outside once it is read
 };
 
 QString WithTrailingSlash(const QString &dir);

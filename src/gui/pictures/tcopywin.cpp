@@ -224,8 +224,12 @@ Tcopywin::Tcopywin(Prompts &prompts, AdditionalOptions &names, const QString &sa
         ShowQualitySample();
     });
     connect(m_sampleLoader, &PictureLoader::loaded, this, [this](const QImage &image) {
-        m_sample = image;
-        sampleOriginal->setPixmap(QPixmap::fromImage(image));
+        if (image.isNull())
+            return;
+        // A detail at its own pixels shows what the quality does; a shrunken whole hides it.
+        m_sample = image.copy((image.width() - sampleWidth) / 2,
+                              (image.height() - sampleHeight) / 2, sampleWidth, sampleHeight);
+        sampleOriginal->setPixmap(QPixmap::fromImage(m_sample));
         ShowQualitySample();
     });
 
@@ -240,7 +244,7 @@ Tcopywin::Tcopywin(Prompts &prompts, AdditionalOptions &names, const QString &sa
     ShowExample();
     if (!samplePicture.isEmpty())
         m_sampleLoader->Load(samplePicture, [](PixelSize displayed) {
-            return FitToBox(displayed, sampleWidth, sampleHeight);
+            return FitWithoutEnlarging(displayed, 4 * sampleWidth, 4 * sampleHeight);
         });
 }
 

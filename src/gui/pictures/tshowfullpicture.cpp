@@ -47,9 +47,9 @@ Tshowfullpicture::Tshowfullpicture(ThumbnailPanel &thumbnails, QWidget *parent)
             &Tshowfullpicture::BackClick);
     connect(addEntry(QStringLiteral(">"), "next2"), &QAction::triggered, this,
             &Tshowfullpicture::NextPictureClick);
-    addEntry(QStringLiteral("Filename:"), "Filename1")->setEnabled(false);
+    // Shown, not chosen: they stay readable and do nothing.
+    addEntry(QStringLiteral("Filename:"), "Filename1");
     name1 = addEntry(QString(), "name1");
-    name1->setEnabled(false);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
