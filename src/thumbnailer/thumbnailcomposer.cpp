@@ -1,8 +1,8 @@
 #include "thumbnailer/thumbnailcomposer.h"
 
 #include "core/pictures/fittobox.h"
-#include "thumbnailer/gradient.h"
 #include "core/pictures/resample.h"
+#include "thumbnailer/gradient.h"
 
 #include <algorithm>
 #include <cstddef>

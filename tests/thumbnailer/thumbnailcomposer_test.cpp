@@ -1,5 +1,5 @@
-#include "thumbnailer/gradient.h"
 #include "core/pictures/resample.h"
+#include "thumbnailer/gradient.h"
 #include "thumbnailer/thumbnailcomposer.h"
 
 #include <array>
