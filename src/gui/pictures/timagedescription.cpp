@@ -198,9 +198,13 @@ void Timagedescription::setDirectory(const QString &dir)
 
 void Timagedescription::DirectoryChanged(const QString &dir)
 {
-    // The description being written belongs to the directory being left.
+    // The description being written belongs to the directory being left, and is kept there.
+    SaveCurrentDescription();
     m_current.clear();
     picname->clear();
+    Memo1->clear();
+    Image1->clear();
+    m_storeDirectory = dir;
     m_store.LoadFromDirectory(QFile::encodeName(dir).toStdString());
     FillLists();
 }
@@ -250,7 +254,7 @@ void Timagedescription::SaveCurrentDescription()
         for (const QString &line : text.split(QLatin1Char('\n')))
             memoLines.push_back(ToEngineText(line));
     m_store.StoreDescription(m_current, memoLines);
-    m_store.Save(QFile::encodeName(directory()).toStdString() +
+    m_store.Save(QFile::encodeName(m_storeDirectory).toStdString() +
                  std::string(DescriptionStore::fileName));
 }
 

@@ -76,6 +76,7 @@ private:
     PictureLoader *m_loader;
     QString m_mask = QStringLiteral("*.jpg");
     std::string m_current;
+    QString m_storeDirectory; // the directory whose descriptions the store holds
     bool m_fixingMemo = false;
 };
 

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 namespace pagoranto {
 
@@ -93,6 +94,14 @@ void TimagedescriptionTest::choosingAnotherPictureSavesTheDescription()
     QCOMPARE(SavedLines(), (ByteLines{"a.jpg|", "b.jpg|"}));
     m_window->insertButtons[1]->click();
     QCOMPARE(m_window->Memo1->toPlainText(), QStringLiteral("$time$"));
+
+    // Going to another directory keeps what was written in the one left.
+    PictureFolder other;
+    m_window->setDirectory(other.dir());
+    QCOMPARE(SavedLines(), (ByteLines{"a.jpg|", "b.jpg|$time$"}));
+    QVERIFY(m_store.lines.empty());
+    QVERIFY(m_window->Memo1->toPlainText().isEmpty());
+    QVERIFY(!std::filesystem::exists(other.path("description.desc")));
 }
 
 void TimagedescriptionTest::closingSavesTheDescription()
