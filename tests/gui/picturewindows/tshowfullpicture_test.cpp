@@ -78,6 +78,9 @@ void TshowfullpictureTest::stepsWrapAndRefreshTheMainPreview()
         m_folder->writePicture(name, 200, 100);
     m_panel->ListView1->Build(m_folder->dir(), {"a.jpg", "b.jpg", "c.jpg"});
     Open(2);
+    // The keys reach the viewer's shortcuts once it is the active window.
+    m_viewer->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_viewer.get()));
     QTest::keyClick(m_viewer.get(), Qt::Key_Right);
     QCOMPARE(m_viewer->currentPictureIndex(), 0);
     QCOMPARE(m_panel->previewFileName->text(), QStringLiteral("a.jpg"));
@@ -108,9 +111,10 @@ void TshowfullpictureTest::picturesFitWithoutEnlarging()
 
     // A larger window shows the picture again, larger.
     m_viewer->resize(900, 800);
-    QTest::qWait(10);
-    m_viewer->WaitForPicture();
-    QVERIFY(m_viewer->imageSize().width() > shown.width());
+    QTRY_VERIFY([&] {
+        m_viewer->WaitForPicture();
+        return m_viewer->imageSize().width() > shown.width();
+    }());
 }
 
 void TshowfullpictureTest::checkBoxTicksTheListItemAtOnce()
