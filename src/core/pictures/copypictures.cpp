@@ -143,6 +143,12 @@ CopyOutcome CopyOnePicture(const std::filesystem::path &source,
     if (!job.overwrite &&
         std::filesystem::exists(std::filesystem::symlink_status(destination, ignored)))
         return CopyOutcome::existing;
+    // Copying into the picture directory under the same name would put the copy in place of
+    // the photo it is made from.
+    if (std::filesystem::equivalent(source, destination, ignored)) {
+        error = "the copy would replace its own original " + source.string();
+        return CopyOutcome::failed;
+    }
     if (job.resize) {
         if (resizing)
             resizing();

@@ -212,6 +212,15 @@ TEST_F(CopyFolder, ExistingCopiesAreKeptUnlessOverwriteIsOn)
     EXPECT_EQ(outcomes.back(), CopyOutcome::resized);
     EXPECT_EQ(resized, std::vector<int>{0});
     EXPECT_EQ(ReadPictureSize(destination() / "a.jpg"), (PixelSize{20, 15}));
+    // A copy never takes the place of its own original, whatever overwrite says.
+    const std::string original = *ReadFileBytes(pictures() / "a.jpg");
+    CopyJob same{pictures(), pictures(),
+                 {"a.jpg"},  Naming(CopyNaming::original, ""),
+                 true,       ResizeOptions{20, 20, 70, false}};
+    CopyPictures(same, number, events);
+    EXPECT_EQ(outcomes.back(), CopyOutcome::failed);
+    EXPECT_EQ(*ReadFileBytes(pictures() / "a.jpg"), original);
+
     // No temporary files are left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(destination()), {}), 1);
 }
