@@ -1,5 +1,6 @@
 // Takes pictures of the main window, the picture-list window and the end status window while
-// it makes the sample gallery, for the README and for reviewing the look of the windows.
+// it makes the sample gallery, then of the description, destination, copy and viewer windows
+// with a picture in each, for the README and for reviewing the look of the windows.
 // Usage: pagoranto-screenshots PROGRAM_DIR OUTPUT_DIR
 #include "gui/generator/tendstatus.h"
 #include "gui/options/tform1.h"
