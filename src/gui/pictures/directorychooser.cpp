@@ -84,6 +84,7 @@ void DirectoryChooser::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // A hidden view has no size to scroll in.
     QTimer::singleShot(0, this, &DirectoryChooser::Reveal);
+    QTimer::singleShot(250, this, &DirectoryChooser::Reveal);
 }
 
 void DirectoryChooser::Reveal()
