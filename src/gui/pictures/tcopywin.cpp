@@ -129,10 +129,9 @@ Tcopywin::Tcopywin(Prompts &prompts, AdditionalOptions &names, const QString &sa
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setOrientation(Qt::Vertical);
-    ProgressBar1->setRange(0, 0);
-    ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
     ProgressBar2 = new QProgressBar(this);
     ProgressBar2->setObjectName(QStringLiteral("ProgressBar2"));
     ProgressBar2->setRange(0, 1);
