@@ -137,7 +137,8 @@ CopyOutcome PutCopyFile(const std::filesystem::path &path, std::string_view byte
 
 CopyOutcome CopyOnePicture(const std::filesystem::path &source,
                            const std::filesystem::path &destination, const CopyJob &job,
-                           std::string &error, const std::function<void()> &resizing)
+                           std::string &error, const std::function<void()> &resizing,
+                           const std::function<void(int)> &encoding)
 {
     std::error_code ignored;
     if (!job.overwrite &&
@@ -152,7 +153,7 @@ CopyOutcome CopyOnePicture(const std::filesystem::path &source,
     if (job.resize) {
         if (resizing)
             resizing();
-        const ResizeResult resized = ResizeJpeg(source, *job.resize);
+        const ResizeResult resized = ResizeJpeg(source, *job.resize, encoding);
         if (resized.ok) {
             const CopyOutcome outcome = PutCopyFile(destination, resized.jpeg, job.overwrite);
             return outcome == CopyOutcome::copied ? CopyOutcome::resized : outcome;
@@ -187,14 +188,15 @@ std::vector<PlannedCopy> PlanCopies(const CopyJob &job, int &copyNumber)
 }
 
 CopyOutcome CopyPlanned(const CopyJob &job, const PlannedCopy &copy, std::string &error,
-                        const std::function<void()> &resizing)
+                        const std::function<void()> &resizing,
+                        const std::function<void(int)> &encoding)
 {
     if (!IsPlainFileName(copy.picture) || !IsPlainFileName(copy.newName)) {
         error = "not a file name of the picture directory: " + copy.picture;
         return CopyOutcome::failed;
     }
     return CopyOnePicture(job.pictureDir / copy.picture, job.destinationDir / copy.newName, job,
-                          error, resizing);
+                          error, resizing, encoding);
 }
 
 void CopyPictures(const CopyJob &job, int &copyNumber, const CopyEvents &events,
@@ -208,10 +210,16 @@ void CopyPictures(const CopyJob &job, int &copyNumber, const CopyEvents &events,
         if (events.started)
             events.started(index, copy.copyNumber, copy.newName);
         std::string error;
-        const CopyOutcome outcome = CopyPlanned(job, copy, error, [&] {
-            if (events.resizing)
-                events.resizing(index);
-        });
+        const CopyOutcome outcome = CopyPlanned(
+            job, copy, error,
+            [&] {
+                if (events.resizing)
+                    events.resizing(index);
+            },
+            [&](int percent) {
+                if (events.encoding)
+                    events.encoding(index, percent);
+            });
         if (events.finished)
             events.finished(index, job.destinationDir / copy.newName, outcome, error);
     }

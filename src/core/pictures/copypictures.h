@@ -44,6 +44,8 @@ struct CopyJob {
 struct CopyEvents {
     std::function<void(int index, int copyNumber, const std::string &newName)> started;
     std::function<void(int index)> resizing;
+    // How far the encoding of a resized copy is, 0..100, while resizing.
+    std::function<void(int index, int percent)> encoding;
     std::function<void(int index, const std::filesystem::path &destination, CopyOutcome,
                        const std::string &error)>
         finished;
@@ -54,7 +56,8 @@ struct CopyEvents {
 // resized either.
 CopyOutcome CopyOnePicture(const std::filesystem::path &source,
                            const std::filesystem::path &destination, const CopyJob &job,
-                           std::string &error, const std::function<void()> &resizing = {});
+                           std::string &error, const std::function<void()> &resizing = {},
+                           const std::function<void(int)> &encoding = {});
 
 // One copy of a job: the picture, the name of its copy and the number that name uses.
 struct PlannedCopy {
@@ -70,7 +73,8 @@ std::vector<PlannedCopy> PlanCopies(const CopyJob &job, int &copyNumber);
 // One planned copy; names that would reach another directory fail. Copies of different
 // pictures may run at the same time.
 CopyOutcome CopyPlanned(const CopyJob &job, const PlannedCopy &copy, std::string &error,
-                        const std::function<void()> &resizing = {});
+                        const std::function<void()> &resizing = {},
+                        const std::function<void(int)> &encoding = {});
 
 // Copies every picture of the job in order. copyNumber is the running number of numbered
 // names: it goes up by one before each picture named with it, and keeps its value for the

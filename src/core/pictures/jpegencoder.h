@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -42,6 +43,9 @@ struct JpegEncodeResult {
 // Fails (never throws) when the pixels do not match the size and layout, or the size is 0 or
 // beyond what JPEG can hold.
 JpegEncodeResult EncodeJpeg(const PixelView &pixels, const JpegEncodeOptions &options = {});
+// The same, telling progress how far it is, 0..100, on the encoding thread.
+JpegEncodeResult EncodeJpeg(const PixelView &pixels, const JpegEncodeOptions &options,
+                            const std::function<void(int percent)> &progress);
 
 // Writes through a temporary file beside the target, so a failure leaves no half picture and
 // any earlier file as it was.

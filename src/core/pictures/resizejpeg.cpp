@@ -41,7 +41,8 @@ PixelSize ResizedSize(PixelSize picture, int boxWidth, int boxHeight)
     return {RoundHalfEven(boxHeight * ratio), std::max(1, boxHeight)};
 }
 
-ResizeResult ResizeJpeg(const std::filesystem::path &source, const ResizeOptions &options)
+ResizeResult ResizeJpeg(const std::filesystem::path &source, const ResizeOptions &options,
+                        const std::function<void(int)> &progress)
 {
     if (options.boxWidth < 1)
         return Failed("Invalid Width");
@@ -65,7 +66,7 @@ ResizeResult ResizeJpeg(const std::filesystem::path &source, const ResizeOptions
     encoding.quality = std::clamp(options.quality, 1, 100);
     encoding.progressive = options.progressive;
     encoding.smoothing = copySmoothing;
-    JpegEncodeResult encoded = EncodeJpeg(ViewOf(scaled), encoding);
+    JpegEncodeResult encoded = EncodeJpeg(ViewOf(scaled), encoding, progress);
     if (!encoded)
         return Failed(encoded.error);
     ResizeResult result;

@@ -3,6 +3,7 @@
 #include "core/pictures/pixelsize.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace pagoranto {
@@ -29,7 +30,9 @@ struct ResizeResult {
 // The photo as displayed, scaled into the box by an area average after the decoder's own
 // reduction to the smallest size still at least the new one, then encoded; nothing of the
 // source's EXIF or other application data is carried over.
-ResizeResult ResizeJpeg(const std::filesystem::path &source, const ResizeOptions &options);
+// progress is told how far the encoding is, 0..100, on the calling thread.
+ResizeResult ResizeJpeg(const std::filesystem::path &source, const ResizeOptions &options,
+                        const std::function<void(int percent)> &progress = {});
 
 // ResizeJpeg written to destination, replacing a file that is there.
 ResizeResult ResizeJpegFile(const std::filesystem::path &source,

@@ -134,7 +134,7 @@ Tcopywin::Tcopywin(Prompts &prompts, AdditionalOptions &names, const QString &sa
     ProgressBar1->setValue(0);
     ProgressBar2 = new QProgressBar(this);
     ProgressBar2->setObjectName(QStringLiteral("ProgressBar2"));
-    ProgressBar2->setRange(0, 1);
+    ProgressBar2->setRange(0, 100);
     ProgressBar2->setValue(0);
     ProgressBar2->setTextVisible(false);
     ProgressBar2->setMaximumHeight(10);
@@ -598,9 +598,13 @@ void Tcopywin::StartClick()
                 this,
                 [this] {
                     statusField[1]->setText(QStringLiteral("Resizing"));
-                    ProgressBar2->setRange(0, 0);
+                    ProgressBar2->setValue(0);
                 },
                 Qt::QueuedConnection);
+        };
+        events.encoding = [this](int, int percent) {
+            QMetaObject::invokeMethod(
+                this, [this, percent] { ProgressBar2->setValue(percent); }, Qt::QueuedConnection);
         };
         events.finished = [this, &failed, &existing](int, const std::filesystem::path &,
                                                      CopyOutcome outcome, const std::string &) {
@@ -610,7 +614,6 @@ void Tcopywin::StartClick()
                 this,
                 [this] {
                     statusField[1]->clear();
-                    ProgressBar2->setRange(0, 1);
                     ProgressBar2->setValue(0);
                 },
                 Qt::QueuedConnection);

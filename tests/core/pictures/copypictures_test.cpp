@@ -9,6 +9,7 @@
 #include "tests/support/scratchdirectory.h"
 #include "tests/support/testpictures.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -199,6 +200,8 @@ TEST_F(CopyFolder, ExistingCopiesAreKeptUnlessOverwriteIsOn)
     std::vector<int> resized;
     CopyEvents events;
     events.resizing = [&](int index) { resized.push_back(index); };
+    std::vector<int> encoded;
+    events.encoding = [&](int, int percent) { encoded.push_back(percent); };
     events.finished = [&](int, const std::filesystem::path &, CopyOutcome outcome,
                           const std::string &) { outcomes.push_back(outcome); };
     int number = 0;
@@ -211,6 +214,9 @@ TEST_F(CopyFolder, ExistingCopiesAreKeptUnlessOverwriteIsOn)
     CopyPictures(job, number, events);
     EXPECT_EQ(outcomes.back(), CopyOutcome::resized);
     EXPECT_EQ(resized, std::vector<int>{0});
+    ASSERT_FALSE(encoded.empty());
+    EXPECT_TRUE(std::is_sorted(encoded.begin(), encoded.end()));
+    EXPECT_EQ(encoded.back(), 100);
     EXPECT_EQ(ReadPictureSize(destination() / "a.jpg"), (PixelSize{20, 15}));
     // A copy never takes the place of its own original, whatever overwrite says.
     const std::string original = *ReadFileBytes(pictures() / "a.jpg");
