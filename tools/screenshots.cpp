@@ -131,7 +131,7 @@ int main(int argc, char **argv)
     auto *description = form.findChild<Timagedescription *>(QStringLiteral("Timagedescription"));
     description->Prepare(QStringLiteral("*.jpg"), pictureDir, ticked);
     shoot(description, QSize(1200, 800), [&] {
-        description->ChoosePicture(list->caption(1));
+        description->ChoosePicture(list->caption(2));
         description->WaitForPicture();
     });
 
