@@ -1,6 +1,7 @@
 // Takes pictures of the main window, the option windows, the picture-list window and the end
-// status window while it makes the sample gallery, for the README and for reviewing the look of
-// the windows.
+// status window while it makes the sample gallery, then of the description, destination, copy
+// and viewer windows with a picture in each, for the README and for reviewing the look of the
+// windows.
 // Usage: pagoranto-screenshots PROGRAM_DIR OUTPUT_DIR
 #include "gui/generator/tendstatus.h"
 #include "gui/options/tbefehlsinfofenster.h"
@@ -12,14 +13,21 @@
 #include "gui/options/tquickinfo.h"
 #include "gui/options/tthreegalleries.h"
 #include "gui/options/tthumbnaileropt.h"
+#include "gui/pictures/tcopywin.h"
+#include "gui/pictures/tdestinationwin.h"
 #include "gui/pictures/tfilelistwindow.h"
 #include "gui/pictures/thumbnaillist.h"
 #include "gui/pictures/thumbnailpanel.h"
+#include "gui/pictures/timagedescription.h"
+#include "gui/pictures/tshowfullpicture.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -82,6 +90,7 @@ int main(int argc, char **argv)
             fs::copy_file(programSource / file, program + file);
     for (const auto &entry : fs::directory_iterator(programSource / "samples"))
         fs::copy_file(entry.path(), pictures + entry.path().filename().string());
+    fs::copy(programSource / "samples", program + "samples", fs::copy_options::recursive);
 
     MessageBox::setResponder({});
     TForm1 form(
@@ -148,5 +157,46 @@ int main(int argc, char **argv)
     });
     endStatus.start(20);
     form.Button3Click();
+    Settle(300);
+
+    // The picture windows, each with a picture in it, shown without their modal loops.
+    const QString pictureDir = QString::fromStdString(pictures);
+    const std::vector<std::string> ticked = list->CollectCheckedPictures();
+    const auto shoot = [&](QDialog *window, QSize size, const std::function<void()> &loaded) {
+        window->resize(size);
+        window->show();
+        Settle(300);
+        loaded();
+        Settle(500);
+        Save(window, output + window->objectName() + ".png");
+        window->hide();
+    };
+
+    auto *description = form.findChild<Timagedescription *>(QStringLiteral("Timagedescription"));
+    description->Prepare(QStringLiteral("*.jpg"), pictureDir, ticked);
+    shoot(description, QSize(1200, 800), [&] {
+        description->ChoosePicture(list->caption(2));
+        description->WaitForPicture();
+    });
+
+    auto *destination = form.findChild<Tdestinationwin *>(QStringLiteral("Tdestinationwin"));
+    destination->setDirectory(pictureDir);
+    shoot(destination, QSize(900, 560), [] {});
+
+    auto *copy = form.findChild<Tcopywin *>(QStringLiteral("Tcopywin"));
+    fs::create_directories(pictures + "copies");
+    copy->setDestination(pictureDir + QStringLiteral("copies/"));
+    copy->Prepare(ticked, pictureDir);
+    copy->RadioButton2->click();
+    copy->resizeImages->click();
+    shoot(copy, QSize(1250, 640), [&] {
+        copy->startCopy->click();
+        copy->WaitForCopy();
+    });
+
+    auto *panel = form.findChild<ThumbnailPanel *>(QStringLiteral("thumbnail"));
+    auto *viewer = form.findChild<Tshowfullpicture *>(QStringLiteral("Tshowfullpicture"));
+    panel->ShowPreview(2);
+    shoot(viewer, QSize(1100, 800), [&] { viewer->WaitForPicture(); });
     return 0;
 }

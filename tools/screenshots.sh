@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes screenshots of the main window, the option windows, the picture-list window and the end
-# status window under Xvfb while the sample gallery is made. Usage: tools/screenshots.sh [OUTPUT_DIR]
+# status window under Xvfb while the sample gallery is made, and of the picture windows
+# (one PNG each, named after the window's class). Usage: tools/screenshots.sh [OUTPUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 output=${1:-build/screenshots}

@@ -2,6 +2,7 @@
 // directory, without a display.
 #include "batch/batcharguments.h"
 #include "batch/batchfrontend.h"
+#include "batch/copyfrontend.h"
 #include "core/generator/creationrun.h"
 #include "core/options/startupoptions.h"
 #include "core/options/windowcontrols.h"
@@ -69,7 +70,7 @@ bool ThumbnailsMade(const CreationRun &run, const RunSetup &setup, const Thumbna
 
 int Usage(const std::string &error)
 {
-    std::fprintf(stderr, "pagoranto-batch: %s\n%s", error.c_str(), batchUsage);
+    std::fprintf(stderr, "pagoranto-batch: %s\n%s%s", error.c_str(), batchUsage, copyUsage);
     return usageError;
 }
 
@@ -77,10 +78,14 @@ int Usage(const std::string &error)
 
 int main(int argc, char **argv)
 {
-    const ParsedArguments parsed =
-        ParseBatchArguments(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> commandLine(argv + 1, argv + argc);
+    if (IsCopyCommandLine(commandLine)) {
+        const ParsedCopyArguments copy = ParseCopyArguments(commandLine);
+        return copy.arguments ? RunBatchCopy(*copy.arguments) : Usage(copy.error);
+    }
+    const ParsedArguments parsed = ParseBatchArguments(commandLine);
     if (parsed.request == BatchRequest::help) {
-        std::printf("%s\n%s", batchUsage, batchHelp);
+        std::printf("%s%s\n%s\n%s", batchUsage, copyUsage, batchHelp, copyHelp);
         return pagesWritten;
     }
     if (parsed.request == BatchRequest::version) {

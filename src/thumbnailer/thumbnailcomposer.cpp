@@ -2,7 +2,7 @@
 
 #include "core/pictures/fittobox.h"
 #include "core/pictures/gradient.h"
-#include "thumbnailer/resample.h"
+#include "core/pictures/resample.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,5 +1,5 @@
 #include "core/pictures/gradient.h"
-#include "thumbnailer/resample.h"
+#include "core/pictures/resample.h"
 #include "thumbnailer/thumbnailcomposer.h"
 
 #include <array>

@@ -1,5 +1,6 @@
 #include "core/pictures/descriptionstore.h"
 
+#include "core/pictures/filemask.h"
 #include "core/text/htmlescape.h"
 #include "core/text/linefile.h"
 
@@ -43,6 +44,13 @@ bool DescriptionStore::Load(const std::filesystem::path &file)
         return false;
     lines = std::move(*loaded);
     return true;
+}
+
+void DescriptionStore::LoadFromDirectory(const std::filesystem::path &dir)
+{
+    const std::vector<std::string> files = ListFilesMatching(dir.string(), "*.desc");
+    if (files.empty() || !Load(dir / files.front()))
+        lines.clear();
 }
 
 bool DescriptionStore::Save(const std::filesystem::path &file) const

@@ -21,6 +21,9 @@ public:
     // False when the file cannot be read; the store then keeps what it held.
     bool Load(const std::filesystem::path &file);
     bool Save(const std::filesystem::path &file) const;
+    // The first "*.desc" file of dir in alphabetical order; without one, or when it cannot be
+    // read, the store is emptied, so that no other directory's lines are saved into this one.
+    void LoadFromDirectory(const std::filesystem::path &dir);
 
     // The description lines of the first line whose name matches without regard to case.
     ByteLines DescriptionLines(std::string_view pictureName) const;

@@ -23,4 +23,11 @@ PixelSize FitToBox(PixelSize picture, int boxWidth, int boxHeight)
     return PixelSize{static_cast<int>(std::nearbyint(w)), static_cast<int>(std::nearbyint(h))};
 }
 
+PixelSize FitWithoutEnlarging(PixelSize picture, int boxWidth, int boxHeight)
+{
+    const PixelSize fitted = FitToBox(picture, boxWidth, boxHeight);
+    return PixelSize{std::min(fitted.width, picture.width),
+                     std::min(fitted.height, picture.height)};
+}
+
 } // namespace pagoranto

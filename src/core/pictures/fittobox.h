@@ -10,4 +10,7 @@ namespace pagoranto {
 // ratio and keeps its size; a negative box side counts as 0.
 PixelSize FitToBox(PixelSize picture, int boxWidth, int boxHeight);
 
+// FitToBox, then each side at most the picture's own: a picture is never enlarged.
+PixelSize FitWithoutEnlarging(PixelSize picture, int boxWidth, int boxHeight);
+
 } // namespace pagoranto

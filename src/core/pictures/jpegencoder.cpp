@@ -76,6 +76,12 @@ public:
 
     jpeg_compress_struct info{};
     JpegErrorManager errors;
+    // libjpeg calls the monitor with only the library's struct, which comes first here.
+    struct Progress {
+        jpeg_progress_mgr library{};
+        const std::function<void(int)> *report = nullptr;
+        int last = -1;
+    } progress;
     StringDestination destination;
 };
 
@@ -100,7 +106,8 @@ const char *Mismatch(const PixelView &pixels)
 // The one function that calls into libjpeg for writing. A failure inside the library (or in our
 // destination) jumps back to the setjmp below, and the message is left in the error manager.
 // Nothing the function changes after setjmp is used once the jump has come.
-bool Compress(Compression &job, const PixelView &pixels, const JpegEncodeOptions &options)
+bool Compress(Compression &job, const PixelView &pixels, const JpegEncodeOptions &options,
+              const std::function<void(int)> &progress)
 {
     jpeg_compress_struct &info = job.info;
     if (setjmp(job.errors.jump) != 0)
@@ -120,6 +127,22 @@ bool Compress(Compression &job, const PixelView &pixels, const JpegEncodeOptions
     info.smoothing_factor = std::clamp(options.smoothing, 0, 100);
     if (options.progressive)
         jpeg_simple_progression(&info);
+    if (progress) {
+        job.progress.report = &progress;
+        job.progress.library.progress_monitor = [](j_common_ptr common) {
+            auto *monitor = reinterpret_cast<Compression::Progress *>(common->progress);
+            const jpeg_progress_mgr &at = monitor->library;
+            if (at.pass_limit <= 0 || at.total_passes <= 0)
+                return;
+            const long done = at.completed_passes * 100L + at.pass_counter * 100L / at.pass_limit;
+            const int percent = static_cast<int>(std::clamp(done / at.total_passes, 0L, 100L));
+            if (percent != monitor->last) {
+                monitor->last = percent;
+                (*monitor->report)(percent);
+            }
+        };
+        info.progress = &job.progress.library;
+    }
 
     jpeg_start_compress(&info, TRUE);
     if (!options.comment.empty()) {
@@ -134,6 +157,8 @@ bool Compress(Compression &job, const PixelView &pixels, const JpegEncodeOptions
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);
+    if (progress && job.progress.last != 100)
+        progress(100);
     return true;
 }
 
@@ -153,12 +178,18 @@ PixelView ViewOf(const RgbImage &image)
 
 JpegEncodeResult EncodeJpeg(const PixelView &pixels, const JpegEncodeOptions &options)
 {
+    return EncodeJpeg(pixels, options, {});
+}
+
+JpegEncodeResult EncodeJpeg(const PixelView &pixels, const JpegEncodeOptions &options,
+                            const std::function<void(int)> &progress)
+{
     if (const char *mismatch = Mismatch(pixels))
         return Failure(mismatch);
     JpegEncodeResult result;
     {
         Compression job(result.jpeg);
-        if (!Compress(job, pixels, options))
+        if (!Compress(job, pixels, options, progress))
             return Failure(job.errors.message);
     }
     result.ok = true;

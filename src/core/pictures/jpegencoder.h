@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -25,9 +26,9 @@ PixelView ViewOf(const RgbImage &image);
 struct JpegEncodeOptions {
     int quality = 75; // 1..100, values outside are clamped
     bool progressive = false;
-    int smoothing = 0;      // 0..100, values outside are clamped
-    bool greyscale = false; // store a grey picture, also from RGB pixels
-    std::string comment;    // written as a comment segment when not empty (at most 65533 bytes)
+    int smoothing = 0;        // 0..100, values outside are clamped
+    bool greyscale = false;   // store a grey picture, also from RGB pixels
+    std::string comment = {}; // written as a comment segment when not empty (at most 65533 bytes)
 };
 
 struct JpegEncodeResult {
@@ -43,6 +44,9 @@ struct JpegEncodeResult {
 // Fails (never throws) when the pixels do not match the size and layout, or the size is 0 or
 // beyond what JPEG can hold.
 JpegEncodeResult EncodeJpeg(const PixelView &pixels, const JpegEncodeOptions &options = {});
+// The same, telling progress how far it is, 0..100, on the encoding thread.
+JpegEncodeResult EncodeJpeg(const PixelView &pixels, const JpegEncodeOptions &options,
+                            const std::function<void(int percent)> &progress);
 
 // Writes through a temporary file beside the target, so a failure leaves no half picture and
 // any earlier file as it was.

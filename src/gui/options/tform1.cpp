@@ -24,9 +24,13 @@
 #include "gui/options/tthumbnaileropt.h"
 #include "gui/options/wizardpanel.h"
 #include "gui/pictures/directorypanel.h"
+#include "gui/pictures/tcopywin.h"
+#include "gui/pictures/tdestinationwin.h"
 #include "gui/pictures/tfilelistwindow.h"
 #include "gui/pictures/thumbnaillist.h"
 #include "gui/pictures/thumbnailpanel.h"
+#include "gui/pictures/timagedescription.h"
+#include "gui/pictures/tshowfullpicture.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/qttext.h"
 #include "gui/platform/reentry.h"
@@ -183,6 +187,15 @@ void TForm1::CreateMenus()
             {"Delete all found jpg files", onSourceTab([this] { Panel10->DeleteJpgFilesClick(); })},
             {"Delete all found html files",
              onSourceTab([this] { Panel10->DeleteHtmlFilesClick(); })},
+            {},
+            {"Show image description window", [this] { ImageDescriptionClick(); },
+             "Showimagedescriptionwindow1"},
+            {"Select a destination directory for the pictures (if you like to copy them to an "
+             "other directory)",
+             [this] { destinationwin->exec(); }, "Selectadestinationdirectory1"},
+            {"Copy all selected pictures to the destination directory (if you like to copy them "
+             "to an other directory)",
+             [this] { CopyPicturesClick(); }, "Copyallselectedpictures1"},
         });
     CreateOptionsMenu();
     AddOptionWindowCommands(m_optionsMenu);
@@ -210,6 +223,24 @@ QToolBar *TForm1::CreateToolBar()
                                {"Picture directory", [this] { Panel10->SelectDirectoryClick(); }},
                                {"Select page layout", [this] { Selectpagelayout1Click(); }},
                            });
+    // Short captions; the hints say what they do.
+    const auto addTool = [this](const char *caption, const char *hint, const char *name,
+                                std::function<void()> run) {
+        QAction *action = m_toolBar->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setToolTip(QString::fromUtf8(hint));
+        connect(action, &QAction::triggered, this, run);
+    };
+    addTool("Descriptions", "Show image description window", "ToolButtonDescriptions",
+            [this] { ImageDescriptionClick(); });
+    addTool("Destination",
+            "Select a destination directory for the pictures (if you like to copy them to an "
+            "other directory)",
+            "ToolButtonDestination", [this] { destinationwin->exec(); });
+    addTool("Copy/resize",
+            "Copy/resize all selected pictures to the destination directory (if you like to copy "
+            "them to an other directory",
+            "ToolButtonCopy", [this] { CopyPicturesClick(); });
     ToolButton3 = new QToolButton(m_toolBar);
     ToolButton3->setObjectName(QStringLiteral("ToolButton3"));
     ToolButton3->setText(QStringLiteral("Directory levels"));
@@ -393,6 +424,14 @@ void TForm1::CreateWindows()
     CreateHiddenOptionWindows();
     CreateHeaderFooterWindow();
     endstatus = new Tendstatus(m_shell, m_prompts, this);
+    showfullpicture = new Tshowfullpicture(*thumbnail, this);
+    destinationwin = new Tdestinationwin(m_prompts, QDir::homePath(), this);
+    copywin = new Tcopywin(m_prompts, m_settings.additional,
+                           ToQString(InstallFile("samples/lighthouse.jpg")), this);
+    copywin->setDestination(destinationwin->directory());
+    connect(destinationwin, &Tdestinationwin::destinationChosen, copywin,
+            &Tcopywin::setDestination);
+    imagedescription = new Timagedescription(m_descriptions, this);
 
     PictureListContext context;
     context.makePlan = [this](int pictureCount) { return m_run.PlanFor(pictureCount); };
@@ -467,14 +506,28 @@ void TForm1::ConnectPanels()
         UnlockControlsAfterRun();
     });
     connect(thumbnail, &ThumbnailPanel::refreshRequested, this, &TForm1::Refreshthumbnails1Click);
-    // Until the full picture viewer exists, the desktop's picture viewer shows the picture.
-    connect(thumbnail, &ThumbnailPanel::fullPictureRequested, this, [this](int index) {
-        m_shell.openDocument(CurrentPictureDir() + thumbnail->ListView1->caption(index));
-    });
+    connect(thumbnail, &ThumbnailPanel::fullPictureRequested, showfullpicture,
+            &Tshowfullpicture::ShowFor);
     connect(Panel11, &SpecialOptionsPanel::pageCounterChanged, this,
             [this] { ShowPageCounter(m_run.pageCounter().value()); });
     connect(Panel11->ScrollBar4, &QSpinBox::valueChanged, this,
             [this] { ShowPageCounter(m_run.pageCounter().value()); });
+}
+
+void TForm1::CopyPicturesClick()
+{
+    const std::optional<QString> refresh =
+        copywin->ShowFor(thumbnail->ListView1->CollectCheckedPictures(), Panel10->pictureDir());
+    if (refresh)
+        SelectPictureDirectory(*refresh);
+}
+
+void TForm1::ImageDescriptionClick()
+{
+    imagedescription->ShowFor(Panel10->Edit1->text(), Panel10->pictureDir(),
+                              thumbnail->ListView1->CollectCheckedPictures());
+    if (thumbnail->previewShown())
+        thumbnail->ShowPreview(thumbnail->currentPictureIndex());
 }
 
 std::string TForm1::CurrentPictureDir() const
@@ -554,6 +607,9 @@ void TForm1::FormActivate()
     ShowAllOptions();
     ComputeDirectoryLevels();
     m_resizer = ReadResizerSettings(ToQString(SettingsFile("resizer.ini")));
+    copywin->setQuality(m_resizer.compression);
+    copywin->setSizeIndex(m_resizer.resizer);
+    copywin->ShowNameTexts();
     filelistwindow->setHiddenCommandLights(m_settings.hidden);
     if (!m_thumbnailerPresent) {
         m_settings.special.createthumbnails = false;
@@ -614,6 +670,7 @@ void TForm1::WriteAllOptionFiles()
                        std::string(tform1messages::optionFilesNotWritten) +
                            m_setup.programDirectory,
                        PromptButtons::Ok);
+    m_resizer = {copywin->quality(), copywin->sizeIndex()};
     WriteResizerSettings(ToQString(SettingsFile("resizer.ini")), m_resizer);
     m_usedPaths.SaveToFile(SettingsFile(usedPathsFileName));
     m_usedTemplates.SaveToFile(SettingsFile(usedTemplatesFileName));

@@ -44,12 +44,16 @@ class TCreationWindow;
 class TThumbnailerOpt;
 class THeaderFooterWindow;
 class Tbefehlsinfo_fenster;
+class Tcopywin;
+class Tdestinationwin;
 class Tendstatus;
 class Tfilelistwindow;
 class Thiddenoptwindow;
 class Twebassistentwindow;
 class ThumbnailPanel;
+class Timagedescription;
 class Tinfofenster;
+class Tshowfullpicture;
 class TemplateInfoPanel;
 class Tnavigationsleistewindow;
 class Tpagenamewindow;
@@ -201,6 +205,10 @@ private:
     Twebassistentwindow *webassistentwindow;
     Tbefehlsinfo_fenster *befehlsinfo_fenster;
     THeaderFooterWindow *HeaderFooterWindow;
+    Tshowfullpicture *showfullpicture;
+    Tdestinationwin *destinationwin;
+    Tcopywin *copywin;
+    Timagedescription *imagedescription;
 
     enum class ViewLayer { browser, thumbnail, templateInfo, directoryLevels, protocol };
 
@@ -245,6 +253,8 @@ private:
     void Timer1Timer();
     void Timer2Timer();
     void WizardThumbnailOptions();
+    void CopyPicturesClick();
+    void ImageDescriptionClick();
     void SelectPictureDirectory(const QString &directory);
     std::string CurrentPictureDir() const;
     // A file shipped with the program, and one the program writes for the user.

@@ -43,5 +43,15 @@ TEST(FitToBox, WithoutRatioOrBoxEndsAtOnce)
     EXPECT_EQ(FitToBox({800, 600}, -5, -5), (PixelSize{0, 0}));
 }
 
+TEST(FitWithoutEnlarging, FitsLargePicturesAndKeepsSmallOnes)
+{
+    // 395 steps down by halves until 800 x 600 fits 254 high: 338.5 rounds to even 338.
+    EXPECT_EQ(FitWithoutEnlarging({800, 600}, 395, 254), (PixelSize{338, 254}));
+    EXPECT_EQ(FitWithoutEnlarging({100, 50}, 395, 254), (PixelSize{100, 50}));
+    // Each side is clamped on its own.
+    EXPECT_EQ(FitWithoutEnlarging({300, 100}, 1000, 200), (PixelSize{300, 100}));
+    EXPECT_EQ(FitWithoutEnlarging({640, 0}, 395, 254), (PixelSize{640, 0}));
+}
+
 } // namespace
 } // namespace pagoranto

@@ -1,4 +1,4 @@
-#include "thumbnailer/resample.h"
+#include "core/pictures/resample.h"
 
 #include <algorithm>
 #include <cmath>
