@@ -5,6 +5,7 @@
 #include "core/pictures/exiforientation.h"
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegencoder.h"
+#include "core/platform/pathcontainment.h"
 #include "core/text/linefile.h"
 #include "core/thumbnailer/thumbnailerlink.h"
 #include "core/thumbnailer/thumbnailstamp.h"
@@ -61,7 +62,13 @@ std::optional<fs::path> ThumbnailDirectory(const fs::path &optionsFile,
         why = "no thumbnail directory (DDIR) is given";
         return std::nullopt;
     }
-    return fs::path(sdir) / values.options.thumbdir;
+    const fs::path directory = fs::path(sdir) / values.options.thumbdir;
+    if (!ResolvesInside(directory, sdir)) {
+        why = "the thumbnail directory " + Quoted(directory) +
+              " is a link that leads outside the destination directory";
+        return std::nullopt;
+    }
+    return directory;
 }
 
 struct Task {

@@ -205,6 +205,18 @@ TEST_F(ThumbnailRunTest, ThumbnailsNeverLeaveTheDestinationNorReplaceAPicture)
     }
 }
 
+TEST_F(ThumbnailRunTest, AThumbnailFolderThatLinksOutsideGetsNothing)
+{
+    fs::create_directories(root / "outside");
+    fs::create_directory_symlink(root / "outside", root / "gallery" / "thumbnails");
+    writeInputs({makePicture("p.jpg", 200, 150)});
+    const ThumbnailRunReport report = MakeThumbnails(work);
+    EXPECT_EQ(report.made, 0u);
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_NE(report.problems[0].find("link that leads outside"), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(root / "outside"));
+}
+
 TEST_F(ThumbnailRunTest, WindowsSeparatorsInTheListAreUnderstood)
 {
     const fs::path picture = makePicture("win.jpg", 400, 300);

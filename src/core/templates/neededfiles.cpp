@@ -1,6 +1,7 @@
 #include "core/templates/neededfiles.h"
 
 #include "core/platform/events.h"
+#include "core/platform/pathcontainment.h"
 #include "core/platform/prompts.h"
 #include "core/text/linefile.h"
 
@@ -68,6 +69,16 @@ void CopyNeededFiles(const ByteLines &neededfiles, const std::filesystem::path &
         }
         const std::filesystem::path source = templateDir / relative;
         const std::string target = outputDir + name;
+        // A link would publish a private file, or write over one outside the gallery.
+        if (!ResolvesInside(source, templateDir) || !ResolvesInside(target, outputDir)) {
+            prompts.show("ERROR",
+                         "The needed file\r" + entry +
+                             "\rwould be read or written through a link that leads outside its "
+                             "directory and is not copied !",
+                         PromptButtons::Ok);
+            events.processPendingMessages();
+            continue;
+        }
         // A needed file in a subfolder of the template gets that subfolder beside the pages.
         std::error_code error;
         std::filesystem::create_directories(std::filesystem::path(target).parent_path(), error);

@@ -35,5 +35,42 @@ TEST(NeededFilesTest, OnlyAnExistingTargetIsOfferedForOverwritingAndFailuresAreS
     EXPECT_EQ(ReadFileBytes(root / "gallery" / "fresh.css"), "f{}");
 }
 
+TEST(NeededFilesTest, LinksLeadingOutsideAreNeitherReadNorWrittenThrough)
+{
+    const testing::ScratchDirectory scratch;
+    const fs::path &root = scratch.path();
+    fs::create_directories(root / "layouts" / "sub");
+    fs::create_directories(root / "gallery");
+    fs::create_directories(root / "elsewhere");
+    fs::create_directories(root / "private");
+    for (const char *name : {"picture.css", "dangling.css", "sub/x.css", "own.css"})
+        std::ofstream(root / "layouts" / name) << "css{}";
+    std::ofstream(root / "private" / "secret.txt") << "secret";
+    std::ofstream(root / "elsewhere" / "picture.css") << "theirs";
+    fs::create_symlink(root / "private" / "secret.txt", root / "layouts" / "leak.css");
+    fs::create_symlink(root / "elsewhere" / "picture.css", root / "gallery" / "picture.css");
+    fs::create_symlink(root / "elsewhere" / "new.css", root / "gallery" / "dangling.css");
+    fs::create_symlink(root / "elsewhere", root / "gallery" / "sub");
+    // A link that stays inside is no harm.
+    fs::create_symlink("picture.css", root / "layouts" / "own.css.link");
+    testing::RecordingPrompts prompts;
+    prompts.answers = {PromptAnswer::Yes};
+    testing::RecordingEvents events;
+
+    CopyNeededFiles({"leak.css", "picture.css", "dangling.css", "sub/x.css", "own.css.link"},
+                    root / "layouts" / "layout.html", (root / "gallery").string() + "/", prompts,
+                    events);
+
+    ASSERT_EQ(prompts.shown.size(), 4u);
+    for (const auto &shown : prompts.shown)
+        EXPECT_NE(shown.text.find("through a link that leads outside"), std::string::npos)
+            << shown.text;
+    EXPECT_FALSE(fs::exists(root / "gallery" / "leak.css"));
+    EXPECT_EQ(ReadFileBytes(root / "elsewhere" / "picture.css"), "theirs");
+    EXPECT_FALSE(fs::exists(root / "elsewhere" / "new.css"));
+    EXPECT_FALSE(fs::exists(root / "elsewhere" / "x.css"));
+    EXPECT_EQ(ReadFileBytes(root / "gallery" / "own.css.link"), "css{}");
+}
+
 } // namespace
 } // namespace pagoranto
