@@ -7,6 +7,7 @@
 #include "core/options/startupoptions.h"
 #include "core/options/windowcontrols.h"
 #include "core/pictures/descriptionstore.h"
+#include "core/pictures/exiforientation.h"
 #include "core/pictures/picturedirectory.h"
 #include "core/pictures/sortinglist.h"
 #include "core/platform/localclock.h"
@@ -66,6 +67,18 @@ bool ThumbnailsMade(const CreationRun &run, const RunSetup &setup, const Thumbna
     for (const std::string &picture : notMade)
         std::fprintf(stderr, "  %s\n", picture.c_str());
     return false;
+}
+
+// Pages give an unreadable picture a made-up size; the user should know which ones.
+void WarnAboutUnreadablePictures(const std::string &pictureDir,
+                                 const std::vector<std::string> &pictures)
+{
+    for (const std::string &picture : pictures)
+        if (!ReadDisplayedPictureSize(pictureDir + picture))
+            std::fprintf(stderr,
+                         "pagoranto-batch: warning: %s cannot be read as a JPEG picture; its "
+                         "pages give it the size 10 x 10\n",
+                         picture.c_str());
 }
 
 int Usage(const std::string &error)
@@ -129,6 +142,8 @@ int main(int argc, char **argv)
     } else {
         pictures = ListPictureFiles(setup.pictureDir);
     }
+
+    WarnAboutUnreadablePictures(setup.pictureDir, pictures);
 
     DescriptionStore descriptions;
     descriptions.Load(setup.pictureDir + std::string(DescriptionStore::fileName));

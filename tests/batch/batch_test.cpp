@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace pagoranto {
@@ -47,7 +48,8 @@ protected:
     BatchResult Run(const std::string &arguments)
     {
         const fs::path err = m_dir / "stderr.txt";
-        const std::string command = std::string("'") + PAGORANTO_BATCH + "' --home '" +
+        // A run that never ends is a fault of its own; it must not hang the suite.
+        const std::string command = std::string("timeout 60 '") + PAGORANTO_BATCH + "' --home '" +
                                     (m_dir / "home").string() + "' " + arguments + " 2>'" +
                                     err.string() + "'";
         BatchResult result;
@@ -159,10 +161,48 @@ TEST_F(BatchTest, ThumbnailsThatCouldNotBeMadeEndWithFour)
     Write("site/pics/IMG_3.jpg", "no picture at all");
     const BatchResult result = Run(Args(Layout("i.html", {"$TPIC$$TPIC$$TPIC$"})));
     EXPECT_EQ(result.status, 4) << result.err;
+    EXPECT_NE(result.err.find("warning: IMG_3.jpg cannot be read as a JPEG picture"),
+              std::string::npos)
+        << result.err;
     EXPECT_NE(result.err.find("1 of 3 thumbnails were not made:\n  IMG_3.jpg"), std::string::npos)
         << result.err;
     EXPECT_TRUE(fs::exists(pictures / "page0001.html"));
     EXPECT_TRUE(fs::exists(pictures / "thumbnails" / "IMG_1.jpg"));
+}
+
+TEST_F(BatchTest, NamesHoldingCommandsOrUrlCharactersKeepTheirLinks)
+{
+    const std::string picture = MakeJpeg(GradientPicture(40, 30));
+    for (const char *name : {"x$NEXT$.jpg", "y$NAVIGATE$.jpg", "z$TOTAL$.jpg", "hash#1.jpg",
+                             "what?.jpg", "100%.jpg", "x$TPIC$.jpg"})
+        Write(std::string("site/pics/") + name, picture);
+    const fs::path layout =
+        Layout("strip.html", {"$PIC$ $FILENAME$", "<td>$TPIC$</td><td>$TPIC$</td>", "$NAVIGATE$"});
+    const BatchResult result = Run(Args(layout) + " --no-thumbnails");
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::string pages;
+    for (int i = 1; i <= 7; ++i)
+        pages += Page("page000" + std::to_string(i) + ".html");
+    for (const char *link :
+         {"SRC=\"x%24NEXT%24.jpg\"", "SRC=\"y%24NAVIGATE%24.jpg\"", "SRC=\"z%24TOTAL%24.jpg\"",
+          "SRC=\"hash%231.jpg\"", "SRC=\"what%3F.jpg\"", "SRC=\"100%25.jpg\"",
+          "SRC=\"thumbnails/x%24TPIC%24.jpg\"", "z&#36;TOTAL&#36;.jpg"})
+        EXPECT_NE(pages.find(link), std::string::npos) << link;
+    EXPECT_EQ(pages.find("$"), std::string::npos) << "no command is left in a page";
+}
+
+TEST_F(BatchTest, SpecialFilesAreRefusedNotWaitedOn)
+{
+    AddPictures(2);
+    ASSERT_EQ(::mkfifo((pictures / "description.desc").c_str(), 0600), 0);
+    const fs::path layout = Layout("p.html", {"$PIC$"});
+    BatchResult result = Run(Args(layout));
+    EXPECT_EQ(result.status, 0) << "a FIFO description is no description";
+    result = Run("--pictures '" + pictures.string() + "' --template /dev/zero --overwrite");
+    EXPECT_EQ(result.status, 1) << result.err;
+    ASSERT_TRUE(WriteLineFile(m_dir / "odd.qvlist", {"IMG_1.jpg", ".", "IMG_2.JPG"}));
+    result = Run(Args(layout) + " --list '" + (m_dir / "odd.qvlist").string() + "' --overwrite");
+    EXPECT_NE(result.err.find("These entries are left out:\n."), std::string::npos) << result.err;
 }
 
 TEST_F(BatchTest, NeededFilesAreCopiedBesideThePages)

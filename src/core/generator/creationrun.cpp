@@ -5,6 +5,7 @@
 #include "core/generator/runview.h"
 #include "core/options/startupoptions.h"
 #include "core/pictures/picturedirectory.h"
+#include "core/platform/directorylock.h"
 #include "core/platform/events.h"
 #include "core/platform/prompts.h"
 #include "core/templates/neededfiles.h"
@@ -107,6 +108,34 @@ void CreationRun::Button3Click()
     m_outcome = RunOutcome::NotRun;
     if (!RunChecks() || !PlanAndPictureList())
         return;
+    // Two runs on one hand-over folder or one gallery would mix their files.
+    const std::filesystem::path handOver =
+        std::filesystem::path(m_setup.programDirectory) / thumbnailerFolder;
+    std::error_code error;
+    std::filesystem::create_directories(handOver, error);
+    const auto lockIfThere = [](const std::filesystem::path &directory,
+                                std::optional<DirectoryLock> &lock) {
+        std::error_code missing;
+        if (!std::filesystem::is_directory(directory, missing))
+            return true;
+        lock = DirectoryLock::TryLock(directory);
+        return lock.has_value();
+    };
+    std::optional<DirectoryLock> handOverLock;
+    std::optional<DirectoryLock> galleryLock;
+    const bool galleryFree = lockIfThere(m_outputDir, galleryLock);
+    if (!galleryFree || !lockIfThere(handOver, handOverLock)) {
+        m_services.prompts.show("ERROR",
+                                "Another run is making this gallery, or uses the same program "
+                                "folder:\r" +
+                                    (galleryFree ? handOver.string() : m_outputDir) +
+                                    "\rPlease wait until it has ended and try again !",
+                                PromptButtons::Ok);
+        m_singlePageRun = false;
+        ApplyCounterReset();
+        EndRun(RunOutcome::Refused);
+        return;
+    }
     CreatePages();
 }
 

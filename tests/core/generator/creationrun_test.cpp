@@ -1,5 +1,6 @@
 #include "core/generator/creationrun.h"
 #include "core/pictures/descriptionstore.h"
+#include "core/platform/directorylock.h"
 #include "core/text/datetimeformat.h"
 #include "core/text/linefile.h"
 #include "tests/support/fakeshell.h"
@@ -230,6 +231,26 @@ TEST_F(CreationRunTest, MissingThumbnailsOfATpicTemplateAreOfferedBeforeThePages
         EXPECT_EQ(run.outcome(), RunOutcome::Completed);
         EXPECT_TRUE(questions().empty()) << questions()[0];
     }
+}
+
+TEST_F(CreationRunTest, AGalleryOrHandOverFolderInUseRefusesASecondRun)
+{
+    UseTemplate({"$PIC$"});
+    for (const fs::path &busy : {fs::path(setup.pictureDir), m_dir / "program" / "thumbnailer"}) {
+        prompts.shown.clear();
+        std::optional<DirectoryLock> other = DirectoryLock::TryLock(busy);
+        ASSERT_TRUE(other);
+        run.Button3Click();
+        EXPECT_EQ(run.outcome(), RunOutcome::Refused);
+        ASSERT_FALSE(prompts.shown.empty());
+        EXPECT_EQ(prompts.shown.back().text.find("Another run is making this gallery"), 0u);
+        EXPECT_NE(prompts.shown.back().text.find(busy.string()), std::string::npos);
+        EXPECT_FALSE(PageExists("page0001.html"));
+        EXPECT_FALSE(view.locked);
+    }
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Completed) << "the locks go with the run";
+    EXPECT_TRUE(DirectoryLock::TryLock(setup.pictureDir));
 }
 
 TEST_F(CreationRunTest, RemakingEveryThumbnailIsHandedToTheThumbnailer)
