@@ -9,6 +9,7 @@
 #include "gui/pictures/thumbnailpanel.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
+#include "tests/support/eventloopdriver.h"
 #include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
 #include "tests/support/testpictures.h"
@@ -27,28 +28,10 @@
 
 using namespace pagoranto;
 using pagoranto::testing::Child;
+using pagoranto::testing::Driver;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Runs an action on every pass of the event loop until it says it is done: the test's hand
-// while a run or a modal window holds the loop.
-class Driver : public QObject {
-public:
-    explicit Driver(std::function<bool()> step) : m_step(std::move(step))
-    {
-        m_timer.setInterval(0);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (m_step())
-                m_timer.stop();
-        });
-        m_timer.start();
-    }
-
-private:
-    std::function<bool()> m_step;
-    QTimer m_timer;
-};
 
 bool CloseWhenShown(QDialog *dialog)
 {
