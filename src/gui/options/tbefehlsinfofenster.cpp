@@ -78,12 +78,7 @@ Tbefehlsinfo_fenster::Tbefehlsinfo_fenster(QWidget *parent) : QDialog(parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setOpenLinks(false);
     Memo1->setHtml(QString::fromUtf8(helpText));
-    Button1 = NamedButton(QStringLiteral("Back"), "Button1", this);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
+    QHBoxLayout *buttons = BackButtonRow(this, Button1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Memo1, 1);
     layout->addLayout(buttons);

@@ -63,12 +63,7 @@ Tnavigationsleistewindow::Tnavigationsleistewindow(NavigationOptions &options,
     PageControl1->addTab(MakePageNameTab(),
                          QStringLiteral("$APAGE$, $NPAGE$, $PPAGE$ command options"));
     PageControl1->addTab(MakeDateTimeTab(), QStringLiteral("$dateneng$, $dateger$, $time$"));
-    Button1 = NamedButton(QStringLiteral("Back"), "Button1", this);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
+    QHBoxLayout *buttons = BackButtonRow(this, Button1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1, 1);
     layout->addLayout(buttons);

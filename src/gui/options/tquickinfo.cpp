@@ -129,12 +129,7 @@ TQuickinfo::TQuickinfo(QWidget *parent) : QDialog(parent)
         },
         this);
 
-    Button1 = NamedButton(QStringLiteral("Back"), "Button1", this);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
+    QHBoxLayout *buttons = BackButtonRow(this, Button1);
 
     auto *columns = new QHBoxLayout;
     auto *left = new QVBoxLayout;

@@ -62,12 +62,7 @@ Tthreegalleries::Tthreegalleries(const QString &pictureDirectory, QWidget *paren
         grid->addWidget(Image[i], 1, column);
         grid->addWidget(explanation, 2, column);
     }
-    Button1 = NamedButton(QStringLiteral("Back"), "Button1", this);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
+    QHBoxLayout *buttons = BackButtonRow(this, Button1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);

@@ -16,4 +16,15 @@ QLabel *NamedLabel(const char *name, QWidget *parent)
     return label;
 }
 
+QHBoxLayout *BackButtonRow(QDialog *dialog, QPushButton *&button)
+{
+    button = NamedButton(QStringLiteral("Back"), "Button1", dialog);
+    button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button);
+    return row;
+}
+
 } // namespace pagoranto
