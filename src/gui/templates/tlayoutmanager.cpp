@@ -79,6 +79,9 @@ QWidget *TLayoutmanager::CreateDirectoryColumn()
     DirectoryListBox1->setHeaderHidden(true);
     for (int column = 1; column < m_directories->columnCount(); ++column)
         DirectoryListBox1->hideColumn(column);
+    // The tree fills in the background; the current directory is brought into view once it is.
+    connect(m_directories, &QFileSystemModel::directoryLoaded, this,
+            [this] { DirectoryListBox1->scrollTo(DirectoryListBox1->currentIndex()); });
     connect(DriveComboBox1, &QComboBox::activated, this,
             [this](int index) { setTemplateDir(DriveComboBox1->itemText(index)); });
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,

@@ -316,6 +316,13 @@ void Twinrichedit::reject()
     Leave();
 }
 
+void Twinrichedit::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The editor opens to be typed in.
+    RichEdit1->setFocus();
+}
+
 void Twinrichedit::closeEvent(QCloseEvent *event)
 {
     event->ignore();
