@@ -227,6 +227,22 @@ void TwinricheditTest::leavingAsksOnlyAfterChanges()
                              "you go back ?"));
         QCOMPARE(ReadFile(Template()).startsWith("<p>"), answer == PromptAnswer::Yes);
     }
+
+    // A save that fails on the way out keeps the window and the changes.
+    const QString unwritable = m_root->path() + QStringLiteral("/missing/t.html");
+    bool stayed = false;
+    QTimer::singleShot(0, m_editor.get(), [&] {
+        m_editor->RichEdit1->setPlainText(QStringLiteral("keep me"));
+        MessageBox::queueAnswer(PromptAnswer::Yes);
+        m_editor->FileExit1Execute();
+        stayed = m_editor->isVisible();
+        QCOMPARE(MessageBox::shownMessages().back().title, std::string("Save error"));
+        MessageBox::queueAnswer(PromptAnswer::No);
+        m_editor->FileExit1Execute();
+    });
+    QCOMPARE(m_editor->EditTemplate(unwritable), int(QDialog::Accepted));
+    QVERIFY(stayed);
+    QCOMPARE(m_editor->RichEdit1->toPlainText(), QStringLiteral("keep me"));
 }
 
 void TwinricheditTest::previewWritesTempHtmlAndNeedsABrowser()
