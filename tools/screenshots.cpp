@@ -1,6 +1,7 @@
 // Takes pictures of the main window, the option windows, the picture-list window and the end
 // status window while it makes the sample gallery, then of the description, destination, copy
-// and viewer windows with a picture in each, for the README and for reviewing the look of the
+// and viewer windows with a picture in each, then of the layout manager and the template
+// source editor with a template, for the README and for reviewing the look of the
 // windows.
 // Usage: pagoranto-screenshots PROGRAM_DIR OUTPUT_DIR
 #include "gui/generator/tendstatus.h"
@@ -22,6 +23,8 @@
 #include "gui/pictures/tshowfullpicture.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
+#include "gui/templates/tlayoutmanager.h"
+#include "gui/templates/twinrichedit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -198,5 +201,18 @@ int main(int argc, char **argv)
     auto *viewer = form.findChild<Tshowfullpicture *>(QStringLiteral("Tshowfullpicture"));
     panel->ShowPreview(2);
     shoot(viewer, QSize(1100, 800), [&] { viewer->WaitForPicture(); });
+
+    // The layout manager previewing a template, and the template in the source editor.
+    const QString showcase = QString::fromStdString(program + "layouts/showcase.html");
+    auto *manager = form.findChild<TLayoutmanager *>(QStringLiteral("TLayoutmanager"));
+    manager->show();
+    manager->setTemplateDir(QString::fromStdString(program + "layouts/"));
+    manager->SelectTemplate(QStringLiteral("showcase.html"));
+    Settle(2500);
+    Save(manager, output + manager->objectName() + ".png");
+    manager->hide();
+    auto *editor = form.findChild<Twinrichedit *>(QStringLiteral("Twinrichedit"));
+    editor->OpenTemplate(showcase);
+    shoot(editor, QSize(900, 650), [] {});
     return 0;
 }

@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> ReadDescription(const fs::path &file)
+std::optional<std::string> ReadWholeDescription(const fs::path &file)
 {
     const std::optional<std::string> bytes = ReadFileBytes(file);
     if (!bytes)
@@ -21,7 +21,15 @@ std::optional<std::string> ReadDescription(const fs::path &file)
         if (c != '\r')
             text += c;
     }
-    return LimitTextLength(text, maxDescriptionCharacters);
+    return text;
+}
+
+std::optional<std::string> ReadDescription(const fs::path &file)
+{
+    std::optional<std::string> text = ReadWholeDescription(file);
+    if (!text)
+        return std::nullopt;
+    return LimitTextLength(*text, maxDescriptionCharacters);
 }
 
 fs::path Directory(const fs::path &path)
@@ -47,6 +55,11 @@ std::string LoadTemplateDescription(const fs::path &templatePath, const fs::path
     if (std::optional<std::string> text = ReadDescription(DescriptionPath(templatePath)))
         return *text;
     return ReadDescription(fallbackFile).value_or(std::string());
+}
+
+std::string LoadWholeTemplateDescription(const fs::path &templatePath)
+{
+    return ReadWholeDescription(DescriptionPath(templatePath)).value_or(std::string());
 }
 
 bool SaveTemplateDescription(const fs::path &templatePath, std::string_view text)

@@ -21,6 +21,8 @@ std::filesystem::path NeededFilesListPath(const std::filesystem::path &templateP
 // fallback file's when the template has none; empty when neither can be read.
 std::string LoadTemplateDescription(const std::filesystem::path &templatePath,
                                     const std::filesystem::path &fallbackFile);
+// The description whole, for editors without the memo's limit; empty when unreadable.
+std::string LoadWholeTemplateDescription(const std::filesystem::path &templatePath);
 // False when the file cannot be written.
 bool SaveTemplateDescription(const std::filesystem::path &templatePath, std::string_view text);
 

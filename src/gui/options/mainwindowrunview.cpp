@@ -63,7 +63,7 @@ void MainWindowRunView::OpenInput(RunInput input)
 {
     switch (input) {
     case RunInput::TemplateSelection:
-        m_form.Selectpagelayout1Click();
+        m_form.Selectpagetemplate1Click();
         break;
     case RunInput::ThumbnailList:
         m_form.reloadthumbnailsClick();

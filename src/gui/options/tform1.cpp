@@ -423,6 +423,7 @@ void TForm1::CreateWindows()
         new Tthreegalleries(ToQString(m_setup.installDirectory + "threegalleries/"), this);
     CreateHiddenOptionWindows();
     CreateHeaderFooterWindow();
+    CreateLayoutWindows();
     endstatus = new Tendstatus(m_shell, m_prompts, this);
     showfullpicture = new Tshowfullpicture(*thumbnail, this);
     destinationwin = new Tdestinationwin(m_prompts, QDir::homePath(), this);
@@ -445,10 +446,6 @@ void TForm1::CreateWindows()
     context.thumbnailsToggled = [this](bool on) { Panel11->createthumbnails->setChecked(on); };
     context.htmlcompressToggled = [this](bool on) { Panel11->pagecompressor->setChecked(on); };
     filelistwindow->setContext(std::move(context));
-    connect(filelistwindow, &Tfilelistwindow::templateSelectionRequested, this, [this] {
-        Selectpagelayout1Click();
-        filelistwindow->RefreshPlan();
-    });
     filelistwindow->setCreationList(&m_run.creationList());
 }
 
@@ -456,7 +453,6 @@ void TForm1::ConnectPanels()
 {
     connect(Panel21->Button34, &QPushButton::clicked, this,
             [this] { SelectTab(OptionTab::sourceDirectory); });
-    connect(Panel21->Button35, &QPushButton::clicked, this, &TForm1::Selectpagelayout1Click);
     connect(Panel21->Button36, &QPushButton::clicked, this, &TForm1::WizardThumbnailOptions);
     connect(Panel21->Button40, &QPushButton::clicked, this, &TForm1::Navigatebaroptions1Click);
     connect(Panel21->Button37, &QPushButton::clicked, this,
@@ -465,6 +461,7 @@ void TForm1::ConnectPanels()
             [this] { SelectTab(OptionTab::specialOptions); });
     connect(Panel21->Button33, &QPushButton::clicked, this, &TForm1::Button3Click);
     ConnectHiddenOptionWindows();
+    AddLayoutWindowCommands();
 
     connect(Panel7, &CommandHelpPanel::configurationRequested, this,
             [this](CommandHelpAction action) {

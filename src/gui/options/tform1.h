@@ -55,6 +55,8 @@ class Timagedescription;
 class Tinfofenster;
 class Tshowfullpicture;
 class TemplateInfoPanel;
+class TLayoutmanager;
+class Twinrichedit;
 class Tnavigationsleistewindow;
 class Tpagenamewindow;
 class TQuickinfo;
@@ -83,6 +85,9 @@ public:
     void Button3Click();
     void FormActivate();
     void Selectpagelayout1Click();
+    // The template chosen in the layout manager becomes the selected one.
+    void Selectpagetemplate1Click();
+    void EditTemplate1Click();
     void ApplyTemplate(const QString &path);
     void DirectoryListBox1Change();
     void showthumbnailsClick();
@@ -209,6 +214,8 @@ private:
     Tdestinationwin *destinationwin;
     Tcopywin *copywin;
     Timagedescription *imagedescription;
+    Twinrichedit *winrichedit;
+    TLayoutmanager *Layoutmanager;
 
     enum class ViewLayer { browser, thumbnail, templateInfo, directoryLevels, protocol };
 
@@ -233,6 +240,8 @@ private:
     void ConnectPanels();
     void CreateHiddenOptionWindows();
     void CreateHeaderFooterWindow();
+    void CreateLayoutWindows();
+    void AddLayoutWindowCommands();
     void AddOptionWindowCommands(QMenu *menu);
     void ConnectHiddenOptionWindows();
     void ShowOptionWindowSettings();
