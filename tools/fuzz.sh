@@ -17,10 +17,7 @@ if [ ! -d "fuzz/corpus/$target" ]; then
     echo "no such fuzz target: $target" >&2
     exit 2
 fi
-if [ ! -f build-fuzz/CMakeCache.txt ]; then
-    cmake -S . -B build-fuzz -DPAGORANTO_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-          -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
+[ -f build-fuzz/CMakeCache.txt ] || tools/build-fuzz.sh
 cmake --build build-fuzz -j2 --target "${target}_fuzz"
 work=build-fuzz/fuzz-work/$target
 artifacts=build-fuzz/fuzz-artifacts/$target
