@@ -167,24 +167,23 @@ TEST_F(SavePageTest, FullMediaKeepsTheOldPageAndIsReported)
     const ByteLines bigPage(400, std::string(60, 'x'));
     for (const bool pagecompressor : {false, true}) {
         SCOPED_TRACE(pagecompressor);
-        EXPECT_EXIT(
-            {
-                std::signal(SIGXFSZ, SIG_IGN);
-                const rlimit limit{4096, 4096};
-                if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
-                    std::_Exit(3);
-                const SavePageResult result = Save(bigPage, dir, "page1.htm", pagecompressor);
-                if (!result.saveFailed)
-                    std::_Exit(1);
-                if (prompts.shown.size() != 1 ||
-                    prompts.shown[0].text != UnableToCreate(dir.string() + "/page1.htm")) {
-                    std::fprintf(stderr, "wrong message");
-                    std::_Exit(2);
-                }
-                std::fprintf(stderr, "reported");
-                std::_Exit(0);
-            },
-            ::testing::ExitedWithCode(0), "reported");
+        const auto saveOnFullMedia = [&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                std::_Exit(3);
+            const SavePageResult result = Save(bigPage, dir, "page1.htm", pagecompressor);
+            if (!result.saveFailed)
+                std::_Exit(1);
+            if (prompts.shown.size() != 1 ||
+                prompts.shown[0].text != UnableToCreate(dir.string() + "/page1.htm")) {
+                std::fprintf(stderr, "wrong message");
+                std::_Exit(2);
+            }
+            std::fprintf(stderr, "reported");
+            std::_Exit(0);
+        };
+        EXPECT_EXIT(saveOnFullMedia(), ::testing::ExitedWithCode(0), "reported");
         EXPECT_EQ(ReadFileBytes(dir / "page1.htm"), oldPage);
         int entries = 0;
         for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(dir))
