@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libgmock-dev libjpeg62-turbo-dev
           libexif-dev pkg-config qt6-base-dev qt6-webengine-dev xvfb xauth clang-format
-          desktop-file-utils appstream)
+          desktop-file-utils appstream clang)
 if [ "${1:-}" = "--bench" ]; then
     packages+=(libvips-tools)
 fi

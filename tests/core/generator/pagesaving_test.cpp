@@ -5,9 +5,13 @@
 #include "tests/support/recordingprompts.h"
 #include "tests/support/scratchdirectory.h"
 
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace pagoranto {
@@ -152,6 +156,40 @@ TEST_F(SavePageTest, FailedCompressedWriteIsNotAnError)
     EXPECT_FALSE(result.saveFailed);
     EXPECT_FALSE(result.compressedSaved);
     EXPECT_TRUE(prompts.shown.empty());
+}
+
+// A full disk, made with a file-size limit in a child process: the page that cannot be written
+// whole is reported, and the page of the earlier run is still there, whole.
+TEST_F(SavePageTest, FullMediaKeepsTheOldPageAndIsReported)
+{
+    const std::string oldPage = "<p>the page of the earlier run</p>\r\n";
+    ASSERT_TRUE(WriteFileBytes(dir / "page1.htm", oldPage));
+    const ByteLines bigPage(400, std::string(60, 'x'));
+    for (const bool pagecompressor : {false, true}) {
+        SCOPED_TRACE(pagecompressor);
+        const auto saveOnFullMedia = [&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                std::_Exit(3);
+            const SavePageResult result = Save(bigPage, dir, "page1.htm", pagecompressor);
+            if (!result.saveFailed)
+                std::_Exit(1);
+            if (prompts.shown.size() != 1 ||
+                prompts.shown[0].text != UnableToCreate(dir.string() + "/page1.htm")) {
+                std::fprintf(stderr, "wrong message");
+                std::_Exit(2);
+            }
+            std::fprintf(stderr, "reported");
+            std::_Exit(0);
+        };
+        EXPECT_EXIT(saveOnFullMedia(), ::testing::ExitedWithCode(0), "reported");
+        EXPECT_EQ(ReadFileBytes(dir / "page1.htm"), oldPage);
+        int entries = 0;
+        for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(dir))
+            ++entries;
+        EXPECT_EQ(entries, 1) << "a partly written page was left behind";
+    }
 }
 
 } // namespace
