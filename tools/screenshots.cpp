@@ -14,6 +14,8 @@
 #include "gui/options/tquickinfo.h"
 #include "gui/options/tthreegalleries.h"
 #include "gui/options/tthumbnaileropt.h"
+#include "gui/options/ttoolwindow.h"
+#include "gui/options/twebtoolwindow.h"
 #include "gui/pictures/tcopywin.h"
 #include "gui/pictures/tdestinationwin.h"
 #include "gui/pictures/tfilelistwindow.h"
@@ -133,6 +135,12 @@ int main(int argc, char **argv)
         form.findChild<Tnavigationsleistewindow *>(QStringLiteral("Tnavigationsleistewindow")), {});
     photograph(form.findChild<TQuickinfo *>(QStringLiteral("TQuickinfo")), {});
     photograph(form.findChild<Tthreegalleries *>(QStringLiteral("Tthreegalleries")), {});
+    auto *webtools = form.findChild<Twebtool_window *>(QStringLiteral("Twebtool_window"));
+    photograph(webtools, [webtools] {
+        webtools->setPaths({"/usr/bin/bluefish", "/usr/bin/kate", ""});
+    });
+    auto *tools = form.findChild<Ttoolwindow *>(QStringLiteral("Ttoolwindow"));
+    photograph(tools, [tools] { tools->setPaths({"/usr/bin/gimp", "", ""}); });
     auto *pageNames = form.findChild<Tpagenamewindow *>(QStringLiteral("Tpagenamewindow"));
     photograph(pageNames, [pageNames] {
         pageNames->Edit1->setText(QStringLiteral("album_$nd$"));

@@ -202,16 +202,15 @@ void TForm1::CreateMenus()
     m_historyMenu = menuBar()->addMenu(QStringLiteral("&History"));
     m_usedPathsMenu = m_historyMenu->addMenu(QStringLiteral("Used image paths"));
     m_usedTemplatesMenu = m_historyMenu->addMenu(QStringLiteral("Used templates"));
+    CreateToolMenus();
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddHelpDocumentCommands(help);
     AddHelpWindowCommands(help);
-    AddCommands(
-        help,
-        {
-            {"StepByStep", [this] { StepByStepClick(); }, "StepByStep1"},
-            {"Changes", [this] { ShowInInternalBrowser(ToQString(InstallFile("changes.txt"))); }},
-            {"Information", [this] { infofenster->ShowFor(m_times.atStart); }},
-            {"Galleryassistant", [this] { WebAssistent1Click(); }, "WebAssistent1"},
-        });
+    AddCommands(help, {
+                          {"StepByStep", [this] { StepByStepClick(); }, "StepByStep1"},
+                          {"Information", [this] { infofenster->ShowFor(m_times.atStart); }},
+                          {"Galleryassistant", [this] { WebAssistent1Click(); }, "WebAssistent1"},
+                      });
 }
 
 QToolBar *TForm1::CreateToolBar()
@@ -303,6 +302,7 @@ QWidget *TForm1::CreateTopRow()
     for (QPushButton *button : {layoutprotocolbutton, layoutinfobutton, Button9, Button21})
         templateButtons->addWidget(button);
     templateButtons->addStretch();
+    templateButtons->addWidget(CreateHelpButtons(row));
     templateButtons->addWidget(Button17);
     templateButtons->addWidget(Button5);
 

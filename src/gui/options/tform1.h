@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/generator/creationrun.h"
+#include "core/options/externaltools.h"
 #include "core/options/gallerysettings.h"
 #include "core/options/tmrufiles.h"
 #include "core/pictures/descriptionstore.h"
@@ -22,6 +23,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -49,7 +51,9 @@ class Tdestinationwin;
 class Tendstatus;
 class Tfilelistwindow;
 class Thiddenoptwindow;
+class Ttoolwindow;
 class Twebassistentwindow;
+class Twebtool_window;
 class ThumbnailPanel;
 class Timagedescription;
 class Tinfofenster;
@@ -141,6 +145,15 @@ public:
     // Every option control shows the settings again, after a configuration was loaded.
     void ShowAllOptions();
 
+    // Starts web tool 0..2 with the file; without a configured tool or a file it says so.
+    void LaunchWebTool(int index, const std::string &file);
+    // The menu caption of web tool 0..2: the program's file name, "?" when none is configured.
+    QString WebToolCaption(int index) const;
+    void ConfigurelistofWebeditor1Click();
+    void ConfigureTools1Click();
+    // Shows a help document, the template or "Start.htm" as the entry says.
+    void ShowFileEntry(FileEntry entry);
+
     // What the run and the tests reach.
     CreationRun &run() { return m_run; }
     GallerySettings &settings() { return m_settings; }
@@ -151,6 +164,10 @@ public:
     bool thumbnailerIsPresent() const { return m_thumbnailerPresent; }
     TMRUFiles &bilderverzeichnisse() { return m_usedPaths; }
     TMRUFiles &benutztelayouts() { return m_usedTemplates; }
+
+signals:
+    // The web tools were configured: their menu captions may have changed.
+    void webToolsChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -209,6 +226,12 @@ private:
     Thiddenoptwindow *hiddenoptwindow;
     Twebassistentwindow *webassistentwindow;
     Tbefehlsinfo_fenster *befehlsinfo_fenster;
+    Twebtool_window *webtool_window = nullptr;
+    Ttoolwindow *toolwindow = nullptr;
+    std::array<QAction *, 3> Webeditor{}; // Webeditor11, Webeditor21, Webeditor31
+    std::array<QAction *, 3> tool{};      // tool11, tool21, tool31
+    QPushButton *Button7 = nullptr;       // Help english
+    QPushButton *Button8 = nullptr;       // Hilfe Deutsch
     THeaderFooterWindow *HeaderFooterWindow;
     Tshowfullpicture *showfullpicture;
     Tdestinationwin *destinationwin;
@@ -234,6 +257,11 @@ private:
     void CreateWindows();
     void CreateOptionsMenu();
     void AddHelpWindowCommands(QMenu *help);
+    void CreateToolMenus();
+    void AddHelpDocumentCommands(QMenu *help);
+    QWidget *CreateHelpButtons(QWidget *parent);
+    void LaunchToolEntry(int index);
+    void ShowToolCaptions();
     void ConnectOptionWindows();
     void SetIndicatorsFromAnalysis();
     QString CompleteConfigDirectory();

@@ -20,6 +20,10 @@ void TForm1::CreateLayoutWindows()
                          ToQString(InstallFile("layouts")), this);
     Layoutmanager = new TLayoutmanager(m_prompts, m_events, m_shell, m_settings.webTools,
                                        winrichedit, ToQString(InstallFile("layouts")), this);
+    // The manager counts its web tools from 1.
+    connect(
+        Layoutmanager, &TLayoutmanager::webToolRequested, this,
+        [this](int index, const QString &file) { LaunchWebTool(index - 1, ToEngineText(file)); });
 }
 
 void TForm1::AddLayoutWindowCommands()

@@ -166,6 +166,7 @@ void TForm1::ShowAllOptions()
     ShowOptionWindowSettings();
     filelistwindow->setHiddenCommandLights(m_settings.hidden);
     ShowPageCounter(m_run.pageCounter().value());
+    ShowToolCaptions();
 }
 
 } // namespace pagoranto

@@ -47,6 +47,20 @@ QString FileDialog::getSaveFileName(QWidget *parent, const QString &caption, con
     return dialog.selectedFiles().constFirst();
 }
 
+QString FileDialog::getOpenProgramName(QWidget *parent, const QString &caption, const QString &dir)
+{
+    if (auto next = takeNextFileName())
+        return *next;
+    QFileDialog dialog(parent, caption, dir, QStringLiteral("Programs (*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // The desktop's own dialog ignores the executable filter.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 QString FileDialog::getExistingDirectory(QWidget *parent, const QString &caption,
                                          const QString &dir)
 {

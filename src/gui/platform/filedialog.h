@@ -14,6 +14,8 @@ public:
                                    const QString &filter);
     static QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                    const QString &filter, const QString &defaultSuffix);
+    // Offers programs only: directories and files that may be executed.
+    static QString getOpenProgramName(QWidget *parent, const QString &caption, const QString &dir);
     static QString getExistingDirectory(QWidget *parent, const QString &caption,
                                         const QString &dir);
 
