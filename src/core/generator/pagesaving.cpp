@@ -49,6 +49,21 @@ SavePageResult SavePage(const ByteLines &pageText, const std::filesystem::path &
     SavePageResult result;
     showRunStatus("Saving page");
     const std::filesystem::path path = outputDir / std::string(name);
+    if (pagecompressor && IsPlainFileName(name) && IsRegularFile(path)) {
+        // A page that is already there compressed as it would be now is left untouched.
+        compressor.LoadFromBytes(JoinLinesCrLf(pageText));
+        compressor.Compress();
+        if (FileHoldsBytes(path, compressor.Bytes())) {
+            showCompressIndicator("<" + std::to_string(bytesSaved) + " bytes saved>");
+            showRunStatus("Compressing page");
+            events.processPendingMessages();
+            bytesSaved = AddClamped(bytesSaved, std::int64_t{compressor.LoadedSize()} -
+                                                    compressor.CompressedSize());
+            showCompressIndicator(std::to_string(bytesSaved) + " bytes saved");
+            result.compressedSaved = true;
+            return result;
+        }
+    }
     if (!IsPlainFileName(name) || !WriteLineFile(path, pageText)) {
         prompts.inform("ERROR", UnableToCreateMessage(outputDir, name));
         result.saveFailed = true;

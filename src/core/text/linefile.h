@@ -28,8 +28,12 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path &path,
                                          std::uintmax_t maxBytes = maxTextFileBytes);
 std::optional<ByteLines> ReadLineFile(const std::filesystem::path &path);
 
-// Writes through a temporary file beside the target, so a failed write (full disk, no
-// permission) leaves any earlier file as it was. False when the file could not be written.
+// True when path is a regular file, not a symbolic link, that holds exactly these bytes.
+bool FileHoldsBytes(const std::filesystem::path &path, std::string_view bytes);
+
+// Leaves a regular file that already holds exactly these bytes untouched. A new file is created
+// in place; an earlier file is replaced through a temporary file beside it, so a failed write
+// (full disk, no permission) leaves it as it was. False when the file could not be written.
 bool WriteFileBytes(const std::filesystem::path &path, std::string_view bytes);
 bool WriteLineFile(const std::filesystem::path &path, const ByteLines &lines);
 
