@@ -64,7 +64,7 @@ SavePageResult SavePage(const ByteLines &pageText, const std::filesystem::path &
             return result;
         }
     }
-    if (!IsPlainFileName(name) || !WriteLineFile(path, pageText)) {
+    if (!IsPlainFileName(name) || !WriteChangedLineFile(path, pageText)) {
         prompts.inform("ERROR", UnableToCreateMessage(outputDir, name));
         result.saveFailed = true;
         return result;
@@ -75,7 +75,7 @@ SavePageResult SavePage(const ByteLines &pageText, const std::filesystem::path &
     // Past this point the page is on disk; a failure only leaves it uncompressed.
     showCompressIndicator("<" + std::to_string(bytesSaved) + " bytes saved>");
     if (!compressor.LoadFromFile(path)) {
-        WriteLineFile(path, pageText);
+        WriteChangedLineFile(path, pageText);
         return result;
     }
     showRunStatus("Compressing page");
@@ -84,10 +84,10 @@ SavePageResult SavePage(const ByteLines &pageText, const std::filesystem::path &
     bytesSaved =
         AddClamped(bytesSaved, std::int64_t{compressor.LoadedSize()} - compressor.CompressedSize());
     showCompressIndicator(std::to_string(bytesSaved) + " bytes saved");
-    if (compressor.SaveToFile(path))
+    if (compressor.HasBuffer() && WriteChangedFileBytes(path, compressor.Bytes()))
         result.compressedSaved = true;
     else
-        WriteLineFile(path, pageText);
+        WriteChangedLineFile(path, pageText);
     return result;
 }
 

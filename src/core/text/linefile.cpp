@@ -118,29 +118,10 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-} // namespace
-
-bool WriteFileBytes(const std::filesystem::path &path, std::string_view bytes)
+// Through a temporary file beside the target, so a failed write leaves any earlier file as it was.
+bool ReplaceFileBytes(const std::filesystem::path &path, std::string_view bytes)
 {
     std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return false;
-    // Unchanged bytes are not written again: file times stay and nothing is worn.
-    if (FileHoldsBytes(path, bytes))
-        return true;
-
-    // A new file has no earlier version to protect, so it needs no temporary file.
-    const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (created >= 0) {
-        bool written = WriteAll(created, bytes);
-        written = (::close(created) == 0) && written;
-        if (!written)
-            ::unlink(path.c_str());
-        return written;
-    }
-    if (errno != EEXIST)
-        return false;
-
     std::filesystem::path temporary = path;
     temporary += ".partial~" + std::to_string(::getpid());
     bool written = false;
@@ -158,6 +139,42 @@ bool WriteFileBytes(const std::filesystem::path &path, std::string_view bytes)
     if (!written)
         std::filesystem::remove(temporary, error);
     return written;
+}
+
+} // namespace
+
+bool WriteFileBytes(const std::filesystem::path &path, std::string_view bytes)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return false;
+    return ReplaceFileBytes(path, bytes);
+}
+
+bool WriteChangedFileBytes(const std::filesystem::path &path, std::string_view bytes)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return false;
+    if (FileHoldsBytes(path, bytes))
+        return true;
+    // A new file has no earlier version to protect, so it needs no temporary file.
+    const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (created >= 0) {
+        bool written = WriteAll(created, bytes);
+        written = (::close(created) == 0) && written;
+        if (!written)
+            ::unlink(path.c_str());
+        return written;
+    }
+    if (errno != EEXIST)
+        return false;
+    return ReplaceFileBytes(path, bytes);
+}
+
+bool WriteChangedLineFile(const std::filesystem::path &path, const ByteLines &lines)
+{
+    return WriteChangedFileBytes(path, JoinLinesCrLf(lines));
 }
 
 bool WriteLineFile(const std::filesystem::path &path, const ByteLines &lines)
