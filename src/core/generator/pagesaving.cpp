@@ -49,10 +49,12 @@ SavePageResult SavePage(const ByteLines &pageText, const std::filesystem::path &
     SavePageResult result;
     showRunStatus("Saving page");
     const std::filesystem::path path = outputDir / std::string(name);
+    bool compressed = false;
     if (pagecompressor && IsPlainFileName(name) && IsRegularFile(path)) {
         // A page that is already there compressed as it would be now is left untouched.
         compressor.LoadFromBytes(JoinLinesCrLf(pageText));
         compressor.Compress();
+        compressed = true;
         if (FileHoldsBytes(path, compressor.Bytes())) {
             showCompressIndicator("<" + std::to_string(bytesSaved) + " bytes saved>");
             showRunStatus("Compressing page");
@@ -74,13 +76,15 @@ SavePageResult SavePage(const ByteLines &pageText, const std::filesystem::path &
 
     // Past this point the page is on disk; a failure only leaves it uncompressed.
     showCompressIndicator("<" + std::to_string(bytesSaved) + " bytes saved>");
-    if (!compressor.LoadFromFile(path)) {
+    // Compressed once already when an earlier page was compared.
+    if (!compressed && !compressor.LoadFromFile(path)) {
         WriteChangedLineFile(path, pageText);
         return result;
     }
     showRunStatus("Compressing page");
     events.processPendingMessages();
-    compressor.Compress();
+    if (!compressed)
+        compressor.Compress();
     bytesSaved =
         AddClamped(bytesSaved, std::int64_t{compressor.LoadedSize()} - compressor.CompressedSize());
     showCompressIndicator(std::to_string(bytesSaved) + " bytes saved");
