@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
-# With --bench also what the benchmarks compare against (vipsthumbnail).
+# With --bench also what the benchmarks compare against and measure with (vipsthumbnail,
+# djpeg, /usr/bin/time).
 set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libgmock-dev libjpeg62-turbo-dev
           libexif-dev pkg-config qt6-base-dev qt6-webengine-dev xvfb xauth clang-format
           desktop-file-utils appstream clang)
 if [ "${1:-}" = "--bench" ]; then
-    packages+=(libvips-tools)
+    packages+=(libvips-tools libjpeg-turbo-progs time)
 fi
 
 missing=()

@@ -9,7 +9,6 @@
 #include "core/pictures/descriptionstore.h"
 #include "core/platform/clock.h"
 #include "core/text/datetimeformat.h"
-#include "core/text/linefile.h"
 
 namespace pagoranto {
 
@@ -73,8 +72,8 @@ PageResult PageMaker::MakePage(int pageIndex, std::int64_t pageCounter)
 void PageMaker::LoadTemplate()
 {
     m_services.showRunStatus("Loading template");
-    if (auto lines = ReadLineFile(m_input.templatePath))
-        m_pageText = std::move(*lines);
+    if (const ByteLines *lines = m_template.Lines(m_input.templatePath))
+        m_pageText = *lines;
 }
 
 PageResult PageMaker::MakeLoadedPage(int pageIndex, std::int64_t pageCounter)
@@ -101,7 +100,8 @@ void PageMaker::SubstituteCommands(int pageIndex, std::int64_t pageCounter)
             : std::string();
     m_services.showRunStatus("Preparing template");
     const PagePicture picture =
-        PreparePictureFacts(m_input.pictureDir, currentPicture, m_descriptions, m_settings.special);
+        PreparePictureFacts(m_input.pictureDir, currentPicture, m_descriptions, m_settings.special,
+                            &m_thumbnails.headers);
     const auto pageFileName = [this](int k) { return PageFileName(k); };
     const PictureCommandContext pictureContext{picture, m_input.pictureRelPath, m_settings.hidden,
                                                m_settings.linkTexts};

@@ -8,6 +8,7 @@
 #include "core/generator/thumbnails.h"
 #include "core/options/gallerysettings.h"
 #include "core/text/bytetext.h"
+#include "core/text/reusedlinefile.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -50,8 +51,9 @@ struct PageResult {
     bool saveFailed = false;
 };
 
-// Turns the template into one finished page file at a time: loads it afresh, replaces its
-// commands in their fixed order, saves the page and compresses it when asked.
+// Turns the template into one finished page file at a time: loads it afresh (read again from
+// disk only when it changed), replaces its commands in their fixed order, saves the page and
+// compresses it when asked.
 class PageMaker {
 public:
     PageMaker(const PageRunInput &input, const GallerySettings &settings,
@@ -77,6 +79,7 @@ private:
     const DescriptionStore &m_descriptions;
     PageMakerServices m_services;
     ByteLines m_pageText;
+    ReusedLineFile m_template;
     CommandSubstitution m_substitution;
     ThumbnailState m_thumbnails;
     THTMLCompressor m_compressor;

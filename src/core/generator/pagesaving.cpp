@@ -49,7 +49,7 @@ SavePageResult SavePage(const ByteLines &pageText, const std::filesystem::path &
     SavePageResult result;
     showRunStatus("Saving page");
     const std::filesystem::path path = outputDir / std::string(name);
-    if (!IsPlainFileName(name) || !WriteLineFile(path, pageText)) {
+    if (!IsPlainFileName(name) || !WriteChangedLineFile(path, pageText)) {
         prompts.inform("ERROR", UnableToCreateMessage(outputDir, name));
         result.saveFailed = true;
         return result;
@@ -60,7 +60,7 @@ SavePageResult SavePage(const ByteLines &pageText, const std::filesystem::path &
     // Past this point the page is on disk; a failure only leaves it uncompressed.
     showCompressIndicator("<" + std::to_string(bytesSaved) + " bytes saved>");
     if (!compressor.LoadFromFile(path)) {
-        WriteLineFile(path, pageText);
+        WriteChangedLineFile(path, pageText);
         return result;
     }
     showRunStatus("Compressing page");
@@ -69,10 +69,10 @@ SavePageResult SavePage(const ByteLines &pageText, const std::filesystem::path &
     bytesSaved =
         AddClamped(bytesSaved, std::int64_t{compressor.LoadedSize()} - compressor.CompressedSize());
     showCompressIndicator(std::to_string(bytesSaved) + " bytes saved");
-    if (compressor.SaveToFile(path))
+    if (compressor.HasBuffer() && WriteChangedFileBytes(path, compressor.Bytes()))
         result.compressedSaved = true;
     else
-        WriteLineFile(path, pageText);
+        WriteChangedLineFile(path, pageText);
     return result;
 }
 

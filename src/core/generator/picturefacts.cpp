@@ -4,6 +4,7 @@
 #include "core/pictures/exiforientation.h"
 #include "core/pictures/fittobox.h"
 #include "core/pictures/jpegdecoder.h"
+#include "core/pictures/pictureheadercache.h"
 
 #include <filesystem>
 #include <system_error>
@@ -12,7 +13,7 @@ namespace pagoranto {
 
 PagePicture PreparePictureFacts(const std::string &pictureDir, const std::string &currentPicture,
                                 const DescriptionStore &descriptions,
-                                const SpecialOptions &specialOptions)
+                                const SpecialOptions &specialOptions, PictureHeaderCache *headers)
 {
     PagePicture facts;
     facts.currentPicture = currentPicture;
@@ -22,7 +23,8 @@ PagePicture PreparePictureFacts(const std::string &pictureDir, const std::string
     facts.currentPictureSizeKb = error ? 0 : static_cast<std::int64_t>(bytes / 1024);
     facts.pictureComment = descriptions.LookupDescription(currentPicture);
     facts.pictureCommentFirstLine = descriptions.LookupDescriptionFirstLine(currentPicture);
-    facts.loadedSize = ReadDisplayedPictureSize(file);
+    facts.loadedSize =
+        headers ? headers->DisplayedPictureSize(file.string()) : ReadDisplayedPictureSize(file);
     if (facts.loadedSize) {
         PixelSize shown = *facts.loadedSize;
         if (specialOptions.AspectRatio) {

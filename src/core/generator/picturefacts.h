@@ -9,6 +9,8 @@
 
 namespace pagoranto {
 
+class PictureHeaderCache;
+
 class DescriptionStore;
 
 // What a page knows about its own picture before its commands are replaced.
@@ -24,9 +26,10 @@ struct PagePicture {
     int picHeight = 10;
 };
 
-// pictureDir ends in "/".
+// pictureDir ends in "/". With headers, a picture's header is read once for the whole run.
 PagePicture PreparePictureFacts(const std::string &pictureDir, const std::string &currentPicture,
                                 const DescriptionStore &descriptions,
-                                const SpecialOptions &specialOptions);
+                                const SpecialOptions &specialOptions,
+                                PictureHeaderCache *headers = nullptr);
 
 } // namespace pagoranto

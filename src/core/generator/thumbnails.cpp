@@ -19,11 +19,11 @@ namespace {
 constexpr PixelSize unknownSize{10, 10};
 
 std::string ThumbnailImage(const std::string &thumbPath, const std::string &thumbPicture,
-                           const ThumbnailContext &context)
+                           const ThumbnailContext &context, PictureHeaderCache &headers)
 {
     const HiddenOptions &hidden = context.hiddenOptions;
     const PixelSize size =
-        ReadPictureSize(context.destinationDir + thumbPath).value_or(unknownSize);
+        headers.PictureSize(context.destinationDir + thumbPath).value_or(unknownSize);
     const std::string alt =
         hidden.radioalternative == 0 ? ToUrlPath(thumbPicture) : HtmlEscape(hidden.alternativetext);
     return "<img SRC=\"" + ToUrlPath(thumbPath) + "\" ALT=\"" + alt +
@@ -32,11 +32,11 @@ std::string ThumbnailImage(const std::string &thumbPath, const std::string &thum
 }
 
 std::string ThumbnailCell(int placedIndex, const std::string &thumbPicture,
-                          const ThumbnailContext &context)
+                          const ThumbnailContext &context, PictureHeaderCache &headers)
 {
     const HiddenOptions &hidden = context.hiddenOptions;
     const std::string image = ThumbnailImage(context.thumbnailOptions.thumbnailDir() + thumbPicture,
-                                             thumbPicture, context);
+                                             thumbPicture, context, headers);
     if (context.picCount > 0)
         return "<a href=\"" + ToUrlPath(context.pageFileName(placedIndex + 1)) + "\">" + image +
                "</a>";
@@ -50,7 +50,8 @@ std::string ThumbnailCell(int placedIndex, const std::string &thumbPicture,
     return "<a href=\"" + hidden.Edit1 + "\"" + target + ">" + image + "</a>";
 }
 
-std::string Captions(const std::string &thumbPicture, const ThumbnailContext &context)
+std::string Captions(const std::string &thumbPicture, const ThumbnailContext &context,
+                     PictureHeaderCache &headers)
 {
     const HiddenOptions &hidden = context.hiddenOptions;
     const std::string picturePath = context.pictureDir + thumbPicture;
@@ -68,8 +69,8 @@ std::string Captions(const std::string &thumbPicture, const ThumbnailContext &co
                                                 : WithoutExtension(thumbPicture));
     }
     if (hidden.showdimensions) {
-        const PixelSize size = DisplayedSize(ReadJpegSize(picturePath).value_or(unknownSize),
-                                             ReadExifOrientation(picturePath));
+        const PixelSize size = DisplayedSize(headers.JpegSize(picturePath).value_or(unknownSize),
+                                             headers.ExifOrientation(picturePath));
         captions += "<BR>" + std::to_string(size.width) + "x" + std::to_string(size.height);
     }
     if (hidden.showfilesize)
@@ -100,7 +101,7 @@ void FillThumbnails(CommandSubstitution &substitution, ThumbnailState &state,
         const bool placeLeft = substitution.ThumbnailPlaceLeft();
         std::string cell;
         if (!state.picturesExhausted && placeLeft)
-            cell = ThumbnailCell(placedIndex, thumbPicture, context);
+            cell = ThumbnailCell(placedIndex, thumbPicture, context, state.headers);
         ++state.thumbIndex;
         ++state.thumbPageNumber;
         if (strip && state.thumbIndex > lastPictureIndex) {
@@ -108,7 +109,7 @@ void FillThumbnails(CommandSubstitution &substitution, ThumbnailState &state,
             state.thumbPageNumber = context.firstPageNumber;
         }
         if (!cell.empty())
-            cell += Captions(thumbPicture, context);
+            cell += Captions(thumbPicture, context, state.headers);
         substitution.command = "$tpic$";
         substitution.replacement = std::move(cell);
         substitution.SubstituteCommand();

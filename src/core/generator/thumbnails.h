@@ -2,6 +2,7 @@
 
 #include "core/options/hiddenoptions.h"
 #include "core/options/thumbnailoptions.h"
+#include "core/pictures/pictureheadercache.h"
 #include "core/text/bytetext.h"
 
 #include <cstdint>
@@ -19,6 +20,7 @@ struct ThumbnailState {
     int thumbIndex = 0;
     std::int64_t thumbPageNumber = 0;
     bool picturesExhausted = false;
+    PictureHeaderCache headers;
 };
 
 struct ThumbnailContext {

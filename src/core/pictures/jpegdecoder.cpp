@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <utility>
 
@@ -19,6 +20,11 @@ constexpr long maxLibraryMemory = 2L * 1024 * 1024 * 1024;
 // Real progressive pictures have about ten scans. A damaged one with thousands of tiny scans
 // would take practically forever, as every scan passes over the whole picture.
 constexpr int maxScans = 1000;
+
+// A progressive (or otherwise multi-scan) picture is held whole as coefficients while its scans
+// arrive, whatever the output scale: three bytes a pixel, 36 MB for 12 megapixels. Only one such
+// decode runs at a time in the process; single-scan pictures, which need a few rows, go on beside.
+std::mutex wholeImageDecode;
 
 struct FileCloser {
     void operator()(std::FILE *file) const { std::fclose(file); }
@@ -42,6 +48,9 @@ public:
     jpeg_decompress_struct info{};
     JpegErrorManager errors;
     jpeg_progress_mgr progress{};
+    // Held from the start of a whole-image decode until the destructor has freed its buffers;
+    // here rather than in Decompress, which a failure leaves by a jump that runs no destructors.
+    std::unique_lock<std::mutex> wholeImageTurn;
 };
 
 j_common_ptr Common(jpeg_decompress_struct &info)
@@ -128,6 +137,8 @@ bool Decompress(Decompression &job, const Input &input, JpegScale scale, bool he
     image.width = static_cast<int>(info.output_width);
     image.height = static_cast<int>(info.output_height);
 
+    if (jpeg_has_multiple_scans(&info))
+        job.wholeImageTurn = std::unique_lock(wholeImageDecode);
     jpeg_start_decompress(&info);
     const std::size_t rowBytes = std::size_t{info.output_width} * 3;
     JSAMPARRAY inkRow =

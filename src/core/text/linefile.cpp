@@ -1,6 +1,8 @@
 #include "core/text/linefile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -76,11 +78,50 @@ std::optional<ByteLines> ReadLineFile(const std::filesystem::path &path)
     return SplitLines(*bytes);
 }
 
-bool WriteFileBytes(const std::filesystem::path &path, std::string_view bytes)
+// Only a regular file of its own counts: a link is replaced as before, never read through.
+bool FileHoldsBytes(const std::filesystem::path &path, std::string_view bytes)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status {};
+    bool same = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                static_cast<std::uintmax_t>(status.st_size) == bytes.size();
+    char buffer[65536];
+    std::size_t offset = 0;
+    while (same && offset < bytes.size()) {
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        same = count > 0 && static_cast<std::size_t>(count) <= bytes.size() - offset &&
+               std::memcmp(buffer, bytes.data() + offset, static_cast<std::size_t>(count)) == 0;
+        offset += same ? static_cast<std::size_t>(count) : 0;
+    }
+    // A file that grew while it was read is not the same.
+    same = same && ::read(fd, buffer, 1) == 0;
+    ::close(fd);
+    return same;
+}
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+// Through a temporary file beside the target, so a failed write leaves any earlier file as it was.
+bool ReplaceFileBytes(const std::filesystem::path &path, std::string_view bytes)
 {
     std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return false;
     std::filesystem::path temporary = path;
     temporary += ".partial~" + std::to_string(::getpid());
     bool written = false;
@@ -98,6 +139,42 @@ bool WriteFileBytes(const std::filesystem::path &path, std::string_view bytes)
     if (!written)
         std::filesystem::remove(temporary, error);
     return written;
+}
+
+} // namespace
+
+bool WriteFileBytes(const std::filesystem::path &path, std::string_view bytes)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return false;
+    return ReplaceFileBytes(path, bytes);
+}
+
+bool WriteChangedFileBytes(const std::filesystem::path &path, std::string_view bytes)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return false;
+    if (FileHoldsBytes(path, bytes))
+        return true;
+    // A new file has no earlier version to protect, so it needs no temporary file.
+    const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (created >= 0) {
+        bool written = WriteAll(created, bytes);
+        written = (::close(created) == 0) && written;
+        if (!written)
+            ::unlink(path.c_str());
+        return written;
+    }
+    if (errno != EEXIST)
+        return false;
+    return ReplaceFileBytes(path, bytes);
+}
+
+bool WriteChangedLineFile(const std::filesystem::path &path, const ByteLines &lines)
+{
+    return WriteChangedFileBytes(path, JoinLinesCrLf(lines));
 }
 
 bool WriteLineFile(const std::filesystem::path &path, const ByteLines &lines)

@@ -28,9 +28,18 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path &path,
                                          std::uintmax_t maxBytes = maxTextFileBytes);
 std::optional<ByteLines> ReadLineFile(const std::filesystem::path &path);
 
+// True when path is a regular file, not a symbolic link, that holds exactly these bytes.
+bool FileHoldsBytes(const std::filesystem::path &path, std::string_view bytes);
+
 // Writes through a temporary file beside the target, so a failed write (full disk, no
 // permission) leaves any earlier file as it was. False when the file could not be written.
 bool WriteFileBytes(const std::filesystem::path &path, std::string_view bytes);
 bool WriteLineFile(const std::filesystem::path &path, const ByteLines &lines);
+
+// For files a later run reads back to compare, such as pages: a regular file that already holds
+// exactly these bytes is left untouched (times stay, nothing is uploaded again); a new file is
+// created in place; an earlier file is replaced as WriteFileBytes does.
+bool WriteChangedFileBytes(const std::filesystem::path &path, std::string_view bytes);
+bool WriteChangedLineFile(const std::filesystem::path &path, const ByteLines &lines);
 
 } // namespace pagoranto

@@ -171,6 +171,25 @@ TEST_F(PageMakerTest, UnwritablePageIsReportedAndNotRemembered)
     EXPECT_EQ(prompts.shown[0].title, "ERROR");
 }
 
+TEST_F(PageMakerTest, TemplateEditedDuringTheRunIsSeenByTheNextPage)
+{
+    AddPicture("a.jpg", 8, 8);
+    AddPicture("b.jpg", 8, 8);
+    UseTemplate({"one $COUNT$"});
+    PageMaker maker(input, settings, descriptions, Services());
+    ASSERT_FALSE(maker.MakePage(0, 1).saveFailed);
+    EXPECT_EQ(maker.pageText(), ByteLines{"one 1"});
+    // Same size and time, written through a new file.
+    const std::filesystem::file_time_type time =
+        std::filesystem::last_write_time(input.templatePath);
+    ASSERT_TRUE(WriteLineFile(input.templatePath, {"two $COUNT$"}));
+    std::filesystem::last_write_time(input.templatePath, time);
+    ASSERT_FALSE(maker.MakePage(1, 2).saveFailed);
+    EXPECT_EQ(maker.pageText(), ByteLines{"two 2"});
+    ASSERT_FALSE(maker.MakePage(0, 1).saveFailed);
+    EXPECT_EQ(maker.pageText(), ByteLines{"two 1"});
+}
+
 TEST_F(PageMakerTest, DamagedPictureGetsTheSmallSizeAndTheRunGoesOn)
 {
     Write("bad.jpg", "not a picture");

@@ -5,6 +5,7 @@
 #include "tests/support/recordingprompts.h"
 #include "tests/support/scratchdirectory.h"
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -190,6 +191,36 @@ TEST_F(SavePageTest, FullMediaKeepsTheOldPageAndIsReported)
             ++entries;
         EXPECT_EQ(entries, 1) << "a partly written page was left behind";
     }
+}
+
+TEST_F(SavePageTest, UnchangedPagesAreLeftUntouched)
+{
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    {
+        const bool pagecompressor = false;
+        const std::filesystem::path page = dir / "page1.htm";
+        ASSERT_FALSE(Save({"<p>a  b</p>"}, dir, "page1.htm", pagecompressor).saveFailed);
+        const std::string written = ReadFileBytes(page).value_or("<missing>");
+        std::filesystem::last_write_time(page, old);
+        const std::int32_t savedOnce = bytesSaved;
+        statuses.clear();
+        indicators.clear();
+
+        const SavePageResult again = Save({"<p>a  b</p>"}, dir, "page1.htm", pagecompressor);
+        EXPECT_FALSE(again.saveFailed);
+        EXPECT_EQ(again.compressedSaved, pagecompressor);
+        EXPECT_EQ(std::filesystem::last_write_time(page), old);
+        EXPECT_EQ(ReadFileBytes(page), written);
+        // The run still shows and counts what it would have saved.
+        EXPECT_EQ(bytesSaved, 2 * savedOnce);
+        EXPECT_EQ(indicators.size(), pagecompressor ? 2u : 0u);
+
+        EXPECT_FALSE(Save({"<p>c  d</p>"}, dir, "page1.htm", pagecompressor).saveFailed);
+        EXPECT_NE(std::filesystem::last_write_time(page), old);
+        EXPECT_EQ(ReadFileBytes(page), pagecompressor ? "<p>c d</p>\r\n" : "<p>c  d</p>\r\n");
+        bytesSaved = 0;
+    }
+    EXPECT_TRUE(prompts.shown.empty());
 }
 
 } // namespace

@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdlib>
+#include <future>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -210,6 +214,50 @@ TEST_F(JpegDecoderTest, DamagedFilesGiveAnErrorAndNoSize)
     EXPECT_FALSE(missing);
     EXPECT_NE(missing.error, "");
     EXPECT_EQ(ReadPictureSize(m_dir / "missing.jpg"), std::nullopt);
+}
+
+// A first scan that asks for an AC band of three components at once, which the library only
+// refuses once the decode has started.
+std::string WithBadFirstScan(std::string jpeg)
+{
+    const std::size_t sos = jpeg.find("\xFF\xDA");
+    EXPECT_NE(sos, std::string::npos);
+    const std::size_t components = static_cast<unsigned char>(jpeg[sos + 4]);
+    jpeg[sos + 5 + 2 * components] = 2;
+    jpeg[sos + 6 + 2 * components] = 1;
+    return jpeg;
+}
+
+TEST_F(JpegDecoderTest, ProgressivePicturesTakeTurnsAndAFailureEndsItsTurn)
+{
+    JpegEncodeOptions progressive;
+    progressive.progressive = true;
+    const std::string stepwise = MakeJpeg(GradientPicture(96, 64), progressive);
+    const std::string plain = MakeJpeg(GradientPicture(96, 64));
+    const std::vector<std::uint8_t> alone = DecodeJpegBytes(stepwise, JpegScale::eighth).image->rgb;
+
+    const JpegDecodeResult failed = DecodeJpegBytes(WithBadFirstScan(stepwise), JpegScale::eighth);
+    EXPECT_FALSE(failed);
+    EXPECT_NE(failed.error, "");
+
+    // A turn kept by the failed decode would block every other thread for ever.
+    auto together = std::make_shared<std::promise<bool>>();
+    std::future<bool> done = together->get_future();
+    std::thread([together, stepwise, plain, alone] {
+        std::vector<std::future<bool>> decodes;
+        for (int i = 0; i < 8; ++i)
+            decodes.push_back(std::async(std::launch::async, [&, i] {
+                const JpegDecodeResult result =
+                    DecodeJpegBytes(i % 2 ? plain : stepwise, JpegScale::eighth);
+                return result && (i % 2 || result.image->rgb == alone);
+            }));
+        bool all = true;
+        for (auto &decode : decodes)
+            all = decode.get() && all;
+        together->set_value(all);
+    }).detach();
+    ASSERT_EQ(done.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+    EXPECT_TRUE(done.get());
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 #include "core/text/linefile.h"
 #include "tests/support/scratchdirectory.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 namespace pagoranto {
@@ -58,6 +61,101 @@ TEST_F(LineFileTest, FailedWriteKeepsTheEarlierFileAndLeavesNoLeftovers)
     for ([[maybe_unused]] const auto &entry : fs::directory_iterator(m_dir))
         ++entries;
     EXPECT_EQ(entries, 1);
+}
+
+struct stat Status(const fs::path &path)
+{
+    struct stat status {};
+    EXPECT_EQ(::lstat(path.c_str(), &status), 0) << path;
+    return status;
+}
+
+int EntriesIn(const fs::path &dir)
+{
+    int entries = 0;
+    for ([[maybe_unused]] const auto &entry : fs::directory_iterator(dir))
+        ++entries;
+    return entries;
+}
+
+TEST_F(LineFileTest, SameBytesLeaveTheFileUntouchedAndOthersReplaceIt)
+{
+    const fs::path page = m_dir / "page.html";
+    ASSERT_TRUE(WriteFileBytes(page, "<p>one</p>\r\n"));
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    fs::last_write_time(page, old);
+    struct stat before = Status(page);
+
+    EXPECT_TRUE(WriteChangedFileBytes(page, "<p>one</p>\r\n"));
+    EXPECT_EQ(fs::last_write_time(page), old);
+    EXPECT_EQ(Status(page).st_ino, before.st_ino);
+    // A file that is not compared is written again whatever it holds.
+    EXPECT_TRUE(WriteFileBytes(page, "<p>one</p>\r\n"));
+    EXPECT_NE(fs::last_write_time(page), old);
+    fs::last_write_time(page, old);
+    before = Status(page);
+
+    // Same length, other bytes; then a longer and a shorter text with the same beginning.
+    for (const std::string_view text : {"<p>two</p>\r\n", "<p>two</p>\r\nmore", "<p>"}) {
+        SCOPED_TRACE(text);
+        EXPECT_TRUE(WriteChangedFileBytes(page, text));
+        EXPECT_EQ(ReadFileBytes(page), text);
+        EXPECT_NE(fs::last_write_time(page), old);
+    }
+    // The earlier page was replaced, never rewritten in place, and no temporary file is left.
+    EXPECT_NE(Status(page).st_ino, before.st_ino);
+    EXPECT_EQ(EntriesIn(m_dir), 1);
+}
+
+TEST_F(LineFileTest, NewFileIsCreatedInPlaceWithNothingBeside)
+{
+    ASSERT_TRUE(WriteChangedFileBytes(m_dir / "new.html", "fresh"));
+    ASSERT_TRUE(WriteChangedFileBytes(m_dir / "empty.html", ""));
+    EXPECT_EQ(ReadFileBytes(m_dir / "new.html"), "fresh");
+    EXPECT_EQ(ReadFileBytes(m_dir / "empty.html"), "");
+    EXPECT_EQ(EntriesIn(m_dir), 2);
+    EXPECT_TRUE(FileHoldsBytes(m_dir / "empty.html", ""));
+    EXPECT_FALSE(FileHoldsBytes(m_dir / "missing.html", ""));
+    EXPECT_FALSE(FileHoldsBytes(m_dir, ""));
+}
+
+TEST_F(LineFileTest, LinksAndFifosInThePlaceOfAFileAreReplacedNotFollowed)
+{
+    fs::create_directory(m_dir / "out");
+    const fs::path outside = m_dir / "outside.html";
+    ASSERT_TRUE(WriteFileBytes(outside, "same"));
+    fs::create_symlink(outside, m_dir / "out" / "link.html");
+    fs::create_symlink(m_dir / "nowhere", m_dir / "out" / "dangling.html");
+    ASSERT_EQ(::mkfifo((m_dir / "out" / "fifo.html").c_str(), 0600), 0);
+
+    for (const char *name : {"link.html", "dangling.html", "fifo.html"}) {
+        SCOPED_TRACE(name);
+        const fs::path path = m_dir / "out" / name;
+        EXPECT_FALSE(FileHoldsBytes(path, "same"));
+        EXPECT_TRUE(WriteChangedFileBytes(path, "same"));
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path)));
+        EXPECT_EQ(ReadFileBytes(path), "same");
+    }
+    EXPECT_EQ(ReadFileBytes(outside), "same");
+    EXPECT_FALSE(fs::exists(m_dir / "nowhere"));
+    EXPECT_EQ(EntriesIn(m_dir / "out"), 3);
+}
+
+TEST_F(LineFileTest, UnchangedFileThatCannotBeWrittenStillCounts)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes everywhere";
+    ASSERT_TRUE(WriteFileBytes(m_dir / "keep.cfg", "same"));
+    fs::permissions(m_dir, fs::perms::owner_write, fs::perm_options::remove);
+    const bool same = WriteChangedFileBytes(m_dir / "keep.cfg", "same");
+    const bool other = WriteChangedFileBytes(m_dir / "keep.cfg", "other");
+    const bool created = WriteChangedFileBytes(m_dir / "new.cfg", "new");
+    fs::permissions(m_dir, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_TRUE(same);
+    EXPECT_FALSE(other);
+    EXPECT_FALSE(created);
+    EXPECT_EQ(ReadFileBytes(m_dir / "keep.cfg"), "same");
+    EXPECT_EQ(EntriesIn(m_dir), 1);
 }
 
 } // namespace

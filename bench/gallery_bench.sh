@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# bench/gallery_bench.sh CORPUS_DIR [BUILD_DIR]
+#
+# Times whole pagoranto-batch runs on the photos of CORPUS_DIR, each beside its reference in the
+# same run, and prints one table with the time per photo or page and the peak memory of each:
+#
+#   whole gallery     strip layout, every thumbnail made anew, then the pages; against the
+#                     thumbnailer alone on the same list and options, against
+#                     djpeg -scale 1/8 in two processes (the decode floor) and llgal if installed
+#   pages only        picture and strip layouts, no thumbnails
+#   re-run            the strip gallery once more, unchanged: it should write nothing
+#   2,000 / 20,000    picture pages over hard links of the corpus under new names
+#
+# Peak memory is the largest resident set of a run and its children (/usr/bin/time -v).
+# Nothing in CORPUS_DIR is written. tools/install-deps.sh --bench installs what this needs.
+set -euo pipefail
+
+usage() { echo "usage: $0 CORPUS_DIR [BUILD_DIR]" >&2; exit 2; }
+[ $# -ge 1 ] && [ $# -le 2 ] || usage
+corpus=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${2:-$here/../build}" && pwd)
+batch=$build/bin/pagoranto-batch
+thumbnailer=$build/bin/thumbnailer/PagorantoThumbNailer
+layouts=$build/bin/layouts
+for need in "$batch" "$thumbnailer"; do
+    [ -x "$need" ] || { echo "missing $need: build the project first" >&2; exit 1; }
+done
+for tool in /usr/bin/time djpeg bc; do
+    command -v "$tool" >/dev/null ||
+        { echo "$tool is missing: run tools/install-deps.sh --bench" >&2; exit 1; }
+done
+
+mapfile -d '' files < <(find "$corpus" -maxdepth 1 -type f \( -iname '*.jpg' -o -iname '*.jpeg' \) -print0 | sort -z)
+count=${#files[@]}
+[ "$count" -gt 0 ] || { echo "no JPEG files in $corpus" >&2; exit 1; }
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+home=$scratch/home
+mkdir -p "$home/thumbnailer"
+
+# Hard links cost no space; a scratch folder on another file system gets symbolic links.
+link_into() { # DIR NAME_PREFIX COPIES
+    mkdir -p "$1"
+    printf '%s\0' "${files[@]}" | perl -0 -e '
+        my ($dir, $prefix, $copies) = @ARGV;
+        chomp(my @files = <STDIN>);
+        my $i = 0;
+        for (1 .. $copies) {
+            for my $file (@files) {
+                my $name = sprintf("%s/%s%06d.jpg", $dir, $prefix, $i++);
+                link($file, $name) or symlink($file, $name) or die "$name: $!\n";
+            }
+        }' "$1" "$2" "$3"
+}
+
+# measure LABEL UNITS UNIT_NAME COMMAND...: runs COMMAND under /usr/bin/time -v and records
+# seconds, milliseconds per unit and peak MiB in the table.
+rows=()
+last_seconds=0
+measure() {
+    local label=$1 units=$2 unit=$3
+    shift 3
+    local start end status=0
+    start=$(date +%s.%N)
+    /usr/bin/time -v -o "$scratch/time" bash -c '"$@"' _ "$@" >/dev/null 2>"$scratch/err" || status=$?
+    end=$(date +%s.%N)
+    [ "$status" -eq 0 ] || { echo "$label: exit status $status" >&2; tail -3 "$scratch/err" >&2; }
+    local kib seconds
+    kib=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$scratch/time")
+    seconds=$(echo "$end - $start" | bc -l)
+    last_seconds=$seconds
+    rows+=("$(awk -v l="$label" -v s="$seconds" -v n="$units" -v u="$unit" -v k="$kib" 'BEGIN {
+        printf "%-46s %8.3f s %9.3f ms/%-5s %7.1f MiB", l, s, 1000 * s / n, u, k / 1024 }')")
+}
+
+batch_run() { # PICTURES TEMPLATE ARGS...
+    local pictures=$1 template=$2
+    shift 2
+    "$batch" --home "$home" --pictures "$pictures" --template "$layouts/$template" --overwrite "$@"
+}
+
+gallery=$scratch/gallery
+alone=$scratch/alone
+thumbnailer_alone() { cd "$alone/thumbnailer" && "$thumbnailer" '?' 2 3 4 5 1 remake-all; }
+djpeg_two() { find "$corpus" -maxdepth 1 -type f \( -iname '*.jpg' -o -iname '*.jpeg' \) -print0 | xargs -0 -n 1 -P 2 sh -c 'djpeg -scale 1/8 "$1" >/dev/null' _; }
+
+# The measured commands run in a child bash under /usr/bin/time.
+export corpus scratch home batch thumbnailer layouts alone gallery
+export -f batch_run thumbnailer_alone djpeg_two
+
+# Files are read once beforehand, so no run pays for a cold disk.
+cat "${files[@]}" >/dev/null
+
+link_into "$gallery" IMG_ 1
+
+measure "whole gallery, strip layout, thumbnails" "$count" photo \
+    batch_run "$gallery" strip.html --thumbnails
+gallery_seconds=$last_seconds
+stamp=$scratch/stamp
+touch "$stamp"
+sleep 1
+
+# The thumbnailer alone, with the options and list the batch run handed it, into a fresh folder.
+mkdir -p "$alone/thumbnailer" "$alone/out"
+sed "s|^SDIR=.*|SDIR=$alone/out/\r|" "$home/thumbnailer/mtoptions.cfg" >"$alone/thumbnailer/mtoptions.cfg"
+cp "$home/thumbnailer/filelist.dat" "$alone/thumbnailer/filelist.dat"
+measure "  thumbnailer alone, same photos and options" "$count" photo thumbnailer_alone
+thumbnailer_seconds=$last_seconds
+
+measure "  djpeg -scale 1/8, 2 processes" "$count" photo djpeg_two
+
+if command -v llgal >/dev/null; then
+    llgal_run() { mkdir -p "$scratch/llgal" && cp -l "$gallery"/*.jpg "$scratch/llgal/" && cd "$scratch/llgal" && llgal; }
+    export -f llgal_run
+    measure "  llgal" "$count" photo llgal_run
+fi
+
+measure "re-run, unchanged strip gallery" "$count" page batch_run "$gallery" strip.html
+rewritten=$(find "$gallery" -maxdepth 1 -name '*.htm*' -newer "$stamp" | wc -l)
+rerun_note="pages rewritten by the re-run: $rewritten"
+
+pages=$scratch/pages
+link_into "$pages" P 1
+measure "pages only, picture layout" "$count" page batch_run "$pages" picture.html --no-thumbnails
+rm -f "$pages"/*.htm*
+measure "pages only, strip layout" "$count" page batch_run "$pages" strip.html --no-thumbnails
+
+copies2k=$(((2000 + count - 1) / count))
+copies20k=$(((20000 + count - 1) / count))
+many=$scratch/many2k
+link_into "$many" N "$copies2k"
+n2k=$((copies2k * count))
+measure "$n2k picture pages" "$n2k" page batch_run "$many" picture.html --no-thumbnails
+per2k=$(echo "$last_seconds / $n2k" | bc -l)
+rm -rf "$many"
+many=$scratch/many20k
+link_into "$many" N "$copies20k"
+n20k=$((copies20k * count))
+measure "$n20k picture pages" "$n20k" page batch_run "$many" picture.html --no-thumbnails
+per20k=$(echo "$last_seconds / $n20k" | bc -l)
+rm -rf "$many"
+
+echo "$count photos in $corpus; $(nproc) cores; load:$(uptime | sed 's/.*load average//')"
+printf '%s\n' "${rows[@]}"
+echo "$rerun_note"
+printf 'whole gallery / thumbnailer alone: %.2f\n' "$(echo "$gallery_seconds / $thumbnailer_seconds" | bc -l)"
+printf 'per page, %d pages / %d pages: %.2f\n' "$n20k" "$n2k" "$(echo "$per20k / $per2k" | bc -l)"

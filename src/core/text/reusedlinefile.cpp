@@ -1,0 +1,52 @@
+#include "core/text/reusedlinefile.h"
+
+#include "core/text/linefile.h"
+
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pagoranto {
+
+const ByteLines *ReusedLineFile::Lines(const std::filesystem::path &path)
+{
+    // Opened without waiting, so a FIFO put in the file's place cannot block the open itself.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        m_identity.reset();
+        return nullptr;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uintmax_t>(status.st_size) > maxTextFileBytes) {
+        ::close(fd);
+        m_identity.reset();
+        return nullptr;
+    }
+    const Identity identity{status.st_dev,         status.st_ino,          status.st_size,
+                            status.st_mtim.tv_sec, status.st_mtim.tv_nsec, status.st_ctim.tv_sec,
+                            status.st_ctim.tv_nsec};
+    if (m_identity && *m_identity == identity && m_path == path) {
+        ::close(fd);
+        return &m_lines;
+    }
+    // The identity is the one from before the read: a change while reading shows next time.
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(status.st_size));
+    char buffer[65536];
+    ssize_t count;
+    while ((count = ::read(fd, buffer, sizeof buffer)) > 0 && bytes.size() <= maxTextFileBytes)
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    ::close(fd);
+    if (count != 0 || bytes.size() > maxTextFileBytes) {
+        m_identity.reset();
+        return nullptr;
+    }
+    m_lines = SplitLines(bytes);
+    m_identity = identity;
+    m_path = path;
+    return &m_lines;
+}
+
+} // namespace pagoranto
