@@ -407,24 +407,11 @@ QWidget *TForm1::CreateOptionTabs()
     return tabs;
 }
 
+// Each window is made once, in a fixed order; the option files are read at the first
+// activation, when every window exists.
 void TForm1::CreateWindows()
 {
     infofenster = new Tinfofenster(this);
-    filelistwindow = new Tfilelistwindow(m_prompts, this);
-    ThumbnailerOpt = new TThumbnailerOpt(
-        m_settings.thumbnails, m_prompts,
-        ToQString(m_setup.programDirectory + "own_config_files/thumbnail_cfg/"), this);
-    CreationWindow = new TCreationWindow(this);
-    navigationsleistewindow =
-        new Tnavigationsleistewindow(m_settings.navigation, m_dateTimeFormats, m_clock, this);
-    Quickinfo = new TQuickinfo(this);
-    pagenamewindow = new Tpagenamewindow(Panel11->ownfilename, m_settings.pageNames, this);
-    threegalleries =
-        new Tthreegalleries(ToQString(m_setup.installDirectory + "threegalleries/"), this);
-    CreateHiddenOptionWindows();
-    CreateHeaderFooterWindow();
-    CreateLayoutWindows();
-    endstatus = new Tendstatus(m_shell, m_prompts, this);
     showfullpicture = new Tshowfullpicture(*thumbnail, this);
     destinationwin = new Tdestinationwin(m_prompts, QDir::homePath(), this);
     copywin = new Tcopywin(m_prompts, m_settings.additional,
@@ -432,7 +419,22 @@ void TForm1::CreateWindows()
     copywin->setDestination(destinationwin->directory());
     connect(destinationwin, &Tdestinationwin::destinationChosen, copywin,
             &Tcopywin::setDestination);
+    filelistwindow = new Tfilelistwindow(m_prompts, this);
+    ThumbnailerOpt = new TThumbnailerOpt(
+        m_settings.thumbnails, m_prompts,
+        ToQString(m_setup.programDirectory + "own_config_files/thumbnail_cfg/"), this);
+    CreationWindow = new TCreationWindow(this);
+    CreateHiddenOptionWindows();
+    navigationsleistewindow =
+        new Tnavigationsleistewindow(m_settings.navigation, m_dateTimeFormats, m_clock, this);
+    Quickinfo = new TQuickinfo(this);
+    CreateLayoutWindows();
     imagedescription = new Timagedescription(m_descriptions, this);
+    pagenamewindow = new Tpagenamewindow(Panel11->ownfilename, m_settings.pageNames, this);
+    CreateHeaderFooterWindow();
+    threegalleries =
+        new Tthreegalleries(ToQString(m_setup.installDirectory + "threegalleries/"), this);
+    endstatus = new Tendstatus(m_shell, m_prompts, this);
 
     PictureListContext context;
     context.makePlan = [this](int pictureCount) { return m_run.PlanFor(pictureCount); };
