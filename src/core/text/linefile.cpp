@@ -125,11 +125,16 @@ bool ReplaceFileBytes(const std::filesystem::path &path, std::string_view bytes)
     std::filesystem::path temporary = path;
     temporary += ".partial~" + std::to_string(::getpid());
     bool written = false;
-    if (std::FILE *out = std::fopen(temporary.c_str(), "wb")) {
+    // Made afresh, so a link planted under the temporary name is never written through.
+    std::filesystem::remove(temporary, error);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (std::FILE *out = fd >= 0 ? ::fdopen(fd, "wb") : nullptr) {
         written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
         written = (std::fflush(out) == 0) && written;
         written = (std::fclose(out) == 0) && written;
     } else {
+        if (fd >= 0)
+            ::close(fd);
         return false;
     }
     if (written) {

@@ -141,6 +141,20 @@ TEST_F(LineFileTest, LinksAndFifosInThePlaceOfAFileAreReplacedNotFollowed)
     EXPECT_EQ(EntriesIn(m_dir / "out"), 3);
 }
 
+TEST_F(LineFileTest, ALinkUnderTheTemporaryNameIsNotWrittenThrough)
+{
+    const fs::path outside = m_dir / "outside.txt";
+    ASSERT_TRUE(WriteFileBytes(outside, "private"));
+    ASSERT_TRUE(WriteFileBytes(m_dir / "page.html", "old"));
+    fs::path planted = m_dir / "page.html";
+    planted += ".partial~" + std::to_string(::getpid());
+    fs::create_symlink(outside, planted);
+    EXPECT_TRUE(WriteFileBytes(m_dir / "page.html", "new"));
+    EXPECT_EQ(ReadFileBytes(m_dir / "page.html"), "new");
+    EXPECT_EQ(ReadFileBytes(outside), "private");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(planted)));
+}
+
 TEST_F(LineFileTest, UnchangedFileThatCannotBeWrittenStillCounts)
 {
     if (::geteuid() == 0)
