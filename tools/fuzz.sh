@@ -19,8 +19,10 @@ if [ ! -d "fuzz/corpus/$target" ]; then
 fi
 [ -f build-fuzz/CMakeCache.txt ] || tools/build-fuzz.sh
 cmake --build build-fuzz -j2 --target "${target}_fuzz"
+seeds=("fuzz/corpus/$target")
+case "$target" in layoutanalysis | pagemaker) seeds+=(data/layouts) ;; esac
 work=build-fuzz/fuzz-work/$target
 artifacts=build-fuzz/fuzz-artifacts/$target
 mkdir -p "$work" "$artifacts"
 exec "build-fuzz/fuzz/${target}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-     -artifact_prefix="$artifacts/" -print_final_stats=1 "$@" "$work" "fuzz/corpus/$target"
+     -artifact_prefix="$artifacts/" -print_final_stats=1 "$@" "$work" "${seeds[@]}"
