@@ -54,12 +54,8 @@ std::string ExecutableDirectory(const char *argv0)
 // The pages are there, but some link to thumbnails the thumbnailer did not make.
 bool ThumbnailsMade(const CreationRun &run, const RunSetup &setup, const ThumbnailOptions &options)
 {
-    std::vector<std::string> notMade;
-    for (const std::string &picture : run.creationList())
-        if (!ThumbnailUpToDate(
-                setup.pictureDir + picture,
-                fs::path(run.levels().thumbnailDirectory) / fs::path(picture).filename(), options))
-            notMade.push_back(picture);
+    const std::vector<std::string> notMade = PicturesWithStaleThumbnails(
+        setup.pictureDir, run.levels().thumbnailDirectory, run.creationList(), options);
     if (notMade.empty())
         return true;
     std::fprintf(stderr, "pagoranto-batch: %zu of %zu thumbnails were not made:\n", notMade.size(),
@@ -160,6 +156,8 @@ int main(int argc, char **argv)
         (args.thumbnails == ThumbnailMode::stale && templateShowsThumbnails);
     settings.special.createthumbnails = thumbnailsWanted;
     setup.remakeAllThumbnails = args.thumbnails == ThumbnailMode::all;
+    setup.thumbnailerOnlyForStale = true;
+    setup.thumbnailerPace = promptThumbnailerPace;
     setup.offerMissingThumbnails = false;
     if (args.singlePage) {
         run.setSinglePageRun(true);

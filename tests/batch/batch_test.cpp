@@ -140,9 +140,11 @@ TEST_F(BatchTest, ThumbnailsOfATpicTemplateAreMadeWhenMissingOrStaleOnly)
 
     const auto longAgo = fs::last_write_time(thumbnail) - std::chrono::hours(1);
     fs::last_write_time(thumbnail, longAgo);
+    const fs::path handedOver = m_dir / "home" / "thumbnailer" / "filelist.dat";
     result = Run(Args(layout) + " --overwrite");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(fs::last_write_time(thumbnail), longAgo) << "up to date, so left alone";
+    EXPECT_FALSE(fs::exists(handedOver)) << "nothing to make, so no thumbnailer started";
 
     Write("site/pics/IMG_2.JPG", MakeJpeg(GradientPicture(90, 120)));
     result = Run(Args(layout) + " --overwrite --no-thumbnails");
@@ -151,6 +153,7 @@ TEST_F(BatchTest, ThumbnailsOfATpicTemplateAreMadeWhenMissingOrStaleOnly)
     result = Run(Args(layout) + " --overwrite");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_GT(fs::last_write_time(thumbnail), longAgo) << "its picture changed";
+    EXPECT_TRUE(fs::exists(handedOver));
 
     EXPECT_EQ(Run(Args(layout) + " --thumbnails --no-thumbnails").status, 2);
 }

@@ -379,10 +379,16 @@ void CreationRun::MakeThumbnails()
 {
     RunView &view = m_services.view;
     view.ShowRunStatus("Thumbnail creation");
+    if (m_setup.thumbnailerOnlyForStale && !m_setup.remakeAllThumbnails &&
+        PicturesWithStaleThumbnails(m_setup.pictureDir, m_levels.thumbnailDirectory, m_creationList,
+                                    m_settings.thumbnails)
+            .empty())
+        return;
     const ThumbnailerJob job{
         m_setup.programDirectory, m_setup.pictureDir,
         m_creationList,           ThumbnailerFileFor(m_levels, m_settings.thumbnails),
-        m_setup.installDirectory, m_setup.remakeAllThumbnails};
+        m_setup.installDirectory, m_setup.remakeAllThumbnails,
+        m_setup.thumbnailerPace};
     const ThumbnailerResult result =
         RunThumbnailer(job, m_services.shell, m_services.events,
                        [&view](bool shown) { view.ShowThumbnailerBusy(shown); });

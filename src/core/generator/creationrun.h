@@ -6,6 +6,7 @@
 #include "core/generator/pageplan.h"
 #include "core/generator/runview.h"
 #include "core/options/gallerysettings.h"
+#include "core/thumbnailer/thumbnailerlink.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -33,6 +34,9 @@ struct RunSetup {
     bool offerMissingThumbnails = true;
     // A thumbnail step makes every thumbnail again, also those still up to date.
     bool remakeAllThumbnails = false;
+    // A thumbnail step with every thumbnail up to date starts no thumbnailer.
+    bool thumbnailerOnlyForStale = false;
+    ThumbnailerPace thumbnailerPace;
 };
 
 enum class RunOutcome { NotRun, Refused, Cancelled, NoPictures, Stopped, SaveFailed, Completed };

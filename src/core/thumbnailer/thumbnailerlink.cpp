@@ -13,9 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::uint64_t startDelayMs = 1000;
-constexpr int passesPerFlagTest = 501;
-// A pass waits for messages at most this long, so the flag is tested about twice a second.
+// A pass waits for messages at most this long.
 constexpr std::uint64_t passMs = 1;
 
 fs::path ThumbnailerFolder(const std::string &programDirectory)
@@ -103,11 +101,11 @@ ThumbnailerResult RunThumbnailer(const ThumbnailerJob &job, Shell &shell, Events
 
     if (busyView)
         busyView(true);
-    DelayWithMessages(events, startDelayMs);
+    DelayWithMessages(events, job.pace.startDelayMs);
     ThumbnailerEnd end = ThumbnailerEnd::FlagRemoved;
     for (int pass = 0;;) {
         events.waitForMessages(passMs);
-        if (++pass < passesPerFlagTest)
+        if (++pass < job.pace.passesPerFlagTest)
             continue;
         pass = 0;
         // Asked before the flag, so a thumbnailer that removes the flag and then ends is

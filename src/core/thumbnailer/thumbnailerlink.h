@@ -2,6 +2,7 @@
 
 #include "core/options/thumbnailoptionsfile.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -29,6 +30,16 @@ inline constexpr std::string_view thumbnailerRemakeAllParameter = "remake-all";
 std::optional<std::filesystem::path> FindThumbnailerProgram(const std::string &programDirectory);
 bool thumbnailerPresent(const std::string &programDirectory);
 
+// How the wait for the thumbnailer goes: after startDelayMs, pending messages are handled in
+// passes of about a millisecond and the flag file is tested every passesPerFlagTest passes. A
+// window keeps a busy display animated meanwhile; a program without one only needs to learn
+// soon that the thumbnailer is done.
+struct ThumbnailerPace {
+    std::uint64_t startDelayMs = 1000;
+    int passesPerFlagTest = 501;
+};
+inline constexpr ThumbnailerPace promptThumbnailerPace{0, 10};
+
 // What a Create run hands to the thumbnailer.
 struct ThumbnailerJob {
     std::string programDirectory;      // ends in "/"
@@ -39,6 +50,7 @@ struct ThumbnailerJob {
     // on the option files of another directory).
     std::string installDirectory;
     bool remakeAll = false; // also the thumbnails that are up to date
+    ThumbnailerPace pace;
 };
 
 enum class ThumbnailerEnd {

@@ -50,6 +50,19 @@ bool ThumbnailUpToDate(const fs::path &picture, const fs::path &thumbnail,
     return ReadJpegComment(thumbnail) == wanted;
 }
 
+std::vector<std::string> PicturesWithStaleThumbnails(const std::string &pictureDir,
+                                                     const fs::path &thumbnailDirectory,
+                                                     const std::vector<std::string> &pictures,
+                                                     const ThumbnailOptions &options)
+{
+    std::vector<std::string> stale;
+    for (const std::string &picture : pictures)
+        if (!ThumbnailUpToDate(pictureDir + picture,
+                               thumbnailDirectory / fs::path(picture).filename(), options))
+            stale.push_back(picture);
+    return stale;
+}
+
 std::vector<std::string> PicturesWithoutThumbnails(const fs::path &thumbnailDirectory,
                                                    const std::vector<std::string> &pictures)
 {

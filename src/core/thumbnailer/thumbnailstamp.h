@@ -20,6 +20,12 @@ std::optional<std::string> ThumbnailStamp(const std::filesystem::path &picture,
 bool ThumbnailUpToDate(const std::filesystem::path &picture, const std::filesystem::path &thumbnail,
                        const ThumbnailOptions &options);
 
+// The pictures (names as listed, relative to pictureDir, which ends in "/") whose thumbnail of
+// their name in thumbnailDirectory is missing or not up to date.
+std::vector<std::string> PicturesWithStaleThumbnails(
+    const std::string &pictureDir, const std::filesystem::path &thumbnailDirectory,
+    const std::vector<std::string> &pictures, const ThumbnailOptions &options);
+
 // The pictures (names as listed, relative to the picture directory) that have no thumbnail file
 // of their name in thumbnailDirectory.
 std::vector<std::string> PicturesWithoutThumbnails(const std::filesystem::path &thumbnailDirectory,

@@ -130,6 +130,27 @@ TEST_F(ThumbnailerLinkTest, WaitsASecondThenTestsTheFlagEvery501stPass)
     EXPECT_EQ(events.processed, passesAsked[2]);
 }
 
+TEST_F(ThumbnailerLinkTest, PromptPaceTestsTheFlagAtOnceAndEveryTenthPass)
+{
+    job.pace = promptThumbnailerPace;
+    std::vector<int> passesAsked;
+    std::uint64_t firstAskedAt = 0;
+    shell.program->onRunning = [&] {
+        if (passesAsked.empty())
+            firstAskedAt = events.now;
+        passesAsked.push_back(events.processed);
+        if (passesAsked.size() == 2)
+            fs::remove(Flag());
+    };
+
+    EXPECT_EQ(Run(shell).end, ThumbnailerEnd::FlagRemoved);
+
+    ASSERT_EQ(passesAsked.size(), 2u);
+    EXPECT_LT(firstAskedAt, 200u);
+    EXPECT_EQ(passesAsked[0], 10);
+    EXPECT_EQ(passesAsked[1] - passesAsked[0], 10);
+}
+
 TEST_F(ThumbnailerLinkTest, ProgramEndingWithoutRemovingTheFlagEndsTheWait)
 {
     shell.program->isRunning = false;
