@@ -7,7 +7,6 @@
 #include "core/options/startupoptions.h"
 #include "core/options/windowcontrols.h"
 #include "core/pictures/descriptionstore.h"
-#include "core/pictures/exiforientation.h"
 #include "core/pictures/picturedirectory.h"
 #include "core/pictures/sortinglist.h"
 #include "core/platform/localclock.h"
@@ -52,10 +51,11 @@ std::string ExecutableDirectory(const char *argv0)
 }
 
 // The pages are there, but some link to thumbnails the thumbnailer did not make.
-bool ThumbnailsMade(const CreationRun &run, const RunSetup &setup, const ThumbnailOptions &options)
+bool ThumbnailsMade(CreationRun &run, const RunSetup &setup, const ThumbnailOptions &options)
 {
-    const std::vector<std::string> notMade = PicturesWithStaleThumbnails(
-        setup.pictureDir, run.levels().thumbnailDirectory, run.creationList(), options);
+    const std::vector<std::string> notMade =
+        PicturesWithStaleThumbnails(setup.pictureDir, run.levels().thumbnailDirectory,
+                                    run.creationList(), options, run.pictureHeaders());
     if (notMade.empty())
         return true;
     std::fprintf(stderr, "pagoranto-batch: %zu of %zu thumbnails were not made:\n", notMade.size(),
@@ -67,10 +67,11 @@ bool ThumbnailsMade(const CreationRun &run, const RunSetup &setup, const Thumbna
 
 // Pages give an unreadable picture a made-up size; the user should know which ones.
 void WarnAboutUnreadablePictures(const std::string &pictureDir,
-                                 const std::vector<std::string> &pictures)
+                                 const std::vector<std::string> &pictures,
+                                 PictureHeaderCache &headers)
 {
     for (const std::string &picture : pictures)
-        if (!ReadDisplayedPictureSize(pictureDir + picture))
+        if (!headers.DisplayedPictureSize(pictureDir + picture))
             std::fprintf(stderr,
                          "pagoranto-batch: warning: %s cannot be read as a JPEG picture; its "
                          "pages give it the size 10 x 10\n",
@@ -139,8 +140,6 @@ int main(int argc, char **argv)
         pictures = ListPictureFiles(setup.pictureDir);
     }
 
-    WarnAboutUnreadablePictures(setup.pictureDir, pictures);
-
     DescriptionStore descriptions;
     descriptions.Load(setup.pictureDir + std::string(DescriptionStore::fileName));
     BatchEvents events;
@@ -164,6 +163,8 @@ int main(int argc, char **argv)
         run.creationList() = pictures;
     }
     run.Button3Click();
+    // After the run, whose cache holds every header by then.
+    WarnAboutUnreadablePictures(setup.pictureDir, pictures, run.pictureHeaders());
 
     switch (run.outcome()) {
     case RunOutcome::Completed:

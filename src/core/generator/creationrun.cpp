@@ -291,6 +291,7 @@ void CreationRun::CreatePages()
     Events &events = m_services.events;
     ShowState(RunState::creating);
     const std::uint64_t startTick = events.tickCount();
+    m_pictureHeaders = PictureHeaderCache();
     view.ShowRunStatus("Creation starts");
     if (m_settings.special.createthumbnails) {
         MakeThumbnails();
@@ -311,7 +312,7 @@ void CreationRun::CreatePages()
     const auto showIndicator = [&view](std::string_view text) { view.ShowCompressIndicator(text); };
     PageMaker maker(input, m_settings, m_descriptions,
                     {m_services.prompts, events, m_services.clock, m_services.dateTimeFormats,
-                     showStatus, showIndicator});
+                     showStatus, showIndicator, &m_pictureHeaders});
 
     for (int pageIndex = 0; pageIndex < m_plan.pageCount; ++pageIndex) {
         maker.LoadTemplate();
@@ -381,9 +382,11 @@ void CreationRun::MakeThumbnails()
     view.ShowRunStatus("Thumbnail creation");
     if (m_setup.thumbnailerOnlyForStale && !m_setup.remakeAllThumbnails &&
         PicturesWithStaleThumbnails(m_setup.pictureDir, m_levels.thumbnailDirectory, m_creationList,
-                                    m_settings.thumbnails)
+                                    m_settings.thumbnails, m_pictureHeaders)
             .empty())
         return;
+    // The thumbnails read so far are about to change.
+    m_pictureHeaders = PictureHeaderCache();
     const ThumbnailerJob job{
         m_setup.programDirectory, m_setup.pictureDir,
         m_creationList,           ThumbnailerFileFor(m_levels, m_settings.thumbnails),

@@ -6,6 +6,7 @@
 #include "core/generator/pageplan.h"
 #include "core/generator/runview.h"
 #include "core/options/gallerysettings.h"
+#include "core/pictures/pictureheadercache.h"
 #include "core/thumbnailer/thumbnailerlink.h"
 
 #include <cstdint>
@@ -79,6 +80,8 @@ public:
     // The page plan for that many pictures with the last analysis and the counter as it is.
     PagePlan PlanFor(int pictureCount) const;
     const DirectoryLevels &levels() const { return m_levels; }
+    // What the last run read of its pictures' and thumbnails' headers.
+    PictureHeaderCache &pictureHeaders() { return m_pictureHeaders; }
     const std::string &outputDir() const { return m_outputDir; }
     // Pages made since the caller last took the count (the 30-second display).
     int TakePagesThisInterval();
@@ -108,6 +111,7 @@ private:
     RunState m_state = RunState::idle;
     bool m_singlePageRun = false;
     std::vector<std::string> m_creationList;
+    PictureHeaderCache m_pictureHeaders;
     PageCounter m_pageCounter;
     std::vector<std::string> m_sortingLists;
     ByteLines m_neededfiles;

@@ -53,6 +53,7 @@ PageMaker::PageMaker(const PageRunInput &input, const GallerySettings &settings,
                      const DescriptionStore &descriptions, PageMakerServices services)
     : m_input(input), m_settings(settings), m_descriptions(descriptions),
       m_services(std::move(services)), m_substitution(m_pageText, m_services.events),
+      m_headers(m_services.pictureHeaders ? *m_services.pictureHeaders : m_ownHeaders),
       m_compressor(m_services.events)
 {
     ApplyMainWindowOptions(m_compressor, settings.allReturns);
@@ -99,9 +100,8 @@ void PageMaker::SubstituteCommands(int pageIndex, std::int64_t pageCounter)
             ? pictures[static_cast<std::size_t>(pageIndex)]
             : std::string();
     m_services.showRunStatus("Preparing template");
-    const PagePicture picture =
-        PreparePictureFacts(m_input.pictureDir, currentPicture, m_descriptions, m_settings.special,
-                            &m_thumbnails.headers);
+    const PagePicture picture = PreparePictureFacts(m_input.pictureDir, currentPicture,
+                                                    m_descriptions, m_settings.special, &m_headers);
     const auto pageFileName = [this](int k) { return PageFileName(k); };
     const PictureCommandContext pictureContext{picture, m_input.pictureRelPath, m_settings.hidden,
                                                m_settings.linkTexts};
@@ -129,7 +129,7 @@ void PageMaker::SubstituteCommands(int pageIndex, std::int64_t pageCounter)
             continue;
         const std::string_view searched = step.searchedText;
         if (step.condition == StepCondition::EveryThumbnail) {
-            FillThumbnails(m_substitution, m_thumbnails, thumbnailContext);
+            FillThumbnails(m_substitution, m_thumbnails, thumbnailContext, m_headers);
             continue;
         }
         if (step.condition == StepCondition::HeaderOrFooterUse) {

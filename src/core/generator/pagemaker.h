@@ -44,6 +44,8 @@ struct PageMakerServices {
     DateTimeFormats &dateTimeFormats;
     StatusCallback showRunStatus;
     StatusCallback showCompressIndicator;
+    // The run's header cache, which its thumbnail step filled already; else the maker's own.
+    PictureHeaderCache *pictureHeaders = nullptr;
 };
 
 struct PageResult {
@@ -82,6 +84,8 @@ private:
     ReusedLineFile m_template;
     CommandSubstitution m_substitution;
     ThumbnailState m_thumbnails;
+    PictureHeaderCache m_ownHeaders;
+    PictureHeaderCache &m_headers;
     THTMLCompressor m_compressor;
     std::string m_previousPageName;
     std::int32_t m_bytesSaved = 0;

@@ -18,9 +18,15 @@ PagePicture PreparePictureFacts(const std::string &pictureDir, const std::string
     PagePicture facts;
     facts.currentPicture = currentPicture;
     const std::filesystem::path file = pictureDir + currentPicture;
-    std::error_code error;
-    const auto bytes = std::filesystem::file_size(file, error);
-    facts.currentPictureSizeKb = error ? 0 : static_cast<std::int64_t>(bytes / 1024);
+    if (headers) {
+        const auto fileFacts = headers->Facts(file.string());
+        facts.currentPictureSizeKb =
+            fileFacts ? static_cast<std::int64_t>(fileFacts->bytes / 1024) : 0;
+    } else {
+        std::error_code error;
+        const auto bytes = std::filesystem::file_size(file, error);
+        facts.currentPictureSizeKb = error ? 0 : static_cast<std::int64_t>(bytes / 1024);
+    }
     facts.pictureComment = descriptions.LookupDescription(currentPicture);
     facts.pictureCommentFirstLine = descriptions.LookupDescriptionFirstLine(currentPicture);
     facts.loadedSize =

@@ -81,7 +81,7 @@ std::string Captions(const std::string &thumbPicture, const ThumbnailContext &co
 } // namespace
 
 void FillThumbnails(CommandSubstitution &substitution, ThumbnailState &state,
-                    const ThumbnailContext &context)
+                    const ThumbnailContext &context, PictureHeaderCache &headers)
 {
     const bool strip = context.tpicCount > 0 && context.picCount > 0;
     const int pictureCount = static_cast<int>(context.creationList.size());
@@ -101,7 +101,7 @@ void FillThumbnails(CommandSubstitution &substitution, ThumbnailState &state,
         const bool placeLeft = substitution.ThumbnailPlaceLeft();
         std::string cell;
         if (!state.picturesExhausted && placeLeft)
-            cell = ThumbnailCell(placedIndex, thumbPicture, context, state.headers);
+            cell = ThumbnailCell(placedIndex, thumbPicture, context, headers);
         ++state.thumbIndex;
         ++state.thumbPageNumber;
         if (strip && state.thumbIndex > lastPictureIndex) {
@@ -109,7 +109,7 @@ void FillThumbnails(CommandSubstitution &substitution, ThumbnailState &state,
             state.thumbPageNumber = context.firstPageNumber;
         }
         if (!cell.empty())
-            cell += Captions(thumbPicture, context, state.headers);
+            cell += Captions(thumbPicture, context, headers);
         substitution.command = "$tpic$";
         substitution.replacement = std::move(cell);
         substitution.SubstituteCommand();

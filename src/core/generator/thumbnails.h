@@ -20,7 +20,6 @@ struct ThumbnailState {
     int thumbIndex = 0;
     std::int64_t thumbPageNumber = 0;
     bool picturesExhausted = false;
-    PictureHeaderCache headers;
 };
 
 struct ThumbnailContext {
@@ -43,6 +42,6 @@ struct ThumbnailContext {
 
 // Replaces the page's "$tpic$" one by one, in reading order, with linked thumbnails.
 void FillThumbnails(CommandSubstitution &substitution, ThumbnailState &state,
-                    const ThumbnailContext &context);
+                    const ThumbnailContext &context, PictureHeaderCache &headers);
 
 } // namespace pagoranto

@@ -24,7 +24,8 @@ void OptionFileWriter::add(std::string_view key, std::string_view value)
 
 bool OptionFileWriter::save(const std::filesystem::path &file) const
 {
-    return WriteLineFile(file, m_lines);
+    // Saved on every run and every closing window; unchanged, the file is left as it is.
+    return WriteChangedLineFile(file, m_lines);
 }
 
 OptionFileReader::OptionFileReader(ByteLines lines) : m_lines(std::move(lines)) {}

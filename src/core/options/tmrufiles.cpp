@@ -49,7 +49,7 @@ bool TMRUFiles::LoadFromFile(const std::filesystem::path &file)
 
 bool TMRUFiles::SaveToFile(const std::filesystem::path &file) const
 {
-    return WriteLineFile(file, m_entries);
+    return WriteChangedLineFile(file, m_entries);
 }
 
 std::vector<MruMenuEntry> TMRUFiles::menuEntries() const

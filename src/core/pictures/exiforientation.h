@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 namespace pagoranto {
 
@@ -15,6 +16,8 @@ namespace pagoranto {
 
 // The tag's value, 1 (as stored) when the file has none, an unreadable one or none at all.
 int ReadExifOrientation(const std::filesystem::path &path);
+// The same from the bytes that begin a JPEG file, up to its first scan (a JpegHead's).
+int ExifOrientationOf(std::string_view jpegStart);
 
 // Orientations 5 to 8 turn the picture by a quarter, so width and height change places.
 PixelSize DisplayedSize(PixelSize stored, int orientation);

@@ -3,10 +3,16 @@
 #include "core/pictures/jpegerrormanager.h"
 #include "core/text/linefile.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <jerror.h>
 #include <memory>
 #include <mutex>
 #include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace pagoranto {
@@ -34,6 +40,103 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 struct Input {
     std::FILE *file = nullptr;
     std::string_view bytes;
+    jpeg_source_mgr *source = nullptr;
+};
+
+struct FileDescriptor {
+    explicit FileDescriptor(int opened) : fd(opened) {}
+    ~FileDescriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    int fd;
+};
+
+j_common_ptr Common(jpeg_decompress_struct &info)
+{
+    return reinterpret_cast<j_common_ptr>(&info);
+}
+
+// Reads the file in large pieces as the decoder asks, keeping every byte in the head, so what
+// the header reading read is there for the other header questions. The end of the file is
+// handled as libjpeg's own file source does: an empty file fails, a file that ends early gets
+// an end-of-image marker and a warning.
+class HeadSource {
+public:
+    HeadSource(int fd, JpegHead &head) : m_fd(fd), m_head(head)
+    {
+        manager.init_source = [](j_decompress_ptr) {};
+        manager.fill_input_buffer = Fill;
+        manager.skip_input_data = Skip;
+        manager.resync_to_restart = jpeg_resync_to_restart;
+        manager.term_source = [](j_decompress_ptr) {};
+    }
+
+    jpeg_source_mgr manager{}; // first, so the library's pointer to it also points to the whole
+
+private:
+    // Most headers end within the first few kilobytes; a camera's EXIF block can take 64 more.
+    static constexpr std::size_t firstPieceBytes = 4096;
+    static constexpr std::size_t pieceBytes = 65536;
+    static constexpr std::size_t maxKeptBytes = 1024 * 1024;
+    static constexpr JOCTET endOfImage[2] = {0xFF, JPEG_EOI};
+
+    static boolean Fill(j_decompress_ptr info)
+    {
+        HeadSource &self = *reinterpret_cast<HeadSource *>(info->src);
+        if (self.m_ended)
+            return self.EndOfImage(info);
+        // Past the bound the pieces are read into a buffer of their own and no longer kept.
+        std::string &bytes =
+            self.m_head.bytes.size() < maxKeptBytes ? self.m_head.bytes : self.m_beyond;
+        const std::size_t before = &bytes == &self.m_beyond ? 0 : bytes.size();
+        const std::size_t wanted = bytes.empty() ? firstPieceBytes : pieceBytes;
+        bytes.resize(before + wanted);
+        ssize_t count;
+        do
+            count = ::read(self.m_fd, bytes.data() + before, wanted);
+        while (count < 0 && errno == EINTR);
+        bytes.resize(before + static_cast<std::size_t>(std::max<ssize_t>(count, 0)));
+        if (count <= 0) {
+            self.m_ended = true;
+            self.m_head.wholeFile = count == 0 && self.m_beyond.empty();
+            if (self.m_head.bytes.empty())
+                FailJpeg(Common(*info), "Empty input file");
+            return self.EndOfImage(info);
+        }
+        self.manager.next_input_byte = reinterpret_cast<const JOCTET *>(bytes.data() + before);
+        self.manager.bytes_in_buffer = static_cast<std::size_t>(count);
+        return TRUE;
+    }
+
+    boolean EndOfImage(j_decompress_ptr info)
+    {
+        WARNMS(info, JWRN_JPEG_EOF);
+        manager.next_input_byte = endOfImage;
+        manager.bytes_in_buffer = sizeof endOfImage;
+        return TRUE;
+    }
+
+    static void Skip(j_decompress_ptr info, long count)
+    {
+        jpeg_source_mgr &manager = *info->src;
+        while (count > static_cast<long>(manager.bytes_in_buffer)) {
+            count -= static_cast<long>(manager.bytes_in_buffer);
+            Fill(info);
+        }
+        if (count > 0) {
+            manager.next_input_byte += count;
+            manager.bytes_in_buffer -= static_cast<std::size_t>(count);
+        }
+    }
+
+    int m_fd;
+    JpegHead &m_head;
+    std::string m_beyond;
+    bool m_ended = false;
 };
 
 // The library's state lives here, outside the function that calls setjmp, so the jump loses
@@ -52,11 +155,6 @@ public:
     // here rather than in Decompress, which a failure leaves by a jump that runs no destructors.
     std::unique_lock<std::mutex> wholeImageTurn;
 };
-
-j_common_ptr Common(jpeg_decompress_struct &info)
-{
-    return reinterpret_cast<j_common_ptr>(&info);
-}
 
 void LimitScans(j_common_ptr common)
 {
@@ -101,7 +199,9 @@ bool Decompress(Decompression &job, const Input &input, JpegScale scale, bool he
     info.mem->max_memory_to_use = maxLibraryMemory;
     job.progress.progress_monitor = LimitScans;
     info.progress = &job.progress;
-    if (input.file)
+    if (input.source)
+        info.src = input.source;
+    else if (input.file)
         jpeg_stdio_src(&info, input.file);
     else
         jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(input.bytes.data()),
@@ -191,14 +291,27 @@ JpegDecodeResult DecodeJpegBytes(std::string_view jpeg, JpegScale scale)
 
 std::optional<PixelSize> ReadPictureSize(const std::filesystem::path &path)
 {
-    const FileHandle file(IsRegularFile(path) ? std::fopen(path.c_str(), "rb") : nullptr);
-    if (!file)
+    std::optional<JpegHead> head = ReadJpegHead(path);
+    return head ? head->storedSize : std::nullopt;
+}
+
+std::optional<JpegHead> ReadJpegHead(const std::filesystem::path &path)
+{
+    // Opened without waiting, so a FIFO put in the picture's place cannot block the open itself.
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (file.fd < 0 || ::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
+    JpegHead head;
+    head.fileBytes = static_cast<std::uint64_t>(status.st_size);
+    head.modifiedNanoseconds =
+        std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec;
+    HeadSource source(file.fd, head);
     RgbImage header;
     Decompression job;
-    if (!Decompress(job, Input{file.get(), {}}, JpegScale::full, true, header))
-        return std::nullopt;
-    return PixelSize{header.width, header.height};
+    if (Decompress(job, Input{nullptr, {}, &source.manager}, JpegScale::full, true, header))
+        head.storedSize = PixelSize{header.width, header.height};
+    return head;
 }
 
 } // namespace pagoranto

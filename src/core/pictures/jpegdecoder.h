@@ -3,6 +3,7 @@
 #include "core/pictures/pixelsize.h"
 #include "core/pictures/rgbimage.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -37,5 +38,18 @@ JpegDecodeResult DecodeJpegBytes(std::string_view jpeg, JpegScale scale = JpegSc
 // Width and height from the picture's header as the decoder reads it, without decoding the
 // picture. Empty when the decoder does not accept the header.
 std::optional<PixelSize> ReadPictureSize(const std::filesystem::path &path);
+
+// The start of a JPEG file as the decoder's header reading left it, from one open: every byte
+// the decoder read (at least up to the first scan, or the whole file), the size it found and the
+// file's own facts, so the other header questions need not open the file again.
+struct JpegHead {
+    std::string bytes;
+    bool wholeFile = false; // bytes hold the whole file
+    std::uint64_t fileBytes = 0;
+    std::int64_t modifiedNanoseconds = 0;
+    std::optional<PixelSize> storedSize; // as ReadPictureSize gives it
+};
+// Empty when the path is no regular file that can be opened.
+std::optional<JpegHead> ReadJpegHead(const std::filesystem::path &path);
 
 } // namespace pagoranto

@@ -53,6 +53,67 @@ private:
     std::ifstream m_file;
 };
 
+// The same reads over bytes that begin a file. Running past them counts as the file's end, and
+// ranOff tells a caller whose bytes are only the file's start to ask the file itself.
+class MemoryReader {
+public:
+    explicit MemoryReader(std::string_view bytes) : m_bytes(bytes) {}
+
+    bool HasData() { return m_at < m_bytes.size() || !Off(); }
+
+    std::optional<std::uint8_t> Byte()
+    {
+        if (m_at >= m_bytes.size()) {
+            Off();
+            return std::nullopt;
+        }
+        return static_cast<std::uint8_t>(m_bytes[m_at++]);
+    }
+
+    std::optional<int> BigEndian16()
+    {
+        const auto high = Byte();
+        const auto low = Byte();
+        if (!high || !low)
+            return std::nullopt;
+        return *high << 8 | *low;
+    }
+
+    void Skip(std::streamsize count)
+    {
+        if (static_cast<std::size_t>(count) > m_bytes.size() - m_at) {
+            m_at = m_bytes.size();
+            Off();
+        } else {
+            m_at += static_cast<std::size_t>(count);
+        }
+    }
+
+    std::optional<std::string> Text(std::streamsize count)
+    {
+        if (static_cast<std::size_t>(count) > m_bytes.size() - m_at) {
+            m_at = m_bytes.size();
+            Off();
+            return std::nullopt;
+        }
+        std::string text(m_bytes.substr(m_at, static_cast<std::size_t>(count)));
+        m_at += static_cast<std::size_t>(count);
+        return text;
+    }
+
+    bool ranOff = false;
+
+private:
+    bool Off()
+    {
+        ranOff = true;
+        return true;
+    }
+
+    std::string_view m_bytes;
+    std::size_t m_at = 0;
+};
+
 bool IsFrameHeader(std::uint8_t marker)
 {
     return marker == 0xC0 || marker == 0xC1 || marker == 0xC2;
@@ -68,7 +129,7 @@ constexpr std::uint8_t commentMarker = 0xFE;
 // Walks the marker segments after the start of image and hands each marker to visit, with the
 // reader at its segment (before the length for segments that have one). visit returns true to
 // stop the walk. False when the walk ran off the file or met a length below 2.
-template <typename Visit> bool WalkSegments(ByteReader &reader, Visit visit)
+template <typename Reader, typename Visit> bool WalkSegments(Reader &reader, Visit visit)
 {
     const auto first = reader.Byte();
     const auto second = reader.Byte();
@@ -93,13 +154,8 @@ template <typename Visit> bool WalkSegments(ByteReader &reader, Visit visit)
     return false;
 }
 
-} // namespace
-
-std::optional<PixelSize> ReadJpegSize(const std::filesystem::path &path)
+template <typename Reader> std::optional<PixelSize> FrameSize(Reader &reader)
 {
-    ByteReader reader(path);
-    if (!reader.IsOpen())
-        return std::nullopt;
     std::optional<PixelSize> size;
     WalkSegments(reader, [&](std::uint8_t marker) {
         if (!IsFrameHeader(marker))
@@ -114,11 +170,8 @@ std::optional<PixelSize> ReadJpegSize(const std::filesystem::path &path)
     return size;
 }
 
-std::optional<std::string> ReadJpegComment(const std::filesystem::path &path)
+template <typename Reader> std::optional<std::string> FirstComment(Reader &reader)
 {
-    ByteReader reader(path);
-    if (!reader.IsOpen())
-        return std::nullopt;
     std::optional<std::string> comment;
     WalkSegments(reader, [&](std::uint8_t marker) {
         if (IsFrameHeader(marker) || marker == 0xDA)
@@ -130,6 +183,43 @@ std::optional<std::string> ReadJpegComment(const std::filesystem::path &path)
             comment = reader.Text(*length - 2);
         return true;
     });
+    return comment;
+}
+
+} // namespace
+
+std::optional<PixelSize> ReadJpegSize(const std::filesystem::path &path)
+{
+    ByteReader reader(path);
+    if (!reader.IsOpen())
+        return std::nullopt;
+    return FrameSize(reader);
+}
+
+std::optional<std::string> ReadJpegComment(const std::filesystem::path &path)
+{
+    ByteReader reader(path);
+    if (!reader.IsOpen())
+        return std::nullopt;
+    return FirstComment(reader);
+}
+
+std::optional<std::optional<PixelSize>> JpegSizeFromStart(std::string_view bytes, bool wholeFile)
+{
+    MemoryReader reader(bytes);
+    std::optional<PixelSize> size = FrameSize(reader);
+    if (reader.ranOff && !wholeFile)
+        return std::nullopt;
+    return size;
+}
+
+std::optional<std::optional<std::string>> JpegCommentFromStart(std::string_view bytes,
+                                                               bool wholeFile)
+{
+    MemoryReader reader(bytes);
+    std::optional<std::string> comment = FirstComment(reader);
+    if (reader.ranOff && !wholeFile)
+        return std::nullopt;
     return comment;
 }
 

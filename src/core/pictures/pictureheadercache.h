@@ -2,29 +2,47 @@
 
 #include "core/pictures/pixelsize.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
 
 namespace pagoranto {
 
+struct JpegHead;
+
 // What the headers of photos and thumbnails said, kept for one run: a strip page shows the
-// thumbnails of its neighbours too, and without this every page would read them again.
+// thumbnails of its neighbours too, and without this every page would read them again. Each
+// file is opened once; what its start holds answers every question.
 class PictureHeaderCache {
 public:
-    // The same answers as ReadPictureSize, ReadDisplayedPictureSize, ReadJpegSize and
-    // ReadExifOrientation, each file read at most once for each of them.
+    // The same answers as ReadPictureSize, ReadDisplayedPictureSize, ReadJpegSize,
+    // ReadExifOrientation and ReadJpegComment.
     std::optional<PixelSize> PictureSize(const std::string &path);
     std::optional<PixelSize> DisplayedPictureSize(const std::string &path);
     std::optional<PixelSize> JpegSize(const std::string &path);
     int ExifOrientation(const std::string &path);
+    std::optional<std::string> JpegComment(const std::string &path);
+
+    // The file's size in bytes and modification time, as its one open found them; empty when it
+    // is no regular file that opens.
+    struct FileFacts {
+        std::uint64_t bytes = 0;
+        std::int64_t modifiedNanoseconds = 0;
+    };
+    std::optional<FileFacts> Facts(const std::string &path);
 
 private:
     struct Entry {
-        std::optional<std::optional<PixelSize>> pictureSize;
-        std::optional<std::optional<PixelSize>> jpegSize;
-        std::optional<int> orientation;
+        bool opened = false;
+        FileFacts facts;
+        std::optional<PixelSize> pictureSize;
+        int orientation = 1;
+        std::optional<PixelSize> jpegSize;
+        std::optional<std::string> comment;
     };
+    const Entry &Read(const std::string &path);
+
     std::unordered_map<std::string, Entry> m_entries;
 };
 

@@ -5,6 +5,8 @@
 #include "core/platform/prompts.h"
 #include "core/text/linefile.h"
 
+#include <optional>
+#include <string>
 #include <system_error>
 
 namespace pagoranto {
@@ -38,6 +40,15 @@ bool Copy(const std::filesystem::path &source, const std::filesystem::path &targ
 {
     std::error_code error;
     return std::filesystem::copy_file(source, target, options, error) && !error;
+}
+
+// A target that holds the source's bytes already is left as it is, so a gallery made again
+// keeps its file times; another one is replaced whole or not at all.
+bool Overwrite(const std::filesystem::path &source, const std::filesystem::path &target)
+{
+    if (const std::optional<std::string> bytes = ReadFileBytes(source))
+        return WriteChangedFileBytes(target, *bytes);
+    return Copy(source, target, std::filesystem::copy_options::overwrite_existing);
 }
 
 void ShowCopyFailure(Prompts &prompts, const std::filesystem::path &source,
@@ -92,7 +103,7 @@ void CopyNeededFiles(const ByteLines &neededfiles, const std::filesystem::path &
                                       "\ris already existing !\r\r"
                                       "Do you want to overwrite it ? If not, click on \"NO\".",
                                   PromptButtons::YesNo) == PromptAnswer::Yes &&
-                     !Copy(source, target, std::filesystem::copy_options::overwrite_existing))
+                     !Overwrite(source, target))
                 ShowCopyFailure(prompts, source, target);
         }
         events.processPendingMessages();

@@ -1,5 +1,6 @@
 #include "core/text/linefile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -78,29 +79,55 @@ std::optional<ByteLines> ReadLineFile(const std::filesystem::path &path)
     return SplitLines(*bytes);
 }
 
-// Only a regular file of its own counts: a link is replaced as before, never read through.
-bool FileHoldsBytes(const std::filesystem::path &path, std::string_view bytes)
+namespace {
+
+enum class ExistingFile { missing, same, directory, other };
+
+// Only a regular file of its own counts as the same: a link is replaced as before, never read
+// through. One open answers whether there is anything at all.
+ExistingFile CompareWithExisting(const std::filesystem::path &path, std::string_view bytes)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return ExistingFile::missing;
+        std::error_code error;
+        return std::filesystem::is_directory(path, error) ? ExistingFile::directory
+                                                          : ExistingFile::other;
+    }
     struct stat status {};
-    bool same = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+    ExistingFile found = ExistingFile::other;
+    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode))
+        found = ExistingFile::directory;
+    bool same = found != ExistingFile::directory && S_ISREG(status.st_mode) &&
                 static_cast<std::uintmax_t>(status.st_size) == bytes.size();
+    // A byte more than expected is asked for, so a file that grew meanwhile is not the same.
     char buffer[65536];
     std::size_t offset = 0;
-    while (same && offset < bytes.size()) {
-        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+    while (same) {
+        const std::size_t wanted = std::min(sizeof buffer, bytes.size() - offset + 1);
+        const ssize_t count = ::read(fd, buffer, wanted);
         if (count < 0 && errno == EINTR)
             continue;
+        if (count == 0)
+            break;
         same = count > 0 && static_cast<std::size_t>(count) <= bytes.size() - offset &&
                std::memcmp(buffer, bytes.data() + offset, static_cast<std::size_t>(count)) == 0;
         offset += same ? static_cast<std::size_t>(count) : 0;
+        // A regular file reads short only at its end.
+        if (static_cast<std::size_t>(count) < wanted)
+            break;
     }
-    // A file that grew while it was read is not the same.
-    same = same && ::read(fd, buffer, 1) == 0;
+    same = same && offset == bytes.size();
     ::close(fd);
-    return same;
+    return same ? ExistingFile::same : found;
+}
+
+} // namespace
+
+bool FileHoldsBytes(const std::filesystem::path &path, std::string_view bytes)
+{
+    return CompareWithExisting(path, bytes) == ExistingFile::same;
 }
 
 namespace {
@@ -158,22 +185,28 @@ bool WriteFileBytes(const std::filesystem::path &path, std::string_view bytes)
 
 bool WriteChangedFileBytes(const std::filesystem::path &path, std::string_view bytes)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return false;
-    if (FileHoldsBytes(path, bytes))
+    switch (CompareWithExisting(path, bytes)) {
+    case ExistingFile::same:
         return true;
-    // A new file has no earlier version to protect, so it needs no temporary file.
-    const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (created >= 0) {
-        bool written = WriteAll(created, bytes);
-        written = (::close(created) == 0) && written;
-        if (!written)
-            ::unlink(path.c_str());
-        return written;
-    }
-    if (errno != EEXIST)
+    case ExistingFile::directory:
         return false;
+    case ExistingFile::missing: {
+        // A new file has no earlier version to protect, so it needs no temporary file.
+        const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (created >= 0) {
+            bool written = WriteAll(created, bytes);
+            written = (::close(created) == 0) && written;
+            if (!written)
+                ::unlink(path.c_str());
+            return written;
+        }
+        if (errno != EEXIST)
+            return false;
+        break;
+    }
+    case ExistingFile::other:
+        break;
+    }
     return ReplaceFileBytes(path, bytes);
 }
 

@@ -9,24 +9,38 @@
 
 namespace pagoranto {
 
+namespace {
+
+ReusedLineFile::Identity IdentityOf(const struct stat &status)
+{
+    return {status.st_dev,         status.st_ino,          status.st_size,
+            status.st_mtim.tv_sec, status.st_mtim.tv_nsec, status.st_ctim.tv_sec,
+            status.st_ctim.tv_nsec};
+}
+
+} // namespace
+
 const ByteLines *ReusedLineFile::Lines(const std::filesystem::path &path)
 {
+    // A look at the file's facts is enough while nothing changed; a change of its rights changes
+    // its ctime, so a file that became unreadable is not taken for the one read before.
+    struct stat status {};
+    if (m_identity && m_path == path && ::stat(path.c_str(), &status) == 0 &&
+        S_ISREG(status.st_mode) && IdentityOf(status) == *m_identity)
+        return &m_lines;
     // Opened without waiting, so a FIFO put in the file's place cannot block the open itself.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         m_identity.reset();
         return nullptr;
     }
-    struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
         static_cast<std::uintmax_t>(status.st_size) > maxTextFileBytes) {
         ::close(fd);
         m_identity.reset();
         return nullptr;
     }
-    const Identity identity{status.st_dev,         status.st_ino,          status.st_size,
-                            status.st_mtim.tv_sec, status.st_mtim.tv_nsec, status.st_ctim.tv_sec,
-                            status.st_ctim.tv_nsec};
+    const Identity identity = IdentityOf(status);
     if (m_identity && *m_identity == identity && m_path == path) {
         ::close(fd);
         return &m_lines;

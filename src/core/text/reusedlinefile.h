@@ -14,7 +14,6 @@ public:
     // The file's lines as ReadLineFile gives them; null when it cannot be read.
     const ByteLines *Lines(const std::filesystem::path &path);
 
-private:
     struct Identity {
         unsigned long long device = 0, inode = 0;
         long long size = 0;
@@ -22,6 +21,8 @@ private:
         long long changedSeconds = 0, changedNanoseconds = 0;
         bool operator==(const Identity &) const = default;
     };
+
+private:
     std::optional<Identity> m_identity;
     std::filesystem::path m_path;
     ByteLines m_lines;

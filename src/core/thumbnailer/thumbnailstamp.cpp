@@ -1,9 +1,10 @@
 #include "core/thumbnailer/thumbnailstamp.h"
 
 #include "core/pictures/jpegsize.h"
+#include "core/pictures/pictureheadercache.h"
 
 #include <chrono>
-#include <sstream>
+#include <string>
 #include <system_error>
 
 namespace pagoranto {
@@ -12,6 +13,28 @@ namespace fs = std::filesystem;
 
 // Raised whenever the way a thumbnail is drawn changes, so older thumbnails are made again.
 constexpr std::string_view stampVersion = "pagoranto-thumbnail 1";
+
+namespace {
+
+std::string StampOf(const fs::path &absolute, std::uintmax_t bytes, fs::file_time_type modified,
+                    const ThumbnailOptions &options)
+{
+    const auto nanoseconds =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count();
+    using std::to_string;
+    // Built by hand: a stream's set-up costs more than the rest, and this runs for every picture.
+    return std::string(stampVersion) + "; size " + to_string(options.ScrollBar2) + 'x' +
+           to_string(options.ScrollBar3) + "; quality " + to_string(options.ScrollBar1) +
+           "; grey " + to_string(int{options.CheckBox1}) + "; colours " +
+           to_string(options.Panel11) + ' ' + to_string(options.Panel12) + "; gradient " +
+           to_string(options.RadioGroup2) + "; margins " + to_string(options.ScrollBar6) + ' ' +
+           to_string(options.ScrollBar5) + "; frame " + to_string(int{options.Drei3d_check}) +
+           "; border " + to_string(options.ScrollBar4) + "; bytes " + to_string(bytes) +
+           "; modified " + to_string(nanoseconds) + "; from " +
+           absolute.lexically_normal().string();
+}
+
+} // namespace
 
 std::optional<std::string> ThumbnailStamp(const fs::path &picture, const ThumbnailOptions &options)
 {
@@ -25,17 +48,7 @@ std::optional<std::string> ThumbnailStamp(const fs::path &picture, const Thumbna
     const fs::file_time_type modified = fs::last_write_time(absolute, error);
     if (error)
         return std::nullopt;
-    const auto nanoseconds =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count();
-
-    std::ostringstream stamp;
-    stamp << stampVersion << "; size " << options.ScrollBar2 << 'x' << options.ScrollBar3
-          << "; quality " << options.ScrollBar1 << "; grey " << options.CheckBox1 << "; colours "
-          << options.Panel11 << ' ' << options.Panel12 << "; gradient " << options.RadioGroup2
-          << "; margins " << options.ScrollBar6 << ' ' << options.ScrollBar5 << "; frame "
-          << options.Drei3d_check << "; border " << options.ScrollBar4 << "; bytes " << bytes
-          << "; modified " << nanoseconds << "; from " << absolute.lexically_normal().string();
-    return stamp.str();
+    return StampOf(absolute, bytes, modified, options);
 }
 
 bool ThumbnailUpToDate(const fs::path &picture, const fs::path &thumbnail,
@@ -53,13 +66,25 @@ bool ThumbnailUpToDate(const fs::path &picture, const fs::path &thumbnail,
 std::vector<std::string> PicturesWithStaleThumbnails(const std::string &pictureDir,
                                                      const fs::path &thumbnailDirectory,
                                                      const std::vector<std::string> &pictures,
-                                                     const ThumbnailOptions &options)
+                                                     const ThumbnailOptions &options,
+                                                     PictureHeaderCache &headers)
 {
     std::vector<std::string> stale;
-    for (const std::string &picture : pictures)
-        if (!ThumbnailUpToDate(pictureDir + picture,
-                               thumbnailDirectory / fs::path(picture).filename(), options))
+    for (const std::string &picture : pictures) {
+        const std::string path = pictureDir + picture;
+        const auto facts = headers.Facts(path);
+        std::error_code error;
+        const fs::path absolute = fs::absolute(path, error);
+        const std::string thumbnail = (thumbnailDirectory / fs::path(picture).filename()).string();
+        if (!facts || error ||
+            headers.JpegComment(thumbnail) !=
+                StampOf(absolute, facts->bytes,
+                        std::chrono::file_clock::from_sys(
+                            std::chrono::sys_time<std::chrono::nanoseconds>(
+                                std::chrono::nanoseconds(facts->modifiedNanoseconds))),
+                        options))
             stale.push_back(picture);
+    }
     return stale;
 }
 

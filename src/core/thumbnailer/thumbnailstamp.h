@@ -9,6 +9,8 @@
 
 namespace pagoranto {
 
+class PictureHeaderCache;
+
 // What a thumbnail was made from, kept in its own comment segment: the picture (path, size in
 // bytes, modification time) and every option that shapes the thumbnail. A thumbnail whose stamp
 // equals the one its picture would get now need not be made again. Empty when the picture
@@ -21,10 +23,13 @@ bool ThumbnailUpToDate(const std::filesystem::path &picture, const std::filesyst
                        const ThumbnailOptions &options);
 
 // The pictures (names as listed, relative to pictureDir, which ends in "/") whose thumbnail of
-// their name in thumbnailDirectory is missing or not up to date.
-std::vector<std::string> PicturesWithStaleThumbnails(
-    const std::string &pictureDir, const std::filesystem::path &thumbnailDirectory,
-    const std::vector<std::string> &pictures, const ThumbnailOptions &options);
+// their name in thumbnailDirectory is missing or not up to date. The headers are read through
+// the run's cache, which the pages then find filled.
+std::vector<std::string>
+PicturesWithStaleThumbnails(const std::string &pictureDir,
+                            const std::filesystem::path &thumbnailDirectory,
+                            const std::vector<std::string> &pictures,
+                            const ThumbnailOptions &options, PictureHeaderCache &headers);
 
 // The pictures (names as listed, relative to the picture directory) that have no thumbnail file
 // of their name in thumbnailDirectory.

@@ -39,7 +39,7 @@ protected:
             thumbs,
             descriptions,
             [this](int k) { return "page" + std::to_string(k) + ".html"; }};
-        FillThumbnails(substitution, state, context);
+        FillThumbnails(substitution, state, context, headers);
         return page;
     }
 
@@ -66,6 +66,7 @@ protected:
     ThumbnailOptions thumbs;
     DescriptionStore descriptions;
     ThumbnailState state;
+    PictureHeaderCache headers;
     RecordingEvents events;
 };
 

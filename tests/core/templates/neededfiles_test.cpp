@@ -4,6 +4,7 @@
 #include "tests/support/recordingprompts.h"
 #include "tests/support/scratchdirectory.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -33,6 +34,31 @@ TEST(NeededFilesTest, OnlyAnExistingTargetIsOfferedForOverwritingAndFailuresAreS
     EXPECT_EQ(prompts.shown[1].title, "info") << "the target exists: overwrite?";
     EXPECT_EQ(prompts.shown[2].title, "ERROR") << "the overwrite itself failed";
     EXPECT_EQ(ReadFileBytes(root / "gallery" / "fresh.css"), "f{}");
+}
+
+TEST(NeededFilesTest, AnOverwrittenTargetHoldingTheSameBytesKeepsItsTime)
+{
+    const testing::ScratchDirectory scratch;
+    const fs::path &root = scratch.path();
+    fs::create_directories(root / "layouts");
+    fs::create_directories(root / "gallery");
+    std::ofstream(root / "layouts" / "same.css") << "s{}";
+    std::ofstream(root / "layouts" / "changed.css") << "new{}";
+    std::ofstream(root / "gallery" / "same.css") << "s{}";
+    std::ofstream(root / "gallery" / "changed.css") << "old{}";
+    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char *name : {"same.css", "changed.css"})
+        fs::last_write_time(root / "gallery" / name, longAgo);
+    testing::RecordingPrompts prompts;
+    testing::RecordingEvents events;
+
+    CopyNeededFiles({"same.css", "changed.css"}, root / "layouts" / "layout.html",
+                    (root / "gallery").string() + "/", prompts, events);
+
+    ASSERT_EQ(prompts.shown.size(), 2u) << "both exist, so both are asked about";
+    EXPECT_EQ(fs::last_write_time(root / "gallery" / "same.css"), longAgo);
+    EXPECT_EQ(ReadFileBytes(root / "gallery" / "changed.css"), "new{}");
+    EXPECT_NE(fs::last_write_time(root / "gallery" / "changed.css"), longAgo);
 }
 
 TEST(NeededFilesTest, LinksLeadingOutsideAreNeitherReadNorWrittenThrough)

@@ -119,6 +119,31 @@ TEST_F(LineFileTest, NewFileIsCreatedInPlaceWithNothingBeside)
     EXPECT_FALSE(FileHoldsBytes(m_dir, ""));
 }
 
+TEST_F(LineFileTest, ComparingLargeFilesAndRefusingDirectories)
+{
+    std::string large(200'000, 'x');
+    const fs::path page = m_dir / "large.html";
+    ASSERT_TRUE(WriteChangedFileBytes(page, large));
+    EXPECT_TRUE(FileHoldsBytes(page, large));
+    std::string lastDiffers = large;
+    lastDiffers.back() = 'y';
+    EXPECT_FALSE(FileHoldsBytes(page, lastDiffers));
+    EXPECT_FALSE(FileHoldsBytes(page, large.substr(1)));
+    EXPECT_FALSE(FileHoldsBytes(page, large + "x"));
+    ASSERT_TRUE(WriteChangedFileBytes(page, lastDiffers));
+    EXPECT_EQ(ReadFileBytes(page), lastDiffers);
+
+    fs::create_directory(m_dir / "folder.html");
+    fs::create_directory_symlink(m_dir / "folder.html", m_dir / "link-to-folder.html");
+    for (const char *name : {"folder.html", "link-to-folder.html"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(WriteChangedFileBytes(m_dir / name, "page"));
+        EXPECT_TRUE(fs::is_directory(m_dir / name));
+    }
+    EXPECT_TRUE(fs::is_symlink(m_dir / "link-to-folder.html"));
+    EXPECT_TRUE(fs::is_empty(m_dir / "folder.html"));
+}
+
 TEST_F(LineFileTest, LinksAndFifosInThePlaceOfAFileAreReplacedNotFollowed)
 {
     fs::create_directory(m_dir / "out");
