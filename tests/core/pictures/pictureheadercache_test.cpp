@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace pagoranto {
 namespace {
@@ -34,6 +35,7 @@ TEST_F(PictureHeaderCacheTest, AnswersAsTheReadersDo)
             EXPECT_EQ(cache.DisplayedPictureSize(path), ReadDisplayedPictureSize(path));
             EXPECT_EQ(cache.JpegSize(path), ReadJpegSize(path));
             EXPECT_EQ(cache.ExifOrientation(path), ReadExifOrientation(path));
+            EXPECT_EQ(cache.JpegComment(path), ReadJpegComment(path));
         }
     }
     EXPECT_EQ(cache.DisplayedPictureSize(turned), (PixelSize{32, 64}));
@@ -54,6 +56,72 @@ TEST_F(PictureHeaderCacheTest, EachHeaderIsReadOncePerRun)
     EXPECT_EQ(cache.ExifOrientation(path), 8);
     // A new cache is a new run.
     EXPECT_EQ(PictureHeaderCache().PictureSize(path), std::nullopt);
+}
+
+std::string Segment(char marker, const std::string &payload)
+{
+    const std::size_t length = payload.size() + 2;
+    return std::string("\xFF", 1) + marker + char(length >> 8) + char(length & 0xFF) + payload;
+}
+
+// After the start of image: what a camera or an editor puts before the picture's own headers.
+std::string WithSegments(const std::string &jpeg, const std::string &segments)
+{
+    return jpeg.substr(0, 2) + segments + jpeg.substr(2);
+}
+
+TEST_F(PictureHeaderCacheTest, LongHeadersCutFilesAndOddTagsAnswerAsTheReadersDo)
+{
+    const std::string jpeg = testing::MakeJpeg(RedOverBluePicture(48, 24));
+    const std::string exif = WithExifOrientation(jpeg, 6).substr(2, 36);
+    // Over 100 kB of profile before the EXIF: beyond the first and the second piece read.
+    const std::string profile =
+        Segment('\xE2', std::string(60'000, 'p')) + Segment('\xE2', std::string(50'000, 'q'));
+    const std::string xmp = Segment('\xE1', "http://ns.adobe.com/xap/1.0/\0<x/>");
+    std::string asLong = WithExifOrientation(jpeg, 0);
+    asLong[2 + 4 + 6 + 10 + 3] = 4; // the tag's format: LONG
+    asLong.replace(2 + 4 + 6 + 10 + 8, 4, std::string("\0\0\0\x08", 4));
+
+    const std::string longHead =
+        Write("long.jpg", WithSegments(jpeg, profile + exif + Segment('\xFE', "said"))).string();
+    const std::string xmpFirst = Write("xmp.jpg", WithSegments(jpeg, xmp + exif)).string();
+    const std::string longTag = Write("long-tag.jpg", asLong).string();
+    const std::string whole = WithSegments(jpeg, profile + exif);
+    const std::string cutInProfile = Write("cut1.jpg", whole.substr(0, 70'000)).string();
+    const std::size_t scan = whole.find("\xFF\xDA");
+    const std::string cutBeforeScan = Write("cut2.jpg", whole.substr(0, scan)).string();
+
+    PictureHeaderCache cache;
+    for (const std::string &path : {longHead, xmpFirst, longTag, cutInProfile, cutBeforeScan}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(cache.PictureSize(path), ReadPictureSize(path));
+        EXPECT_EQ(cache.DisplayedPictureSize(path), ReadDisplayedPictureSize(path));
+        EXPECT_EQ(cache.JpegSize(path), ReadJpegSize(path));
+        EXPECT_EQ(cache.ExifOrientation(path), ReadExifOrientation(path));
+        EXPECT_EQ(cache.JpegComment(path), ReadJpegComment(path));
+        EXPECT_EQ(cache.Facts(path)->bytes, std::filesystem::file_size(path));
+    }
+    EXPECT_EQ(cache.DisplayedPictureSize(longHead), (PixelSize{24, 48}));
+    EXPECT_EQ(cache.JpegComment(longHead), "said");
+    EXPECT_EQ(cache.ExifOrientation(xmpFirst), 6);
+    EXPECT_EQ(cache.ExifOrientation(longTag), 8);
+    EXPECT_EQ(cache.PictureSize(cutInProfile), std::nullopt);
+    EXPECT_EQ(cache.PictureSize(cutBeforeScan), std::nullopt) << "the decoder wants its scan";
+    EXPECT_EQ(cache.JpegSize(cutBeforeScan), (PixelSize{48, 24}));
+    EXPECT_EQ(cache.ExifOrientation(cutBeforeScan), 6);
+}
+
+TEST_F(PictureHeaderCacheTest, AFifoOrAFolderIsNoPictureAndNeverWaitedOn)
+{
+    const std::filesystem::path fifo = m_dir / "fifo.jpg";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directory(m_dir / "folder.jpg");
+    PictureHeaderCache cache;
+    for (const std::filesystem::path &path : {fifo, m_dir / "folder.jpg"}) {
+        EXPECT_EQ(cache.Facts(path.string()), std::nullopt);
+        EXPECT_EQ(cache.PictureSize(path.string()), std::nullopt);
+        EXPECT_EQ(ReadJpegHead(path), std::nullopt);
+    }
 }
 
 } // namespace
