@@ -1,9 +1,27 @@
 #include "core/generator/commandsubstitution.h"
+#include "core/generator/findcommand.h"
 #include "fuzz/fuzzsupport.h"
 
 #include <cstdlib>
 
 using namespace pagoranto;
+
+namespace {
+
+// The plain way, line by line and occurrence by occurrence, that the substitution must agree with.
+void SubstituteEverywhere(ByteLines &page, std::string_view command, std::string_view replacement)
+{
+    for (std::string &line : page) {
+        std::size_t from = 0;
+        std::size_t pos;
+        while ((pos = FindCommand(line, command, from)) != std::string::npos) {
+            line.replace(pos, command.size(), replacement);
+            from = pos + replacement.size();
+        }
+    }
+}
+
+} // namespace
 
 // Sections: page text, then pairs of command and replacement, each substituted in turn.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -24,7 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             break;
         if (sections[i].empty())
             continue;
+        ByteLines expected = page;
         substitution.Substitute(sections[i], sections[i + 1]);
+        if (substitution.command != "$tpic$") {
+            SubstituteEverywhere(expected, sections[i], sections[i + 1]);
+            if (expected != page)
+                std::abort();
+        }
         for (int places = 0; substitution.command == "$tpic$" && substitution.ThumbnailPlaceLeft();
              ++places) {
             // Every call fills one place, so there can be no more calls than places.

@@ -2,8 +2,10 @@
 
 #include "core/text/bytetext.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pagoranto {
 
@@ -31,6 +33,9 @@ public:
     bool Substitute(std::string_view searched, std::string_view replacementText);
 
     const ByteLines &pageText() const { return m_pageText; }
+    // Whoever changes the page text other than through this class says so before the next
+    // substitution (a new page, inserted header lines).
+    void PageTextChanged() { m_lineMasks.clear(); }
 
     std::string command;
     std::string replacement;
@@ -43,7 +48,13 @@ private:
         std::size_t offset = 0;
     };
 
+    // Per line, a bit for each pair of characters that follows a "$" on it: a command of
+    // which no line holds the pair need not be searched for on that line. Kept as lines change.
+    std::uint64_t LineMask(std::size_t index) const;
+    void UpdateLineMasks();
+
     ByteLines &m_pageText;
+    std::vector<std::uint64_t> m_lineMasks;
     Position m_thumbnailResume;
     Events &m_events;
 };

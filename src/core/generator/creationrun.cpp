@@ -310,6 +310,8 @@ void CreationRun::CreatePages()
         m_firstPageNumber};
     const auto showStatus = [&view](std::string_view text) { view.ShowRunStatus(text); };
     const auto showIndicator = [&view](std::string_view text) { view.ShowCompressIndicator(text); };
+    if (!m_singlePageRun)
+        ReadHeadersAhead();
     PageMaker maker(input, m_settings, m_descriptions,
                     {m_services.prompts, events, m_services.clock, m_services.dateTimeFormats,
                      showStatus, showIndicator, &m_pictureHeaders});
@@ -350,6 +352,21 @@ void CreationRun::CreatePages()
                         m_outputDir + FirstPageName(m_settings.pageNames, pageCounterText)});
     ApplyCounterReset();
     EndRun(RunOutcome::Completed);
+}
+
+// Every page reads its picture's header and a thumbnail page those of its thumbnails; read
+// together first, they are read on every processor.
+void CreationRun::ReadHeadersAhead()
+{
+    std::vector<std::string> paths;
+    if (m_analysis.picCount() > 0)
+        for (const std::string &picture : m_creationList)
+            paths.push_back(m_setup.pictureDir + picture);
+    if (m_analysis.tpicCount() > 0)
+        for (const std::string &picture : m_creationList)
+            paths.push_back(m_levels.destinationDir + m_settings.thumbnails.thumbnailDir() +
+                            picture);
+    m_pictureHeaders.ReadAhead(paths);
 }
 
 // Pages with $TPIC$ would link to thumbnails that are not there.

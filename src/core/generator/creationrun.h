@@ -95,6 +95,7 @@ private:
     bool PlanAndPictureList();
     void CreatePages();
     void MakeThumbnails();
+    void ReadHeadersAhead();
     bool MissingThumbnailsWanted();
     void Undo();
     void ApplyCounterReset();

@@ -100,6 +100,7 @@ void PageMaker::SubstituteCommands(int pageIndex, std::int64_t pageCounter)
             ? pictures[static_cast<std::size_t>(pageIndex)]
             : std::string();
     m_services.showRunStatus("Preparing template");
+    m_substitution.PageTextChanged();
     const PagePicture picture = PreparePictureFacts(m_input.pictureDir, currentPicture,
                                                     m_descriptions, m_settings.special, &m_headers);
     const auto pageFileName = [this](int k) { return PageFileName(k); };
@@ -134,6 +135,7 @@ void PageMaker::SubstituteCommands(int pageIndex, std::int64_t pageCounter)
         }
         if (step.condition == StepCondition::HeaderOrFooterUse) {
             InsertHeaderAndFooter(m_pageText, m_settings.headerFooter);
+            m_substitution.PageTextChanged();
             continue;
         }
         std::optional<std::string> replacement =

@@ -4,13 +4,14 @@
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegsize.h"
 
+#include <algorithm>
+#include <system_error>
+#include <thread>
+
 namespace pagoranto {
 
-const PictureHeaderCache::Entry &PictureHeaderCache::Read(const std::string &path)
+PictureHeaderCache::Entry PictureHeaderCache::ReadEntry(const std::string &path)
 {
-    const auto known = m_entries.find(path);
-    if (known != m_entries.end())
-        return known->second;
     Entry entry;
     if (const std::optional<JpegHead> head = ReadJpegHead(path)) {
         entry.opened = true;
@@ -23,7 +24,46 @@ const PictureHeaderCache::Entry &PictureHeaderCache::Read(const std::string &pat
         const auto comment = JpegCommentFromStart(head->bytes, head->wholeFile);
         entry.comment = comment ? *comment : ReadJpegComment(path);
     }
-    return m_entries.emplace(path, std::move(entry)).first->second;
+    return entry;
+}
+
+const PictureHeaderCache::Entry &PictureHeaderCache::Read(const std::string &path)
+{
+    const auto known = m_entries.find(path);
+    if (known != m_entries.end())
+        return known->second;
+    return m_entries.emplace(path, ReadEntry(path)).first->second;
+}
+
+void PictureHeaderCache::ReadAhead(const std::vector<std::string> &paths)
+{
+    std::vector<const std::string *> unread;
+    for (const std::string &path : paths)
+        if (!m_entries.contains(path))
+            unread.push_back(&path);
+    // A thread costs more than a few headers.
+    constexpr std::size_t headersPerThread = 32;
+    const std::size_t threads = std::min<std::size_t>(
+        std::max(1u, std::thread::hardware_concurrency()), unread.size() / headersPerThread + 1);
+    std::vector<Entry> read(unread.size());
+    const auto readShare = [&](std::size_t share) {
+        for (std::size_t i = share; i < unread.size(); i += threads)
+            read[i] = ReadEntry(*unread[i]);
+    };
+    std::vector<std::jthread> helpers;
+    std::size_t started = 1;
+    try {
+        for (; started < threads; ++started)
+            helpers.emplace_back(readShare, started);
+    } catch (const std::system_error &) {
+        // No thread to be had: this one reads the shares nobody took.
+    }
+    for (std::size_t share = started; share < threads; ++share)
+        readShare(share);
+    readShare(0);
+    helpers.clear();
+    for (std::size_t i = 0; i < unread.size(); ++i)
+        m_entries.emplace(*unread[i], std::move(read[i]));
 }
 
 std::optional<PixelSize> PictureHeaderCache::PictureSize(const std::string &path)

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace pagoranto {
 
@@ -32,6 +33,10 @@ public:
     };
     std::optional<FileFacts> Facts(const std::string &path);
 
+    // Reads the headers of those paths not read yet, on every processor at once, so a run's
+    // pictures and thumbnails cost what the slowest processor's share costs.
+    void ReadAhead(const std::vector<std::string> &paths);
+
 private:
     struct Entry {
         bool opened = false;
@@ -41,6 +46,7 @@ private:
         std::optional<PixelSize> jpegSize;
         std::optional<std::string> comment;
     };
+    static Entry ReadEntry(const std::string &path);
     const Entry &Read(const std::string &path);
 
     std::unordered_map<std::string, Entry> m_entries;

@@ -69,6 +69,12 @@ std::vector<std::string> PicturesWithStaleThumbnails(const std::string &pictureD
                                                      const ThumbnailOptions &options,
                                                      PictureHeaderCache &headers)
 {
+    std::vector<std::string> headerPaths;
+    for (const std::string &picture : pictures) {
+        headerPaths.push_back(pictureDir + picture);
+        headerPaths.push_back((thumbnailDirectory / fs::path(picture).filename()).string());
+    }
+    headers.ReadAhead(headerPaths);
     std::vector<std::string> stale;
     for (const std::string &picture : pictures) {
         const std::string path = pictureDir + picture;

@@ -43,6 +43,23 @@ TEST_F(SubstitutionTest, CommandSplitOverTwoLinesStays)
     EXPECT_EQ(page, (ByteLines{"before $PI", "C$ after"}));
 }
 
+TEST_F(SubstitutionTest, CommandsMadeByEarlierReplacementsAreFound)
+{
+    page = {"$PI$GAP$C$ and $Title$", "$X$", "plain"};
+    EXPECT_TRUE(substitution.Substitute("$GAP$", ""));
+    EXPECT_TRUE(substitution.Substitute("$X$", "<b>$pic$</b>"));
+    EXPECT_FALSE(substitution.Substitute("$NOWHERE$", "-"));
+    EXPECT_TRUE(substitution.Substitute("$PIC$", "<IMG>"));
+    EXPECT_EQ(page, (ByteLines{"<IMG> and $Title$", "<b><IMG></b>", "plain"}));
+
+    // A new page of as many lines: told, the substitution looks at its lines afresh.
+    page = {"$TITLE$", "$COUNT$", "$PIC$"};
+    substitution.PageTextChanged();
+    EXPECT_TRUE(substitution.Substitute("$title$", "T"));
+    EXPECT_TRUE(substitution.Substitute("$count$", "1"));
+    EXPECT_EQ(page, (ByteLines{"T", "1", "$PIC$"}));
+}
+
 TEST_F(SubstitutionTest, ThumbnailCommandIsReplacedOncePerCallInReadingOrder)
 {
     page = {"no thumbnail here", "$TPIC$ and $tpic$", "$TPIC$"};
@@ -78,6 +95,7 @@ TEST_F(SubstitutionTest, ReplacementHoldingItsOwnCommandIsInsertedOnce)
     EXPECT_TRUE(substitution.Substitute("$html1$", "[$HTML1$]"));
     EXPECT_EQ(page[0], "<p>[$HTML1$]</p> [$HTML1$]");
     page = {"$home$"};
+    substitution.PageTextChanged();
     substitution.Substitute("$home$", "<a href=\"x\">$home$ $Home$</a>");
     EXPECT_EQ(page[0], "<a href=\"x\">$home$ $Home$</a>");
 }

@@ -111,6 +111,32 @@ TEST_F(PictureHeaderCacheTest, LongHeadersCutFilesAndOddTagsAnswerAsTheReadersDo
     EXPECT_EQ(cache.ExifOrientation(cutBeforeScan), 6);
 }
 
+TEST_F(PictureHeaderCacheTest, ReadingAheadGivesWhatReadingOneByOneGives)
+{
+    std::vector<std::string> paths;
+    for (int i = 0; i < 100; ++i) {
+        const std::string jpeg = testing::MakeJpeg(RedOverBluePicture(16 + i, 8));
+        const std::string name = "p" + std::to_string(i) + ".jpg";
+        paths.push_back(
+            Write(name, i % 3 == 0 ? WithExifOrientation(jpeg, 1 + i % 8) : jpeg).string());
+    }
+    paths.push_back((m_dir / "missing.jpg").string());
+    paths.push_back(paths.front());
+    PictureHeaderCache ahead;
+    ahead.ReadAhead(paths);
+    ahead.ReadAhead(paths);
+    for (const std::string &path : paths)
+        std::filesystem::remove(path);
+    for (std::size_t i = 0; i < 100; ++i) {
+        SCOPED_TRACE(paths[i]);
+        const int orientation = i % 3 == 0 ? 1 + int(i) % 8 : 1;
+        EXPECT_EQ(ahead.ExifOrientation(paths[i]), orientation);
+        EXPECT_EQ(ahead.PictureSize(paths[i]), (PixelSize{16 + int(i), 8}));
+        EXPECT_EQ(ahead.JpegComment(paths[i]), std::nullopt);
+    }
+    EXPECT_EQ(ahead.Facts(paths[100]), std::nullopt);
+}
+
 TEST_F(PictureHeaderCacheTest, AFifoOrAFolderIsNoPictureAndNeverWaitedOn)
 {
     const std::filesystem::path fifo = m_dir / "fifo.jpg";
