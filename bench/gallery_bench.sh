@@ -9,6 +9,7 @@
 #                     djpeg -scale 1/8 in two processes (the decode floor) and llgal if installed
 #   pages only        picture and strip layouts, no thumbnails
 #   re-run            the strip gallery once more, unchanged: it should write nothing
+# Runs of milliseconds (re-run, pages only) are the median of five, each in a folder of its own.
 #   2,000 / 20,000    picture pages over hard links of the corpus under new names
 #
 # Peak memory is the largest resident set of a run and its children (/usr/bin/time -v).
@@ -59,20 +60,42 @@ link_into() { # DIR NAME_PREFIX COPIES
 # seconds, milliseconds per unit and peak MiB in the table.
 rows=()
 last_seconds=0
+run_timed() { # COMMAND...: sets run_seconds and run_kib; a program runs without a shell between
+    local start end status=0 shell=(bash -c '"$@"' _)
+    [ -x "$1" ] && shell=()
+    start=$(date +%s.%N)
+    /usr/bin/time -v -o "$scratch/time" "${shell[@]}" "$@" >/dev/null 2>"$scratch/err" || status=$?
+    end=$(date +%s.%N)
+    [ "$status" -eq 0 ] || { echo "$*: exit status $status" >&2; tail -3 "$scratch/err" >&2; }
+    run_kib=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$scratch/time")
+    run_seconds=$(echo "$end - $start" | bc -l)
+}
+add_row() { # LABEL UNITS UNIT_NAME SECONDS KIB
+    last_seconds=$4
+    rows+=("$(awk -v l="$1" -v s="$4" -v n="$2" -v u="$3" -v k="$5" 'BEGIN {
+        printf "%-46s %8.3f s %9.3f ms/%-5s %7.1f MiB", l, s, 1000 * s / n, u, k / 1024 }')")
+}
 measure() {
     local label=$1 units=$2 unit=$3
     shift 3
-    local start end status=0
-    start=$(date +%s.%N)
-    /usr/bin/time -v -o "$scratch/time" bash -c '"$@"' _ "$@" >/dev/null 2>"$scratch/err" || status=$?
-    end=$(date +%s.%N)
-    [ "$status" -eq 0 ] || { echo "$label: exit status $status" >&2; tail -3 "$scratch/err" >&2; }
-    local kib seconds
-    kib=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$scratch/time")
-    seconds=$(echo "$end - $start" | bc -l)
-    last_seconds=$seconds
-    rows+=("$(awk -v l="$label" -v s="$seconds" -v n="$units" -v u="$unit" -v k="$kib" 'BEGIN {
-        printf "%-46s %8.3f s %9.3f ms/%-5s %7.1f MiB", l, s, 1000 * s / n, u, k / 1024 }')")
+    run_timed "$@"
+    add_row "$label" "$units" "$unit" "$run_seconds" "$run_kib"
+}
+# measure_median LABEL UNITS UNIT_NAME PREPARE COMMAND...: a run of some milliseconds says more
+# as the median of five, each after PREPARE (not timed); the peak is the largest of the five.
+measure_median() {
+    local label=$1 units=$2 unit=$3 prepare=$4
+    shift 4
+    local times=() peak=0 i
+    for i in 1 2 3 4 5; do
+        "$prepare" "$i"
+        run_timed "$@"
+        times+=("$run_seconds")
+        [ "$run_kib" -gt "$peak" ] && peak=$run_kib
+    done
+    local median
+    median=$(printf '%s\n' "${times[@]}" | sort -g | sed -n 3p)
+    add_row "$label (median of 5)" "$units" "$unit" "$median" "$peak"
 }
 
 batch_run() { # PICTURES TEMPLATE ARGS...
@@ -117,15 +140,21 @@ if command -v llgal >/dev/null; then
     measure "  llgal" "$count" photo llgal_run
 fi
 
-measure "re-run, unchanged strip gallery" "$count" page batch_run "$gallery" strip.html
-rewritten=$(find "$gallery" -maxdepth 1 -name '*.htm*' -newer "$stamp" | wc -l)
-rerun_note="pages rewritten by the re-run: $rewritten"
+nothing_to_prepare() { :; }
+measure_median "re-run, unchanged strip gallery" "$count" page nothing_to_prepare \
+    "$batch" --home "$home" --pictures "$gallery" --template "$layouts/strip.html" --overwrite
+rewritten=$(find "$gallery" -maxdepth 1 -newer "$stamp" ! -path "$gallery" | wc -l)
+rerun_note="files of the gallery written by the five re-runs: $rewritten"
 
+# Each pages-only run gets a folder of its own, so none finds the pages of the one before; the
+# one before is moved aside, not removed, as a removal would slow the file system's next creates.
 pages=$scratch/pages
-link_into "$pages" P 1
-measure "pages only, picture layout" "$count" page batch_run "$pages" picture.html --no-thumbnails
-rm -f "$pages"/*.htm*
-measure "pages only, strip layout" "$count" page batch_run "$pages" strip.html --no-thumbnails
+fresh_pages() { [ ! -e "$pages" ] || mv "$pages" "$pages.$RANDOM$1"; link_into "$pages" P 1; }
+for layout in picture strip; do
+    measure_median "pages only, $layout layout" "$count" page fresh_pages \
+        "$batch" --home "$home" --pictures "$pages" --template "$layouts/$layout.html" \
+        --overwrite --no-thumbnails
+done
 
 copies2k=$(((2000 + count - 1) / count))
 copies20k=$(((20000 + count - 1) / count))
@@ -134,13 +163,12 @@ link_into "$many" N "$copies2k"
 n2k=$((copies2k * count))
 measure "$n2k picture pages" "$n2k" page batch_run "$many" picture.html --no-thumbnails
 per2k=$(echo "$last_seconds / $n2k" | bc -l)
-rm -rf "$many"
+# Kept until the end: a removal would slow the file system's next creates.
 many=$scratch/many20k
 link_into "$many" N "$copies20k"
 n20k=$((copies20k * count))
 measure "$n20k picture pages" "$n20k" page batch_run "$many" picture.html --no-thumbnails
 per20k=$(echo "$last_seconds / $n20k" | bc -l)
-rm -rf "$many"
 
 echo "$count photos in $corpus; $(nproc) cores; load:$(uptime | sed 's/.*load average//')"
 printf '%s\n' "${rows[@]}"
