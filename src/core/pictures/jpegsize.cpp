@@ -30,15 +30,6 @@ public:
         return static_cast<std::uint8_t>(value);
     }
 
-    std::optional<int> BigEndian16()
-    {
-        const auto high = Byte();
-        const auto low = Byte();
-        if (!high || !low)
-            return std::nullopt;
-        return *high << 8 | *low;
-    }
-
     void Skip(std::streamsize count) { m_file.ignore(count); }
 
     std::optional<std::string> Text(std::streamsize count)
@@ -68,15 +59,6 @@ public:
             return std::nullopt;
         }
         return static_cast<std::uint8_t>(m_bytes[m_at++]);
-    }
-
-    std::optional<int> BigEndian16()
-    {
-        const auto high = Byte();
-        const auto low = Byte();
-        if (!high || !low)
-            return std::nullopt;
-        return *high << 8 | *low;
     }
 
     void Skip(std::streamsize count)
@@ -114,6 +96,15 @@ private:
     std::size_t m_at = 0;
 };
 
+template <typename Reader> std::optional<int> BigEndian16(Reader &reader)
+{
+    const auto high = reader.Byte();
+    const auto low = reader.Byte();
+    if (!high || !low)
+        return std::nullopt;
+    return *high << 8 | *low;
+}
+
 bool IsFrameHeader(std::uint8_t marker)
 {
     return marker == 0xC0 || marker == 0xC1 || marker == 0xC2;
@@ -145,7 +136,7 @@ template <typename Reader, typename Visit> bool WalkSegments(Reader &reader, Vis
             return false;
         if (visit(*marker))
             return true;
-        const auto length = reader.BigEndian16();
+        const auto length = BigEndian16(reader);
         if (!length || *length < 2)
             return false;
         reader.Skip(*length - 2);
@@ -161,8 +152,8 @@ template <typename Reader> std::optional<PixelSize> FrameSize(Reader &reader)
         if (!IsFrameHeader(marker))
             return false;
         reader.Skip(3);
-        const auto height = reader.BigEndian16();
-        const auto width = reader.BigEndian16();
+        const auto height = BigEndian16(reader);
+        const auto width = BigEndian16(reader);
         if (height && width)
             size = PixelSize{*width, *height};
         return true;
@@ -178,7 +169,7 @@ template <typename Reader> std::optional<std::string> FirstComment(Reader &reade
             return true;
         if (marker != commentMarker)
             return false;
-        const auto length = reader.BigEndian16();
+        const auto length = BigEndian16(reader);
         if (length && *length >= 2)
             comment = reader.Text(*length - 2);
         return true;

@@ -109,46 +109,36 @@ TEST_F(ThumbnailerLinkTest, EmptyPictureListGivesAnEmptyFileList)
     EXPECT_EQ(Contents(Folder() / "filelist.dat"), "");
 }
 
-TEST_F(ThumbnailerLinkTest, WaitsASecondThenTestsTheFlagEvery501stPass)
+TEST_F(ThumbnailerLinkTest, WaitsASecondThenTestsTheFlagEvery501stPassOrAtThePromptPace)
 {
-    std::vector<int> passesAsked;
-    std::uint64_t firstAskedAt = 0;
-    shell.program->onRunning = [&] {
-        if (passesAsked.empty())
-            firstAskedAt = events.now;
-        passesAsked.push_back(events.processed);
-        if (passesAsked.size() == 3)
-            fs::remove(Flag());
-    };
+    for (const bool prompt : {false, true}) {
+        SCOPED_TRACE(prompt ? "prompt pace" : "window pace");
+        if (prompt)
+            job.pace = promptThumbnailerPace;
+        events = {};
+        events.tickStep = 10;
+        std::vector<int> passesAsked;
+        std::uint64_t firstAskedAt = 0;
+        shell.program->onRunning = [&] {
+            if (passesAsked.empty())
+                firstAskedAt = events.now;
+            passesAsked.push_back(events.processed);
+            if (passesAsked.size() == 3)
+                fs::remove(Flag());
+        };
 
-    EXPECT_EQ(Run(shell).end, ThumbnailerEnd::FlagRemoved);
+        EXPECT_EQ(Run(shell).end, ThumbnailerEnd::FlagRemoved);
 
-    ASSERT_EQ(passesAsked.size(), 3u);
-    EXPECT_GT(firstAskedAt, 1000u);
-    EXPECT_EQ(passesAsked[1] - passesAsked[0], 501);
-    EXPECT_EQ(passesAsked[2] - passesAsked[1], 501);
-    EXPECT_EQ(events.processed, passesAsked[2]);
-}
-
-TEST_F(ThumbnailerLinkTest, PromptPaceTestsTheFlagAtOnceAndEveryTenthPass)
-{
-    job.pace = promptThumbnailerPace;
-    std::vector<int> passesAsked;
-    std::uint64_t firstAskedAt = 0;
-    shell.program->onRunning = [&] {
-        if (passesAsked.empty())
-            firstAskedAt = events.now;
-        passesAsked.push_back(events.processed);
-        if (passesAsked.size() == 2)
-            fs::remove(Flag());
-    };
-
-    EXPECT_EQ(Run(shell).end, ThumbnailerEnd::FlagRemoved);
-
-    ASSERT_EQ(passesAsked.size(), 2u);
-    EXPECT_LT(firstAskedAt, 200u);
-    EXPECT_EQ(passesAsked[0], 10);
-    EXPECT_EQ(passesAsked[1] - passesAsked[0], 10);
+        const int passes = prompt ? 10 : 501;
+        ASSERT_EQ(passesAsked.size(), 3u);
+        if (prompt)
+            EXPECT_EQ(passesAsked[0], passes) << "no second of waiting first";
+        else
+            EXPECT_GT(firstAskedAt, 1000u);
+        EXPECT_EQ(passesAsked[1] - passesAsked[0], passes);
+        EXPECT_EQ(passesAsked[2] - passesAsked[1], passes);
+        EXPECT_EQ(events.processed, passesAsked[2]);
+    }
 }
 
 TEST_F(ThumbnailerLinkTest, ProgramEndingWithoutRemovingTheFlagEndsTheWait)
