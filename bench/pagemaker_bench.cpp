@@ -188,9 +188,11 @@ public:
         : m_workDir(std::move(workDir)), m_pictures(std::move(pictures))
     {
         // Every third picture has a description, so $PCOMMENT$ has something to look up.
+        ByteLines lines;
         for (std::size_t i = 0; i < m_pictures.distinctNames.size(); i += 3)
-            m_descriptions.lines.push_back(m_pictures.distinctNames[i] +
-                                           "|A picture & its description|Second line");
+            lines.push_back(m_pictures.distinctNames[i] +
+                            "|A picture & its description|Second line");
+        m_descriptions.SetLines(std::move(lines));
     }
 
     bool WriteThumbnails()

@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         store.LookupDescription(name);
         store.LookupDescriptionFirstLine(name);
     }
-    for (int n = 0; n < 4 && !store.lines.empty(); ++n)
-        DescriptionField(store.lines.front(), n);
+    for (int n = 0; n < 4 && !store.lines().empty(); ++n)
+        DescriptionField(store.lines().front(), n);
     if (!names.empty()) {
         store.StoreDescription(names.front(), fuzz::Lines(sections[2]));
         store.Save(fuzz::ScratchFolder() / "saved.desc");

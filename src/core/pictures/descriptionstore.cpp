@@ -42,7 +42,7 @@ bool DescriptionStore::Load(const std::filesystem::path &file)
     auto loaded = ReadLineFile(file);
     if (!loaded)
         return false;
-    lines = std::move(*loaded);
+    SetLines(std::move(*loaded));
     return true;
 }
 
@@ -50,21 +50,27 @@ void DescriptionStore::LoadFromDirectory(const std::filesystem::path &dir)
 {
     const std::vector<std::string> files = ListFilesMatching(dir.string(), "*.desc");
     if (files.empty() || !Load(dir / files.front()))
-        lines.clear();
+        SetLines({});
 }
 
 bool DescriptionStore::Save(const std::filesystem::path &file) const
 {
-    return WriteLineFile(file, lines);
+    return WriteLineFile(file, m_lines);
+}
+
+void DescriptionStore::SetLines(ByteLines lines)
+{
+    m_lines = std::move(lines);
+    Changed();
 }
 
 const std::string *DescriptionStore::FindLine(std::string_view pictureName) const
 {
-    for (const std::string &line : lines) {
-        if (SameNameIgnoringCase(DescriptionField(line, 1), pictureName))
-            return &line;
-    }
-    return nullptr;
+    if (m_firstLineOfName.empty())
+        for (std::size_t i = 0; i < m_lines.size(); ++i)
+            m_firstLineOfName.emplace(AsciiUpperCase(DescriptionField(m_lines[i], 1)), i);
+    const auto found = m_firstLineOfName.find(AsciiUpperCase(pictureName));
+    return found == m_firstLineOfName.end() ? nullptr : &m_lines[found->second];
 }
 
 ByteLines DescriptionStore::DescriptionLines(std::string_view pictureName) const
@@ -110,13 +116,14 @@ void DescriptionStore::StoreDescription(std::string_view pictureName, const Byte
         if (i + 1 < memoLines.size())
             line += "|";
     }
-    for (std::string &existing : lines) {
+    Changed();
+    for (std::string &existing : m_lines) {
         if (SameNameIgnoringCase(DescriptionField(existing, 1), pictureName)) {
             existing = std::move(line);
             return;
         }
     }
-    lines.push_back(std::move(line));
+    m_lines.push_back(std::move(line));
 }
 
 } // namespace pagoranto

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace pagoranto {
 
@@ -34,10 +35,17 @@ public:
     // Replaces the picture's line, or appends one, with the non-empty memo lines trimmed.
     void StoreDescription(std::string_view pictureName, const ByteLines &memoLines);
 
-    ByteLines lines;
+    const ByteLines &lines() const { return m_lines; }
+    void SetLines(ByteLines lines);
 
 private:
     const std::string *FindLine(std::string_view pictureName) const;
+    void Changed() { m_firstLineOfName.clear(); }
+
+    ByteLines m_lines;
+    // Upper-case name to its first line, made at the first lookup after a change: a gallery of
+    // thousands of described pictures looks each one up for every page that shows it.
+    mutable std::unordered_map<std::string, std::size_t> m_firstLineOfName;
 };
 
 } // namespace pagoranto

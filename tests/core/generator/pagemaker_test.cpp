@@ -85,7 +85,7 @@ TEST_F(PageMakerTest, PicturePagesCarryPictureNavigationAndDynamicTexts)
     settings.hidden.editfield_html[1] = "<i>$count$/$TOTAL$ $dateger$</i>";
     settings.special.AspectRatio = true;
     settings.navigation.ScrollBar1 = 1;
-    descriptions.lines = {"b.jpg|B & co|$FILENAME$"};
+    descriptions.SetLines({"b.jpg|B & co|$FILENAME$"});
     UseTemplate({"<html><head><!--title--></head>", "<body>$PIC$ $html1$", "$PCOMMENT$",
                  "$PREVIOUS$|$NEXT$", "$NAVIGATE$", "$DIMENSION$ $FILESIZE$", "</body></html>"});
 

@@ -151,7 +151,7 @@ TEST_F(ThumbnailsTest, CaptionsFollowTheLinkAndSkipEmptyParts)
     hidden.showfilename = true;
     hidden.showdimensions = true;
     hidden.showfilesize = true;
-    descriptions.lines = {"P1.JPG|Sea & sand|second"};
+    descriptions.SetLines({"P1.JPG|Sea & sand|second"});
     const ByteLines page = MakePage(0, 0, {"$TPIC$", "$TPIC$", "$TPIC$"});
     EXPECT_NE(page[0].find("</a><BR>Sea &amp; sand<BR>p1<BR>10x10<BR>0 kb"), std::string::npos)
         << page[0];
@@ -181,7 +181,7 @@ TEST_F(ThumbnailsTest, CellsWhoseTextHoldsTheCommandAreNeverFilledThemselves)
         {"Description",
          [this] {
              hidden.showcomment = true;
-             descriptions.lines = {"p1.jpg|see $TPIC$ here", "p2.jpg|$tpic$$tpic$"};
+             descriptions.SetLines({"p1.jpg|see $TPIC$ here", "p2.jpg|$tpic$$tpic$"});
          }},
         {"FileNameCaption",
          [this] {
@@ -193,7 +193,7 @@ TEST_F(ThumbnailsTest, CellsWhoseTextHoldsTheCommandAreNeverFilledThemselves)
         SCOPED_TRACE(row.name);
         SetPictures(3);
         hidden = {};
-        descriptions.lines.clear();
+        descriptions.SetLines({});
         state = {};
         row.arrange();
         tpicCount = 3;

@@ -286,14 +286,14 @@ TEST_F(CopyFolder, RenamesNeverReplaceAnotherFile)
 TEST_F(CopyFolder, DescriptionWindowLoadsTheFirstDescFileOrEmpties)
 {
     DescriptionStore store;
-    store.lines = {"old.jpg|from another directory"};
+    store.SetLines({"old.jpg|from another directory"});
     store.LoadFromDirectory(pictures());
-    EXPECT_TRUE(store.lines.empty());
+    EXPECT_TRUE(store.lines().empty());
 
     ASSERT_TRUE(WriteFileBytes(pictures() / "b.desc", "b.jpg|b\r\n"));
     ASSERT_TRUE(WriteFileBytes(pictures() / "A.DESC", "a.jpg|a\r\n"));
     store.LoadFromDirectory(pictures());
-    EXPECT_EQ(store.lines, ByteLines{"a.jpg|a"});
+    EXPECT_EQ(store.lines(), ByteLines{"a.jpg|a"});
 }
 
 } // namespace

@@ -23,20 +23,20 @@ TEST(DescriptionStore, StoresMemoLinesTrimmedAndLeavesOutEmptyOnes)
     store.StoreDescription("b.jpg", {"only", ""});
     store.StoreDescription("c.jpg", {});
     store.StoreDescription("d.jpg", {"first", "   ", "hidden"});
-    EXPECT_EQ(store.lines, (ByteLines{"IMG_0042.jpg|Harbour at dawn|Taken from the pier",
-                                      "b.jpg|only|", "c.jpg|", "d.jpg|first||hidden"}));
+    EXPECT_EQ(store.lines(), (ByteLines{"IMG_0042.jpg|Harbour at dawn|Taken from the pier",
+                                        "b.jpg|only|", "c.jpg|", "d.jpg|first||hidden"}));
     store.StoreDescription("img_0042.JPG", {"replaced"});
-    EXPECT_EQ(store.lines.front(), "img_0042.JPG|replaced");
-    EXPECT_EQ(store.lines.size(), 4u);
+    EXPECT_EQ(store.lines().front(), "img_0042.JPG|replaced");
+    EXPECT_EQ(store.lines().size(), 4u);
 }
 
 TEST(DescriptionStore, LookupsEscapeJoinAndStopAtTheFirstEmptyField)
 {
     DescriptionStore store;
-    store.lines = {"img_0042.jpg|Harbour at dawn|Taken from the pier", "salt.jpg|Salt & Pepper|",
-                   "gross.jpg|Gr\xC3\xB6\xC3\x9F"
-                   "e",
-                   "stop.jpg|first||hidden", "salt.jpg|second match ignored"};
+    store.SetLines({"img_0042.jpg|Harbour at dawn|Taken from the pier", "salt.jpg|Salt & Pepper|",
+                    "gross.jpg|Gr\xC3\xB6\xC3\x9F"
+                    "e",
+                    "stop.jpg|first||hidden", "salt.jpg|second match ignored"});
     EXPECT_EQ(store.LookupDescription("IMG_0042.JPG"), "Harbour at dawn<br>Taken from the pier");
     EXPECT_EQ(store.LookupDescriptionFirstLine("IMG_0042.JPG"), "Harbour at dawn");
     EXPECT_EQ(store.LookupDescription("salt.jpg"), "Salt &amp; Pepper");
@@ -45,6 +45,15 @@ TEST(DescriptionStore, LookupsEscapeJoinAndStopAtTheFirstEmptyField)
     EXPECT_EQ(store.DescriptionLines("stop.jpg"), ByteLines{"first"});
     EXPECT_EQ(store.LookupDescription("none.jpg"), "");
     EXPECT_EQ(store.LookupDescriptionFirstLine("none.jpg"), "");
+
+    // Lookups after every kind of change see the lines as they are now.
+    store.StoreDescription("none.jpg", {"now described"});
+    store.StoreDescription("SALT.JPG", {"replaced"});
+    EXPECT_EQ(store.LookupDescription("none.jpg"), "now described");
+    EXPECT_EQ(store.LookupDescription("salt.jpg"), "replaced");
+    store.SetLines({"other.jpg|other"});
+    EXPECT_EQ(store.LookupDescription("salt.jpg"), "");
+    EXPECT_EQ(store.LookupDescription("OTHER.jpg"), "other");
 }
 
 TEST(DescriptionStore, FailedLoadKeepsTheStore)
@@ -52,13 +61,13 @@ TEST(DescriptionStore, FailedLoadKeepsTheStore)
     const testing::ScratchDirectory dir;
     const auto file = dir.file("pagoranto-descriptions.desc");
     DescriptionStore store;
-    store.lines = {"a.jpg|kept"};
+    store.SetLines({"a.jpg|kept"});
     EXPECT_FALSE(store.Load(file.string() + ".missing"));
-    EXPECT_EQ(store.lines, ByteLines{"a.jpg|kept"});
+    EXPECT_EQ(store.lines(), ByteLines{"a.jpg|kept"});
     ASSERT_TRUE(store.Save(file));
     DescriptionStore reloaded;
     EXPECT_TRUE(reloaded.Load(file));
-    EXPECT_EQ(reloaded.lines, store.lines);
+    EXPECT_EQ(reloaded.lines(), store.lines());
 }
 
 } // namespace

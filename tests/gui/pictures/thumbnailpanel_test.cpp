@@ -42,7 +42,7 @@ private:
 void ThumbnailPanelTest::init()
 {
     MessageBox::setResponder([](const MessageBox::Shown &) { return PromptAnswer::Ok; });
-    m_descriptions.lines.clear();
+    m_descriptions.SetLines({});
     m_folder = std::make_unique<PictureFolder>();
     m_panel = std::make_unique<ThumbnailPanel>(m_messages, m_descriptions);
 }
@@ -80,7 +80,7 @@ void ThumbnailPanelTest::previewFitsTheBoxButNeverEnlarges()
     QFETCH(int, height);
     QFETCH(QString, dimensions);
     m_folder->writePicture("p.jpg", width, height);
-    m_descriptions.lines = {"P.JPG|Harbour at dawn|Taken from the pier"};
+    m_descriptions.SetLines({"P.JPG|Harbour at dawn|Taken from the pier"});
     m_panel->ListView1->Build(m_folder->dir(), {"p.jpg"});
     m_panel->ShowPreview(0);
 

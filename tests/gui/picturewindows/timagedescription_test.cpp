@@ -39,7 +39,7 @@ private:
 
 void TimagedescriptionTest::init()
 {
-    m_store.lines = {"other.jpg|from another directory"};
+    m_store.SetLines({"other.jpg|from another directory"});
     m_folder = std::make_unique<PictureFolder>();
     m_folder->writePicture("a.jpg", 300, 200);
     m_folder->writePicture("b.jpg", 40, 30);
@@ -57,7 +57,7 @@ void TimagedescriptionTest::handOverFillsTheListsAndLoadsTheDirectory()
 {
     m_folder->write("description.desc", "A.JPG|Harbour at dawn|Taken from the pier\r\n");
     m_window->Prepare(QStringLiteral("*.jpg"), m_folder->dir(), {"b.jpg"});
-    QCOMPARE(m_store.lines, ByteLines{"A.JPG|Harbour at dawn|Taken from the pier"});
+    QCOMPARE(m_store.lines(), ByteLines{"A.JPG|Harbour at dawn|Taken from the pier"});
     QCOMPARE(m_window->FileListBox1->count(), 2);
     QCOMPARE(m_window->ListBox1->count(), 1);
     QCOMPARE(m_window->FileListBox2->item(0)->text(), QStringLiteral("description.desc"));
@@ -79,7 +79,7 @@ void TimagedescriptionTest::handOverFillsTheListsAndLoadsTheDirectory()
 void TimagedescriptionTest::choosingAnotherPictureSavesTheDescription()
 {
     m_window->Prepare(QStringLiteral("*.jpg"), m_folder->dir(), {});
-    QVERIFY(m_store.lines.empty()); // a directory without "*.desc" files
+    QVERIFY(m_store.lines().empty()); // a directory without "*.desc" files
     m_window->ChoosePicture("a.jpg");
     m_window->Memo1->setPlainText(QStringLiteral("  Harbour at dawn \n\nTaken from the pier\n"));
     m_window->ChoosePicture("b.jpg");
@@ -99,7 +99,7 @@ void TimagedescriptionTest::choosingAnotherPictureSavesTheDescription()
     PictureFolder other;
     m_window->setDirectory(other.dir());
     QCOMPARE(SavedLines(), (ByteLines{"a.jpg|", "b.jpg|$time$"}));
-    QVERIFY(m_store.lines.empty());
+    QVERIFY(m_store.lines().empty());
     QVERIFY(m_window->Memo1->toPlainText().isEmpty());
     QVERIFY(!std::filesystem::exists(other.path("description.desc")));
 }
