@@ -14,7 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::optional<PixelSize> jpegSize = ReadJpegSize(file);
     const std::optional<std::string> comment = ReadJpegComment(file);
     FileSizeText(file);
-    if (JpegSizeFromStart(bytes, true) != jpegSize || JpegCommentFromStart(bytes, true) != comment)
+    const auto wholeSize = JpegSizeFromStart(bytes, true);
+    const auto wholeComment = JpegCommentFromStart(bytes, true);
+    if (!wholeSize || *wholeSize != jpegSize || !wholeComment || *wholeComment != comment)
         std::abort();
     const std::string_view start = bytes.substr(0, bytes.size() / 2);
     const auto startSize = JpegSizeFromStart(start, false);
