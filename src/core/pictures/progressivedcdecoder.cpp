@@ -205,7 +205,7 @@ public:
     bool defined = false;
 
     // As libjpeg checks its tables: no code of all ones, DC categories up to 15.
-    bool Define(const std::uint8_t *counts, const std::uint8_t *symbols, int symbolCount)
+    bool Define(const std::uint8_t *counts, const std::uint8_t *symbols, int symbolCount, bool dc)
     {
         int code = 0;
         int next = 0;
@@ -222,7 +222,7 @@ public:
         if (next != symbolCount || next > 256)
             return false;
         for (int i = 0; i < next; ++i) {
-            if (symbols[i] > 15)
+            if (dc && symbols[i] > 15)
                 return false;
             m_symbols[std::size_t(i)] = symbols[i];
         }
@@ -354,7 +354,10 @@ private:
         case app14:
             break;
         default:
-            return SkipPayload();
+            // libjpeg refuses markers it does not know.
+            if ((marker >= 0xE0 && marker <= 0xEF) || marker == 0xFE)
+                return SkipPayload();
+            return false;
         }
         std::vector<std::uint8_t> payload;
         if (!ReadPayload(payload))
@@ -458,7 +461,9 @@ private:
                 count += p[at + 1 + std::size_t(i)];
             if (count > 256 || p.size() - at - 17 < std::size_t(count))
                 return false;
-            if (kind == 0 && !m_dcTables[std::size_t(index)].Define(&p[at + 1], &p[at + 17], count))
+            HuffmanTable &table =
+                kind == 0 ? m_dcTables[std::size_t(index)] : m_acTables[std::size_t(index)];
+            if (!table.Define(&p[at + 1], &p[at + 17], count, kind == 0))
                 return false;
             at += 17 + std::size_t(count);
         }
@@ -476,6 +481,7 @@ private:
             return -1;
         std::vector<Component *> members;
         std::vector<const HuffmanTable *> tables;
+        int acTable = 0;
         int blocksPerMcu = 0;
         for (int i = 0; i < count; ++i) {
             const int id = p[std::size_t(1 + 2 * i)];
@@ -484,11 +490,12 @@ private:
             if (found == m_components.end() ||
                 std::find(members.begin(), members.end(), &*found) != members.end())
                 return -1;
-            const int table = p[std::size_t(2 + 2 * i)] >> 4;
-            if (table > 3)
+            const int dcTable = p[std::size_t(2 + 2 * i)] >> 4;
+            acTable = p[std::size_t(2 + 2 * i)] & 15;
+            if (dcTable > 3 || acTable > 3)
                 return -1;
             members.push_back(&*found);
-            tables.push_back(&m_dcTables[std::size_t(table)]);
+            tables.push_back(&m_dcTables[std::size_t(dcTable)]);
             blocksPerMcu += found->h * found->v;
         }
         const int first = p[std::size_t(1 + 2 * count)];
@@ -499,7 +506,8 @@ private:
             return -1;
         if (first != 0) {
             // AC coefficients do not change a block's mean: their data is passed over.
-            if (last < first || last > 63 || count != 1)
+            if (last < first || last > 63 || count != 1 ||
+                !m_acTables[std::size_t(acTable)].defined || !Latch(*members.front()))
                 return -1;
             return m_source.SkipToMarker();
         }
@@ -511,19 +519,26 @@ private:
                 return -1;
             if (high == 0 && !tables[i]->defined)
                 return -1;
-            if (!member.quantLatched) {
-                // A table redefined later belongs to later components, as in libjpeg.
-                if (!m_quantDefined[std::size_t(member.table)])
-                    return -1;
-                member.dcQuant = m_quant[std::size_t(member.table)];
-                member.quantLatched = true;
-            }
+            if (!Latch(member))
+                return -1;
             member.knownFromBit = low;
         }
         EntropyBits bits(m_source);
         if (!DcScan(bits, members, tables, high != 0, low))
             return -1;
         return bits.TakeMarker();
+    }
+
+    // A component keeps the quantisation table it had in its first scan, as in libjpeg.
+    bool Latch(Component &component)
+    {
+        if (!component.quantLatched) {
+            if (!m_quantDefined[std::size_t(component.table)])
+                return false;
+            component.dcQuant = m_quant[std::size_t(component.table)];
+            component.quantLatched = true;
+        }
+        return true;
     }
 
     bool DcScan(EntropyBits &bits, const std::vector<Component *> &members,
@@ -694,6 +709,7 @@ private:
     ByteSource &m_source;
     std::vector<Component> m_components;
     std::array<HuffmanTable, 4> m_dcTables{};
+    std::array<HuffmanTable, 4> m_acTables{};
     std::array<int, 4> m_quant{};
     std::array<bool, 4> m_quantDefined{};
     int m_restartInterval = 0;

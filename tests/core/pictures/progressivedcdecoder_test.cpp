@@ -41,6 +41,7 @@ struct Encoding {
     bool separateDcScans = false; // one DC scan a component instead of one for all
     bool arithmetic = false;
     bool jfif = true;
+    bool storedAsRgb = false; // RGB components with Adobe's segment, no YCbCr
     int quality = 85;
 };
 
@@ -66,6 +67,8 @@ bool Compress(Compression &job, const RgbImage &image, const Encoding &encoding)
     jpeg_set_defaults(&info);
     if (encoding.components == 1)
         jpeg_set_colorspace(&info, JCS_GRAYSCALE);
+    if (encoding.storedAsRgb)
+        jpeg_set_colorspace(&info, JCS_RGB);
     jpeg_set_quality(&info, encoding.quality, TRUE);
     info.comp_info[0].h_samp_factor = encoding.lumaH;
     info.comp_info[0].v_samp_factor = encoding.lumaV;
@@ -204,6 +207,7 @@ TEST_F(ProgressiveDcDecoderTest, LeavesOtherPicturesToLibjpeg)
         {"Baseline", Encode(picture, {.progressive = false})},
         {"BaselineRestarts", Encode(picture, {.restartInterval = 2, .progressive = false})},
         {"Arithmetic", Encode(picture, {.arithmetic = true})},
+        {"StoredAsRgb", Encode(picture, {.lumaH = 1, .lumaV = 1, .storedAsRgb = true})},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
