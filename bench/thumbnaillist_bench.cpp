@@ -1,6 +1,7 @@
 // Fills the thumbnail list from every JPEG of a directory, as the window does, and prints the
 // time until the build ends and the longest the window went without handling its events.
 #include "core/pictures/filemask.h"
+#include "core/platform/allocatortuning.h"
 #include "gui/pictures/thumbnaillist.h"
 #include "gui/platform/messagebox.h"
 
@@ -13,6 +14,7 @@
 
 int main(int argc, char **argv)
 {
+    pagoranto::ReturnLargeBuffersToSystem();
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s PICTURE_DIR\n", argv[0]);

@@ -5,9 +5,11 @@
 #include "core/options/startupoptions.h"
 #include "core/options/tmrufiles.h"
 #include "core/pictures/descriptionstore.h"
+#include "core/pictures/jpegerrormanager.h"
 #include "core/pictures/sortinglist.h"
 #include "tests/support/testpictures.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 
@@ -26,6 +28,52 @@ void Write(const std::filesystem::path &file, std::string_view bytes)
 {
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+struct Compression {
+    jpeg_compress_struct info{};
+    JpegErrorManager errors;
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+};
+
+bool CompressWithRestarts(Compression &job, const RgbImage &image)
+{
+    jpeg_compress_struct &info = job.info;
+    if (setjmp(job.errors.jump) != 0)
+        return false;
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &job.buffer, &job.size);
+    info.image_width = JDIMENSION(image.width);
+    info.image_height = JDIMENSION(image.height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 50, TRUE);
+    info.comp_info[0].v_samp_factor = 1;
+    info.restart_interval = 2;
+    jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPLE *>(
+            &image.rgb[std::size_t(info.next_scanline) * std::size_t(image.width) * 3]);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    return true;
+}
+
+// A progressive 4:2:2 picture with restart markers, which the engine's encoder does not write.
+std::string ProgressiveWithRestarts(const RgbImage &image)
+{
+    Compression job;
+    job.info.err = InstallJpegErrorManager(job.errors);
+    std::string jpeg;
+    if (CompressWithRestarts(job, image))
+        jpeg.assign(reinterpret_cast<const char *>(job.buffer), job.size);
+    jpeg_destroy_compress(&job.info);
+    std::free(job.buffer);
+    return jpeg;
 }
 
 } // namespace
@@ -93,6 +141,15 @@ int main(int argc, char **argv)
     Write(corpus / "jpegdecoder" / "baseline", std::string(1, char(0)) + jpeg);
     Write(corpus / "jpegdecoder" / "progressive-half", std::string(1, char(1)) + progressiveJpeg);
     Write(corpus / "jpegdecoder" / "grey-eighth", std::string(1, char(3)) + greyJpeg);
+
+    JpegEncodeOptions progressiveGrey = grey;
+    progressiveGrey.progressive = true;
+    Write(corpus / "progressivedc" / "colour.jpg",
+          EncodePicture(GradientPicture(41, 23), progressive).jpeg);
+    Write(corpus / "progressivedc" / "grey.jpg",
+          EncodePicture(RedOverBluePicture(17, 9), progressiveGrey).jpeg);
+    Write(corpus / "progressivedc" / "restarts.jpg",
+          ProgressiveWithRestarts(GradientPicture(37, 21)));
 
     std::filesystem::remove_all(scratch);
     return 0;

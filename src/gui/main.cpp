@@ -1,4 +1,5 @@
 // pagoranto: the desktop program. An optional argument names the picture directory shown first.
+#include "core/platform/allocatortuning.h"
 #include "gui/options/startup.h"
 #include "gui/options/tform1.h"
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char **argv)
 {
+    pagoranto::ReturnLargeBuffersToSystem();
     pagoranto::PrepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pagoranto"));

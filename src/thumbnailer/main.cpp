@@ -1,3 +1,4 @@
+#include "core/platform/allocatortuning.h"
 #include "core/thumbnailer/thumbnailerlink.h"
 #include "thumbnailer/thumbnailrun.h"
 
@@ -5,7 +6,6 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
-#include <malloc.h>
 #include <string_view>
 #include <system_error>
 #include <unistd.h>
@@ -27,10 +27,7 @@ void ShowProgress(std::size_t done, std::size_t total)
 // that asks for every thumbnail to be made again counts.
 int main(int argc, char **argv)
 {
-    // A photo's decoder buffers are megabytes that each thread frees again. Left to itself the
-    // allocator raises its threshold after the first such free and keeps later ones in every
-    // thread's heap, so the peak grows with the threads; a fixed threshold gives them back.
-    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    pagoranto::ReturnLargeBuffersToSystem();
     try {
         pagoranto::ThumbnailRunSettings settings;
         for (int i = 1; i < argc; ++i)

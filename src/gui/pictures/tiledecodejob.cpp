@@ -1,7 +1,6 @@
 #include "gui/pictures/tiledecodejob.h"
 
-#include "core/pictures/exiforientation.h"
-#include "core/pictures/jpegdecoder.h"
+#include "core/pictures/progressivedcdecoder.h"
 #include "core/pictures/thumbnailtile.h"
 
 #include <algorithm>
@@ -67,7 +66,9 @@ void TileDecodeJob::Cancel()
 
 TileDecodeJob::Tile TileDecodeJob::DecodeTile(const std::filesystem::path &file)
 {
-    const JpegDecodeResult decoded = DecodeDisplayedJpegFile(file, JpegScale::eighth);
+    // A tile is too small to show more than each block's mean, which progressive photos give
+    // without holding all their coefficients.
+    const JpegDecodeResult decoded = DecodeDisplayedJpegFileAtEighth(file);
     if (!decoded.image)
         return {};
     const RgbImage tile = DrawTile(*decoded.image);

@@ -18,6 +18,7 @@ private slots:
     void init();
     void cleanup();
     void buildsItemsInFileOrderAndSkipsDamagedFiles();
+    void progressivePhotosShowUprightAndCutOffOnesStillShow();
     void tilesHaveBlackBarsWhereTheyBelong_data();
     void tilesHaveBlackBarsWhereTheyBelong();
     void emptyDirectoryCountsZero();
@@ -87,6 +88,45 @@ void ThumbnailListTest::buildsItemsInFileOrderAndSkipsDamagedFiles()
     QCOMPARE(list.pictureDir(), folder.dir());
     for (int i = 0; i < list.count(); ++i)
         QVERIFY(list.item(i)->flags() & Qt::ItemIsUserCheckable);
+}
+
+void ThumbnailListTest::progressivePhotosShowUprightAndCutOffOnesStillShow()
+{
+    JpegEncodeOptions progressive;
+    progressive.progressive = true;
+    progressive.quality = 95;
+    const std::string stored =
+        testing::EncodePicture(testing::RedOverBluePicture(96, 64), progressive).jpeg;
+    PictureFolder folder;
+    folder.write("a.jpg", PictureFolder::Jpeg(64, 48));
+    // Turned a quarter clockwise for display: red on the right, blue on the left.
+    folder.write("b.jpg", testing::WithExifOrientation(stored, 6));
+    // Cut off in the middle of its scans, as a copy that broke off.
+    const std::string noise =
+        testing::EncodePicture(testing::NoisePicture(320, 240), progressive).jpeg;
+    folder.write("c.jpg", noise.substr(0, noise.size() / 2));
+    folder.write("d.jpg", stored);
+    ThumbnailList list(m_messages);
+    list.Build(folder.dir(), {"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
+
+    QCOMPARE(list.captions(), (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
+    const auto tile = [&list](int index) {
+        return list.item(index)
+            ->icon()
+            .pixmap(QSize(thumbnailTileWidth, thumbnailTileHeight))
+            .toImage();
+    };
+    const QImage turned = tile(1);
+    const int middle = thumbnailTileHeight / 2;
+    QCOMPARE(turned.pixelColor(0, middle), QColor(Qt::black));
+    QCOMPARE(turned.pixelColor(thumbnailTileWidth - 1, middle), QColor(Qt::black));
+    const QColor left = turned.pixelColor(thumbnailTileWidth / 2 - 6, middle);
+    const QColor right = turned.pixelColor(thumbnailTileWidth / 2 + 6, middle);
+    QVERIFY2(left.blue() > 200 && left.red() < 60, qPrintable(left.name()));
+    QVERIFY2(right.red() > 200 && right.blue() < 60, qPrintable(right.name()));
+    const QImage upright = tile(3);
+    QVERIFY(upright.pixelColor(thumbnailTileWidth / 2, 6).red() > 200);
+    QVERIFY(upright.pixelColor(thumbnailTileWidth / 2, thumbnailTileHeight - 6).blue() > 200);
 }
 
 void ThumbnailListTest::tilesHaveBlackBarsWhereTheyBelong_data()

@@ -1,0 +1,756 @@
+#include "core/pictures/progressivedcdecoder.h"
+
+#include "core/pictures/exiforientation.h"
+#include "core/text/linefile.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <vector>
+
+namespace pagoranto {
+
+namespace {
+
+// The same bound on a damaged header's claimed size as the libjpeg path has.
+constexpr std::uint64_t maxPicturePixels = 400'000'000;
+constexpr int maxScans = 1000;
+constexpr int maxDimension = 65500;
+
+// Marker codes.
+constexpr int soi = 0xD8;
+constexpr int eoi = 0xD9;
+constexpr int sos = 0xDA;
+constexpr int dqt = 0xDB;
+constexpr int dri = 0xDD;
+constexpr int dht = 0xC4;
+constexpr int sofProgressiveHuffman = 0xC2;
+constexpr int app0 = 0xE0;
+constexpr int app14 = 0xEE;
+
+bool IsRestart(int marker)
+{
+    return marker >= 0xD0 && marker <= 0xD7;
+}
+
+// Every other start of frame, DNL and arithmetic conditioning: not ours to decode.
+bool IsForeignFrameMarker(int marker)
+{
+    return (marker >= 0xC0 && marker <= 0xCF && marker != dht && marker != sofProgressiveHuffman) ||
+           marker == 0xDC;
+}
+
+class ByteSource {
+public:
+    explicit ByteSource(std::string_view bytes)
+        : m_at(reinterpret_cast<const std::uint8_t *>(bytes.data())), m_end(m_at + bytes.size())
+    {
+    }
+    explicit ByteSource(std::FILE *file) : m_file(file), m_buffer(64 * 1024) {}
+
+    // The next byte, or -1 at the end of the input.
+    int Next()
+    {
+        if (m_at == m_end && !Refill())
+            return -1;
+        return *m_at++;
+    }
+
+    bool Skip(std::size_t count)
+    {
+        while (count > 0) {
+            if (m_at == m_end && !Refill())
+                return false;
+            const std::size_t step = std::min<std::size_t>(count, std::size_t(m_end - m_at));
+            m_at += step;
+            count -= step;
+        }
+        return true;
+    }
+
+    // Passes over entropy-coded data (stuffed bytes, restarts) to the next real marker; -1 when
+    // the input ends first.
+    int SkipToMarker()
+    {
+        for (;;) {
+            if (m_at == m_end && !Refill())
+                return -1;
+            const void *found = std::memchr(m_at, 0xFF, std::size_t(m_end - m_at));
+            if (!found) {
+                m_at = m_end;
+                continue;
+            }
+            m_at = static_cast<const std::uint8_t *>(found) + 1;
+            int code = Next();
+            while (code == 0xFF)
+                code = Next();
+            if (code < 0)
+                return -1;
+            if (code != 0 && !IsRestart(code))
+                return code;
+        }
+    }
+
+private:
+    bool Refill()
+    {
+        if (!m_file)
+            return false;
+        const std::size_t got = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+        if (got == 0)
+            return false;
+        m_at = m_buffer.data();
+        m_end = m_at + got;
+        return true;
+    }
+
+    std::FILE *m_file = nullptr;
+    std::vector<std::uint8_t> m_buffer;
+    const std::uint8_t *m_at = nullptr;
+    const std::uint8_t *m_end = nullptr;
+};
+
+// The bits of one scan's entropy-coded data. A marker ends them; asking for a bit beyond it
+// means the data is damaged or cut off.
+class EntropyBits {
+public:
+    explicit EntropyBits(ByteSource &source) : m_source(source) {}
+
+    int Bit()
+    {
+        if (m_count == 0 && !Fill())
+            return -1;
+        --m_count;
+        return int(m_bits >> m_count) & 1;
+    }
+
+    // count is 1..16; -1 when the data ends first.
+    int Bits(int count)
+    {
+        while (m_count < count)
+            if (!Fill())
+                return -1;
+        m_count -= count;
+        return int(m_bits >> m_count) & ((1 << count) - 1);
+    }
+
+    // Restarts and the end of a scan start afresh on a byte; what is left of this one is padding.
+    void DropPadding() { m_count = 0; }
+
+    // After a restart interval: the expected restart marker must come next.
+    bool TakeRestart(int expected)
+    {
+        DropPadding();
+        if (m_marker == 0) {
+            int code = m_source.Next();
+            if (code != 0xFF)
+                return false;
+            while (code == 0xFF)
+                code = m_source.Next();
+            m_marker = code;
+        }
+        const bool ok = m_marker == 0xD0 + expected;
+        m_marker = 0;
+        return ok;
+    }
+
+    // The marker after the scan's data; -1 when the input ends first.
+    int TakeMarker()
+    {
+        DropPadding();
+        const int marker = m_marker;
+        m_marker = 0;
+        if (marker != 0 && !IsRestart(marker))
+            return marker;
+        if (marker == -1)
+            return -1;
+        return m_source.SkipToMarker();
+    }
+
+private:
+    bool Fill()
+    {
+        if (m_marker != 0)
+            return false;
+        int byte = m_source.Next();
+        if (byte == 0xFF) {
+            int code = m_source.Next();
+            while (code == 0xFF)
+                code = m_source.Next();
+            if (code != 0) {
+                m_marker = code < 0 ? -1 : code;
+                return false;
+            }
+        } else if (byte < 0) {
+            m_marker = -1;
+            return false;
+        }
+        m_bits = (m_bits << 8) | std::uint32_t(byte);
+        m_count += 8;
+        return true;
+    }
+
+    ByteSource &m_source;
+    std::uint32_t m_bits = 0;
+    int m_count = 0;
+    int m_marker = 0; // 0 none met yet, -1 the end of the input
+};
+
+class HuffmanTable {
+public:
+    bool defined = false;
+
+    // As libjpeg checks its tables: no code of all ones, DC categories up to 15.
+    bool Define(const std::uint8_t *counts, const std::uint8_t *symbols, int symbolCount, bool dc)
+    {
+        int code = 0;
+        int next = 0;
+        for (int length = 1; length <= 16; ++length) {
+            const int count = counts[length - 1];
+            m_offset[length] = next - code;
+            next += count;
+            code += count;
+            m_maxCode[length] = count > 0 ? code - 1 : -1;
+            if (count > 0 && code >= (1 << length))
+                return false;
+            code <<= 1;
+        }
+        if (next != symbolCount || next > 256)
+            return false;
+        for (int i = 0; i < next; ++i) {
+            if (dc && symbols[i] > 15)
+                return false;
+            m_symbols[std::size_t(i)] = symbols[i];
+        }
+        defined = true;
+        return true;
+    }
+
+    // The next symbol, -1 for damaged data.
+    int Decode(EntropyBits &bits) const
+    {
+        int code = 0;
+        for (int length = 1; length <= 16; ++length) {
+            const int bit = bits.Bit();
+            if (bit < 0)
+                return -1;
+            code = (code << 1) | bit;
+            if (code <= m_maxCode[length])
+                return m_symbols[std::size_t(code + m_offset[length])];
+        }
+        return -1;
+    }
+
+private:
+    std::array<int, 17> m_maxCode{};
+    std::array<int, 17> m_offset{};
+    std::array<std::uint8_t, 256> m_symbols{};
+};
+
+struct Component {
+    int id = 0;
+    int h = 1;
+    int v = 1;
+    int table = 0;
+    int dcQuant = 0;
+    bool quantLatched = false;
+    int knownFromBit = -1; // the lowest DC bit received so far; -1 before its first scan
+    int blocksWide = 0;    // blocks that hold picture
+    int blocksHigh = 0;
+    int stride = 0; // blocks a row, with the padding of whole MCUs
+    std::vector<std::int16_t> dc;
+};
+
+int CeilDiv(int a, int b)
+{
+    return (a + b - 1) / b;
+}
+
+class DcDecoder {
+public:
+    explicit DcDecoder(ByteSource &source) : m_source(source) {}
+
+    std::optional<RgbImage> Run()
+    {
+        if (m_source.Next() != 0xFF || m_source.Next() != soi)
+            return std::nullopt;
+        int scans = 0;
+        int marker = ReadMarker();
+        for (;;) {
+            if (marker < 0 || IsForeignFrameMarker(marker) || marker == soi || IsRestart(marker))
+                return std::nullopt;
+            if (marker == eoi)
+                break;
+            if (marker == sos) {
+                if (++scans > maxScans)
+                    return std::nullopt;
+                marker = Scan();
+                continue;
+            }
+            if (!Segment(marker))
+                return std::nullopt;
+            marker = ReadMarker();
+        }
+        if (m_components.empty())
+            return std::nullopt;
+        for (const Component &component : m_components)
+            if (component.knownFromBit < 0)
+                return std::nullopt;
+        return Picture();
+    }
+
+private:
+    int ReadMarker()
+    {
+        int code = m_source.Next();
+        if (code != 0xFF)
+            return -1;
+        while (code == 0xFF)
+            code = m_source.Next();
+        return code;
+    }
+
+    bool ReadPayload(std::vector<std::uint8_t> &payload)
+    {
+        const int high = m_source.Next();
+        const int low = m_source.Next();
+        if (high < 0 || low < 0)
+            return false;
+        const int length = (high << 8) | low;
+        if (length < 2)
+            return false;
+        payload.resize(std::size_t(length - 2));
+        for (std::uint8_t &byte : payload) {
+            const int next = m_source.Next();
+            if (next < 0)
+                return false;
+            byte = std::uint8_t(next);
+        }
+        return true;
+    }
+
+    bool SkipPayload()
+    {
+        const int high = m_source.Next();
+        const int low = m_source.Next();
+        if (high < 0 || low < 0)
+            return false;
+        const int length = (high << 8) | low;
+        return length >= 2 && m_source.Skip(std::size_t(length - 2));
+    }
+
+    bool Segment(int marker)
+    {
+        switch (marker) {
+        case sofProgressiveHuffman:
+        case dqt:
+        case dht:
+        case dri:
+        case app0:
+        case app14:
+            break;
+        default:
+            // libjpeg refuses markers it does not know.
+            if ((marker >= 0xE0 && marker <= 0xEF) || marker == 0xFE)
+                return SkipPayload();
+            return false;
+        }
+        std::vector<std::uint8_t> payload;
+        if (!ReadPayload(payload))
+            return false;
+        switch (marker) {
+        case sofProgressiveHuffman:
+            return Frame(payload);
+        case dqt:
+            return QuantTables(payload);
+        case dht:
+            return HuffmanTables(payload);
+        case dri:
+            if (payload.size() != 2)
+                return false;
+            m_restartInterval = (payload[0] << 8) | payload[1];
+            return true;
+        case app0:
+            if (payload.size() >= 5 && std::memcmp(payload.data(), "JFIF", 5) == 0)
+                m_jfif = true;
+            return true;
+        default:
+            // Adobe's segment says how the components are stored; libjpeg reads that.
+            return !(payload.size() >= 5 && std::memcmp(payload.data(), "Adobe", 5) == 0);
+        }
+    }
+
+    bool Frame(const std::vector<std::uint8_t> &p)
+    {
+        if (!m_components.empty() || p.size() < 6 || p[0] != 8)
+            return false;
+        m_height = (p[1] << 8) | p[2];
+        m_width = (p[3] << 8) | p[4];
+        const int count = p[5];
+        if (m_width <= 0 || m_height <= 0 || m_width > maxDimension || m_height > maxDimension ||
+            std::uint64_t(m_width) * std::uint64_t(m_height) > maxPicturePixels)
+            return false;
+        if ((count != 1 && count != 3) || p.size() != std::size_t(6 + 3 * count))
+            return false;
+        m_components.resize(std::size_t(count));
+        for (int i = 0; i < count; ++i) {
+            Component &component = m_components[std::size_t(i)];
+            component.id = p[std::size_t(6 + 3 * i)];
+            component.h = p[std::size_t(7 + 3 * i)] >> 4;
+            component.v = p[std::size_t(7 + 3 * i)] & 15;
+            component.table = p[std::size_t(8 + 3 * i)];
+            if (component.h < 1 || component.h > 4 || component.v < 1 || component.v > 4 ||
+                component.table > 3)
+                return false;
+            m_maxH = std::max(m_maxH, component.h);
+            m_maxV = std::max(m_maxV, component.v);
+        }
+        if (count == 3 && !m_jfif && m_components[0].id == 'R' && m_components[1].id == 'G' &&
+            m_components[2].id == 'B')
+            return false;
+        const int mcusWide = CeilDiv(m_width, 8 * m_maxH);
+        const int mcusHigh = CeilDiv(m_height, 8 * m_maxV);
+        for (Component &component : m_components) {
+            // libjpeg cannot scale by a fraction either.
+            if (m_maxH % component.h != 0 || m_maxV % component.v != 0)
+                return false;
+            component.blocksWide = CeilDiv(CeilDiv(m_width * component.h, m_maxH), 8);
+            component.blocksHigh = CeilDiv(CeilDiv(m_height * component.v, m_maxV), 8);
+            component.stride = mcusWide * component.h;
+            try {
+                component.dc.assign(std::size_t(component.stride) * mcusHigh * component.v, 0);
+            } catch (const std::bad_alloc &) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool QuantTables(const std::vector<std::uint8_t> &p)
+    {
+        std::size_t at = 0;
+        while (at < p.size()) {
+            const int precision = p[at] >> 4;
+            const int index = p[at] & 15;
+            const std::size_t size = precision == 0 ? 64 : 128;
+            if (precision > 1 || index > 3 || p.size() - at - 1 < size)
+                return false;
+            m_quant[std::size_t(index)] = precision == 0 ? p[at + 1] : (p[at + 1] << 8) | p[at + 2];
+            m_quantDefined[std::size_t(index)] = true;
+            at += 1 + size;
+        }
+        return true;
+    }
+
+    bool HuffmanTables(const std::vector<std::uint8_t> &p)
+    {
+        std::size_t at = 0;
+        while (at < p.size()) {
+            if (p.size() - at < 17)
+                return false;
+            const int kind = p[at] >> 4;
+            const int index = p[at] & 15;
+            if (kind > 1 || index > 3)
+                return false;
+            int count = 0;
+            for (int i = 0; i < 16; ++i)
+                count += p[at + 1 + std::size_t(i)];
+            if (count > 256 || p.size() - at - 17 < std::size_t(count))
+                return false;
+            HuffmanTable &table =
+                kind == 0 ? m_dcTables[std::size_t(index)] : m_acTables[std::size_t(index)];
+            if (!table.Define(&p[at + 1], &p[at + 17], count, kind == 0))
+                return false;
+            at += 17 + std::size_t(count);
+        }
+        return true;
+    }
+
+    // Decodes the scan if it carries DC bits, skips it otherwise; returns the marker after it.
+    int Scan()
+    {
+        std::vector<std::uint8_t> p;
+        if (m_components.empty() || !ReadPayload(p) || p.empty())
+            return -1;
+        const int count = p[0];
+        if (count < 1 || count > int(m_components.size()) || p.size() != std::size_t(4 + 2 * count))
+            return -1;
+        std::vector<Component *> members;
+        std::vector<const HuffmanTable *> tables;
+        int acTable = 0;
+        int blocksPerMcu = 0;
+        for (int i = 0; i < count; ++i) {
+            const int id = p[std::size_t(1 + 2 * i)];
+            const auto found = std::find_if(m_components.begin(), m_components.end(),
+                                            [id](const Component &c) { return c.id == id; });
+            if (found == m_components.end() ||
+                std::find(members.begin(), members.end(), &*found) != members.end())
+                return -1;
+            const int dcTable = p[std::size_t(2 + 2 * i)] >> 4;
+            acTable = p[std::size_t(2 + 2 * i)] & 15;
+            if (dcTable > 3 || acTable > 3)
+                return -1;
+            members.push_back(&*found);
+            tables.push_back(&m_dcTables[std::size_t(dcTable)]);
+            blocksPerMcu += found->h * found->v;
+        }
+        const int first = p[std::size_t(1 + 2 * count)];
+        const int last = p[std::size_t(2 + 2 * count)];
+        const int high = p[std::size_t(3 + 2 * count)] >> 4;
+        const int low = p[std::size_t(3 + 2 * count)] & 15;
+        if (high > 13 || low > 13 || (high != 0 && low != high - 1))
+            return -1;
+        if (first != 0) {
+            // AC coefficients do not change a block's mean: their data is passed over.
+            if (last < first || last > 63 || count != 1 ||
+                !m_acTables[std::size_t(acTable)].defined || !Latch(*members.front()))
+                return -1;
+            return m_source.SkipToMarker();
+        }
+        if (last != 0 || (count > 1 && blocksPerMcu > 10))
+            return -1;
+        for (std::size_t i = 0; i < members.size(); ++i) {
+            Component &member = *members[i];
+            if (high == 0 ? member.knownFromBit >= 0 : member.knownFromBit != high)
+                return -1;
+            if (high == 0 && !tables[i]->defined)
+                return -1;
+            if (!Latch(member))
+                return -1;
+            member.knownFromBit = low;
+        }
+        EntropyBits bits(m_source);
+        if (!DcScan(bits, members, tables, high != 0, low))
+            return -1;
+        return bits.TakeMarker();
+    }
+
+    // A component keeps the quantisation table it had in its first scan, as in libjpeg.
+    bool Latch(Component &component)
+    {
+        if (!component.quantLatched) {
+            if (!m_quantDefined[std::size_t(component.table)])
+                return false;
+            component.dcQuant = m_quant[std::size_t(component.table)];
+            component.quantLatched = true;
+        }
+        return true;
+    }
+
+    bool DcScan(EntropyBits &bits, const std::vector<Component *> &members,
+                const std::vector<const HuffmanTable *> &tables, bool refine, int low) const
+    {
+        const bool interleaved = members.size() > 1;
+        const int mcusWide =
+            interleaved ? CeilDiv(m_width, 8 * m_maxH) : members.front()->blocksWide;
+        const int mcusHigh =
+            interleaved ? CeilDiv(m_height, 8 * m_maxV) : members.front()->blocksHigh;
+        std::array<std::int64_t, 4> predictions{};
+        int untilRestart = m_restartInterval;
+        int nextRestart = 0;
+        for (int my = 0; my < mcusHigh; ++my) {
+            for (int mx = 0; mx < mcusWide; ++mx) {
+                if (m_restartInterval > 0) {
+                    if (untilRestart == 0) {
+                        if (!bits.TakeRestart(nextRestart))
+                            return false;
+                        nextRestart = (nextRestart + 1) & 7;
+                        untilRestart = m_restartInterval;
+                        predictions.fill(0);
+                    }
+                    --untilRestart;
+                }
+                for (std::size_t i = 0; i < members.size(); ++i) {
+                    Component &member = *members[i];
+                    const int across = interleaved ? member.h : 1;
+                    const int down = interleaved ? member.v : 1;
+                    for (int by = 0; by < down; ++by) {
+                        for (int bx = 0; bx < across; ++bx) {
+                            const std::size_t at =
+                                std::size_t(my * down + by) * std::size_t(member.stride) +
+                                std::size_t(mx * across + bx);
+                            std::int16_t &value = member.dc[at];
+                            if (refine) {
+                                const int bit = bits.Bit();
+                                if (bit < 0)
+                                    return false;
+                                if (bit)
+                                    value = std::int16_t(value | (1 << low));
+                                continue;
+                            }
+                            const int category = tables[i]->Decode(bits);
+                            if (category < 0)
+                                return false;
+                            int difference = 0;
+                            if (category > 0) {
+                                const int raw = bits.Bits(category);
+                                if (raw < 0)
+                                    return false;
+                                difference =
+                                    raw < (1 << (category - 1)) ? raw - (1 << category) + 1 : raw;
+                            }
+                            predictions[i] += difference;
+                            value = std::int16_t(predictions[i] * (std::int64_t{1} << low));
+                        }
+                    }
+                }
+            }
+        }
+        return true;
+    }
+
+    // Each block's mean as libjpeg's one-pixel inverse DCT gives it.
+    std::vector<std::uint8_t> Samples(const Component &component) const
+    {
+        std::vector<std::uint8_t> samples(std::size_t(component.blocksWide) *
+                                          std::size_t(component.blocksHigh));
+        for (int y = 0; y < component.blocksHigh; ++y)
+            for (int x = 0; x < component.blocksWide; ++x) {
+                const std::int64_t value =
+                    component.dc[std::size_t(y) * std::size_t(component.stride) + std::size_t(x)];
+                const std::int64_t level = ((value * component.dcQuant + 4) >> 3) + 128;
+                samples[std::size_t(y) * std::size_t(component.blocksWide) + std::size_t(x)] =
+                    std::uint8_t(std::clamp<std::int64_t>(level, 0, 255));
+            }
+        return samples;
+    }
+
+    // At one eighth libjpeg gives each block one sample and repeats them to the full sampling,
+    // except for a component halved both ways, whose blocks give 2x2 samples from a reduced
+    // inverse DCT. Those are approximated between neighbouring means (3:1), closer on photos
+    // than repeating the mean.
+    std::vector<std::uint8_t> Plane(const Component &component, int width, int height) const
+    {
+        const std::vector<std::uint8_t> samples = Samples(component);
+        const int ratioX = m_maxH / component.h;
+        const int ratioY = m_maxV / component.v;
+        const bool between = ratioX == 2 && ratioY == 2;
+        const auto far = [between](int out, int near, int count) {
+            return between ? std::clamp(out % 2 == 0 ? near - 1 : near + 1, 0, count - 1) : near;
+        };
+        std::vector<int> near(static_cast<std::size_t>(width));
+        std::vector<int> beside(static_cast<std::size_t>(width));
+        for (int x = 0; x < width; ++x) {
+            near[std::size_t(x)] = std::min(x / ratioX, component.blocksWide - 1);
+            beside[std::size_t(x)] = far(x, near[std::size_t(x)], component.blocksWide);
+        }
+        const auto rowOf = [&](int y) {
+            return &samples[std::size_t(y) * std::size_t(component.blocksWide)];
+        };
+        std::vector<std::uint8_t> plane(std::size_t(width) * std::size_t(height));
+        for (int y = 0; y < height; ++y) {
+            const int nearY = std::min(y / ratioY, component.blocksHigh - 1);
+            const std::uint8_t *row = rowOf(nearY);
+            const std::uint8_t *besideRow = rowOf(far(y, nearY, component.blocksHigh));
+            std::uint8_t *out = &plane[std::size_t(y) * std::size_t(width)];
+            if (!between) {
+                for (int x = 0; x < width; ++x)
+                    out[x] = row[near[std::size_t(x)]];
+                continue;
+            }
+            for (int x = 0; x < width; ++x) {
+                const int a = near[std::size_t(x)];
+                const int b = beside[std::size_t(x)];
+                out[x] = std::uint8_t(
+                    (9 * row[a] + 3 * row[b] + 3 * besideRow[a] + besideRow[b] + 8) >> 4);
+            }
+        }
+        return plane;
+    }
+
+    std::optional<RgbImage> Picture() const
+    {
+        RgbImage image;
+        image.width = CeilDiv(m_width, 8);
+        image.height = CeilDiv(m_height, 8);
+        const std::size_t pixels = std::size_t(image.width) * std::size_t(image.height);
+        try {
+            image.rgb.resize(pixels * 3);
+            if (m_components.size() == 1) {
+                const std::vector<std::uint8_t> grey =
+                    Plane(m_components[0], image.width, image.height);
+                for (std::size_t i = 0; i < pixels; ++i)
+                    std::fill_n(&image.rgb[i * 3], 3, grey[i]);
+                return image;
+            }
+            const std::vector<std::uint8_t> luma =
+                Plane(m_components[0], image.width, image.height);
+            const std::vector<std::uint8_t> blue =
+                Plane(m_components[1], image.width, image.height);
+            const std::vector<std::uint8_t> red = Plane(m_components[2], image.width, image.height);
+            for (std::size_t i = 0; i < pixels; ++i)
+                ToRgb(luma[i], blue[i], red[i], &image.rgb[i * 3]);
+        } catch (const std::bad_alloc &) {
+            return std::nullopt;
+        }
+        return image;
+    }
+
+    // libjpeg's fixed-point YCbCr conversion, so that pictures without subsampling match it.
+    static void ToRgb(int y, int cb, int cr, std::uint8_t *rgb)
+    {
+        constexpr int scale = 16;
+        constexpr std::int32_t half = std::int32_t{1} << (scale - 1);
+        constexpr auto fix = [](double x) { return std::int32_t(x * (1 << scale) + 0.5); };
+        const std::int32_t b = cb - 128;
+        const std::int32_t r = cr - 128;
+        const int red = y + int((fix(1.40200) * r + half) >> scale);
+        const int green = y + int((-fix(0.34414) * b + half - fix(0.71414) * r) >> scale);
+        const int blue = y + int((fix(1.77200) * b + half) >> scale);
+        rgb[0] = std::uint8_t(std::clamp(red, 0, 255));
+        rgb[1] = std::uint8_t(std::clamp(green, 0, 255));
+        rgb[2] = std::uint8_t(std::clamp(blue, 0, 255));
+    }
+
+    ByteSource &m_source;
+    std::vector<Component> m_components;
+    std::array<HuffmanTable, 4> m_dcTables{};
+    std::array<HuffmanTable, 4> m_acTables{};
+    std::array<int, 4> m_quant{};
+    std::array<bool, 4> m_quantDefined{};
+    int m_restartInterval = 0;
+    bool m_jfif = false;
+    int m_width = 0;
+    int m_height = 0;
+    int m_maxH = 1;
+    int m_maxV = 1;
+};
+
+struct FileCloser {
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
+
+} // namespace
+
+std::optional<RgbImage> DecodeProgressiveDc(std::string_view jpeg)
+{
+    ByteSource source(jpeg);
+    return DcDecoder(source).Run();
+}
+
+std::optional<RgbImage> DecodeProgressiveDcFile(const std::filesystem::path &path)
+{
+    const std::unique_ptr<std::FILE, FileCloser> file(
+        IsRegularFile(path) ? std::fopen(path.c_str(), "rb") : nullptr);
+    if (!file)
+        return std::nullopt;
+    ByteSource source(file.get());
+    return DcDecoder(source).Run();
+}
+
+JpegDecodeResult DecodeDisplayedJpegFileAtEighth(const std::filesystem::path &path)
+{
+    std::optional<RgbImage> small = DecodeProgressiveDcFile(path);
+    if (!small)
+        return DecodeDisplayedJpegFile(path, JpegScale::eighth);
+    const int orientation = ReadExifOrientation(path);
+    JpegDecodeResult result;
+    result.image = orientation == 1 ? std::move(*small) : OrientImage(*small, orientation);
+    return result;
+}
+
+} // namespace pagoranto

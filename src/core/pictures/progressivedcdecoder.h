@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/pictures/jpegdecoder.h"
+#include "core/pictures/rgbimage.h"
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace pagoranto {
+
+// A progressive JPEG at one eighth of its size, made from the DC coefficient of each 8x8 block
+// alone. libjpeg holds every coefficient of a progressive picture while its scans arrive (36 MB
+// for 12 megapixels, whatever the output scale); this keeps one value a block and skips the
+// data of the AC scans. Luma and grey come out as libjpeg's 1/8 decode has them; subsampled
+// chroma is interpolated where libjpeg uses a few more coefficients, so it differs slightly.
+//
+// Empty for anything it does not take: pictures that are not progressive Huffman-coded 8-bit
+// grey or YCbCr, Adobe or RGB component conventions, odd sampling, and damaged or truncated
+// data. Callers then decode with libjpeg, which handles (or refuses) these as before.
+std::optional<RgbImage> DecodeProgressiveDc(std::string_view jpeg);
+std::optional<RgbImage> DecodeProgressiveDcFile(const std::filesystem::path &path);
+
+// The photo at one eighth of its size as displayed (EXIF orientation applied), for pictures
+// that are only shown small: the DC decode where it applies, libjpeg's otherwise.
+JpegDecodeResult DecodeDisplayedJpegFileAtEighth(const std::filesystem::path &path);
+
+} // namespace pagoranto

@@ -1,0 +1,278 @@
+#include "core/pictures/exiforientation.h"
+#include "core/pictures/jpegdecoder.h"
+#include "core/pictures/jpegerrormanager.h"
+#include "core/pictures/progressivedcdecoder.h"
+#include "tests/support/gtesthelpers.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace pagoranto {
+namespace {
+
+using testing::GradientPicture;
+using testing::RedOverBluePicture;
+using testing::WithExifOrientation;
+
+// Photo-like content: smooth colour with texture and a few hard edges.
+RgbImage PhotoLikePicture(int width, int height)
+{
+    RgbImage image = GradientPicture(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t *pixel = &image.rgb[(std::size_t(y) * width + x) * 3];
+            const int ripple = int(40 * std::sin(x * 0.05) * std::cos(y * 0.04));
+            pixel[2] = std::uint8_t(std::clamp(120 + ripple, 0, 255));
+            if ((x / 97 + y / 71) % 3 == 0)
+                pixel[0] = std::uint8_t(255 - pixel[0]);
+        }
+    return image;
+}
+
+struct Encoding {
+    int components = 3;
+    int lumaH = 2; // the chroma components are stored 1x1
+    int lumaV = 2;
+    int restartInterval = 0;
+    bool progressive = true;
+    bool separateDcScans = false; // one DC scan a component instead of one for all
+    bool arithmetic = false;
+    bool jfif = true;
+    bool storedAsRgb = false; // RGB components with Adobe's segment, no YCbCr
+    int quality = 85;
+};
+
+struct Compression {
+    jpeg_compress_struct info{};
+    JpegErrorManager errors;
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    std::vector<jpeg_scan_info> scans;
+};
+
+bool Compress(Compression &job, const RgbImage &image, const Encoding &encoding)
+{
+    jpeg_compress_struct &info = job.info;
+    if (setjmp(job.errors.jump) != 0)
+        return false;
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &job.buffer, &job.size);
+    info.image_width = JDIMENSION(image.width);
+    info.image_height = JDIMENSION(image.height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    if (encoding.components == 1)
+        jpeg_set_colorspace(&info, JCS_GRAYSCALE);
+    if (encoding.storedAsRgb)
+        jpeg_set_colorspace(&info, JCS_RGB);
+    jpeg_set_quality(&info, encoding.quality, TRUE);
+    info.comp_info[0].h_samp_factor = encoding.lumaH;
+    info.comp_info[0].v_samp_factor = encoding.lumaV;
+    info.restart_interval = static_cast<unsigned int>(encoding.restartInterval);
+    info.arith_code = encoding.arithmetic ? TRUE : FALSE;
+    info.write_JFIF_header = encoding.jfif ? TRUE : FALSE;
+    if (encoding.progressive)
+        jpeg_simple_progression(&info);
+    if (encoding.separateDcScans && encoding.components == 3) {
+        // DC in two steps of successive approximation, each component on its own, then AC.
+        for (int c = 0; c < 3; ++c)
+            job.scans.push_back({1, {c}, 0, 0, 0, 2});
+        for (int c = 0; c < 3; ++c)
+            job.scans.push_back({1, {c}, 1, 63, 0, 0});
+        for (int c = 2; c >= 0; --c)
+            job.scans.push_back({1, {c}, 0, 0, 2, 1});
+        job.scans.push_back({3, {0, 1, 2}, 0, 0, 1, 0});
+        info.scan_info = job.scans.data();
+        info.num_scans = int(job.scans.size());
+    }
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPLE *>(
+            &image.rgb[std::size_t(info.next_scanline) * std::size_t(image.width) * 3]);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    return true;
+}
+
+std::string Encode(const RgbImage &image, const Encoding &encoding)
+{
+    Compression job;
+    job.info.err = InstallJpegErrorManager(job.errors);
+    std::string jpeg;
+    if (Compress(job, image, encoding))
+        jpeg.assign(reinterpret_cast<const char *>(job.buffer), job.size);
+    jpeg_destroy_compress(&job.info);
+    std::free(job.buffer);
+    EXPECT_FALSE(jpeg.empty()) << job.errors.message;
+    return jpeg;
+}
+
+struct Difference {
+    int largest = 0;
+    double mean = 0;
+};
+
+Difference Compare(const RgbImage &a, const RgbImage &b)
+{
+    Difference difference;
+    if (a.rgb.size() != b.rgb.size() || a.rgb.empty())
+        return {255, 255};
+    double sum = 0;
+    for (std::size_t i = 0; i < a.rgb.size(); ++i) {
+        const int d = std::abs(int(a.rgb[i]) - int(b.rgb[i]));
+        difference.largest = std::max(difference.largest, d);
+        sum += d;
+    }
+    difference.mean = sum / double(a.rgb.size());
+    return difference;
+}
+
+class ProgressiveDcDecoderTest : public testing::ScratchDirectoryTest {};
+
+// Luma and grey come out as libjpeg's own 1/8 decode; subsampled chroma, which libjpeg takes
+// from a few more coefficients, stays close.
+TEST_F(ProgressiveDcDecoderTest, MatchesLibjpegAtOneEighth)
+{
+    // Halved chroma is compared on a smooth picture, where the approximation should be close,
+    // and once on hard colour edges, where it may be off by more.
+    const struct {
+        const char *name;
+        int width;
+        int height;
+        Encoding encoding;
+        bool smooth;
+        int largest;
+        double mean;
+    } rows[] = {
+        {"420", 320, 240, {}, true, 8, 1.5},
+        {"420Edges", 320, 240, {}, false, 96, 8.0},
+        {"422", 320, 240, {.lumaH = 2, .lumaV = 1}, false, 0, 0},
+        {"440", 320, 240, {.lumaH = 1, .lumaV = 2}, false, 0, 0},
+        {"444", 320, 240, {.lumaH = 1, .lumaV = 1}, false, 0, 0},
+        {"Grey", 320, 240, {.components = 1, .lumaH = 1, .lumaV = 1}, false, 0, 0},
+        {"GreySampledTwice", 203, 141, {.components = 1}, false, 0, 0},
+        {"OddSize420", 203, 141, {}, true, 8, 1.5},
+        {"OddSize422", 205, 97, {.lumaH = 2, .lumaV = 1}, false, 0, 0},
+        {"OddSize444", 13, 9, {.lumaH = 1, .lumaV = 1}, false, 0, 0},
+        {"TinyPicture", 1, 1, {}, false, 0, 0},
+        {"Restarts420", 203, 141, {.restartInterval = 3}, true, 8, 1.5},
+        {"Restarts444EveryBlock",
+         99,
+         67,
+         {.lumaH = 1, .lumaV = 1, .restartInterval = 1},
+         false,
+         0,
+         0},
+        {"RestartsGrey", 203, 141, {.components = 1, .restartInterval = 7}, false, 0, 0},
+        {"SeparateDcScans420", 203, 141, {.separateDcScans = true}, true, 8, 1.5},
+        {"SeparateDcScansRestarts",
+         250,
+         190,
+         {.lumaH = 2, .lumaV = 1, .restartInterval = 5, .separateDcScans = true},
+         false,
+         0,
+         0},
+        {"NoJfif", 120, 80, {.lumaH = 1, .lumaV = 1, .jfif = false}, false, 0, 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const RgbImage picture = row.smooth ? GradientPicture(row.width, row.height)
+                                            : PhotoLikePicture(row.width, row.height);
+        const std::string jpeg = Encode(picture, row.encoding);
+        const JpegDecodeResult reference = DecodeJpegBytes(jpeg, JpegScale::eighth);
+        ASSERT_TRUE(reference) << reference.error;
+        const std::optional<RgbImage> ours = DecodeProgressiveDc(jpeg);
+        ASSERT_TRUE(ours);
+        EXPECT_EQ(ours->width, reference.image->width);
+        EXPECT_EQ(ours->height, reference.image->height);
+        const Difference difference = Compare(*ours, *reference.image);
+        EXPECT_LE(difference.largest, row.largest);
+        EXPECT_LE(difference.mean, row.mean);
+    }
+}
+
+// Everything else goes to libjpeg, which decodes it as it always did.
+TEST_F(ProgressiveDcDecoderTest, LeavesOtherPicturesToLibjpeg)
+{
+    const RgbImage picture = PhotoLikePicture(96, 64);
+    const struct {
+        const char *name;
+        std::string jpeg;
+    } rows[] = {
+        {"Baseline", Encode(picture, {.progressive = false})},
+        {"BaselineRestarts", Encode(picture, {.restartInterval = 2, .progressive = false})},
+        {"Arithmetic", Encode(picture, {.arithmetic = true})},
+        {"StoredAsRgb", Encode(picture, {.lumaH = 1, .lumaV = 1, .storedAsRgb = true})},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_FALSE(DecodeProgressiveDc(row.jpeg));
+        const auto path = Write(std::string(row.name) + ".jpg", row.jpeg);
+        const JpegDecodeResult tile = DecodeDisplayedJpegFileAtEighth(path);
+        const JpegDecodeResult reference = DecodeJpegFile(path, JpegScale::eighth);
+        ASSERT_TRUE(tile) << tile.error;
+        ASSERT_TRUE(reference) << reference.error;
+        EXPECT_EQ(tile.image->rgb, reference.image->rgb);
+    }
+    EXPECT_FALSE(DecodeProgressiveDc(""));
+    EXPECT_FALSE(DecodeProgressiveDc(testing::DamagedJpeg()));
+    EXPECT_FALSE(DecodeProgressiveDcFile(file("missing.jpg")));
+    EXPECT_FALSE(DecodeDisplayedJpegFileAtEighth(file("missing.jpg")));
+}
+
+TEST_F(ProgressiveDcDecoderTest, TurnsThePhotoUprightAsLibjpegsDecodeIsTurned)
+{
+    // Without subsampling the decodes are the same, so any turn that differs shows.
+    const std::string jpeg = Encode(RedOverBluePicture(160, 96), {.lumaH = 1, .lumaV = 1});
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        SCOPED_TRACE(orientation);
+        const auto path = Write("turned" + std::to_string(orientation) + ".jpg",
+                                WithExifOrientation(jpeg, orientation));
+        ASSERT_TRUE(DecodeProgressiveDcFile(path));
+        const JpegDecodeResult tile = DecodeDisplayedJpegFileAtEighth(path);
+        const JpegDecodeResult reference = DecodeDisplayedJpegFile(path, JpegScale::eighth);
+        ASSERT_TRUE(tile);
+        ASSERT_TRUE(reference);
+        EXPECT_EQ(tile.image->width, reference.image->width);
+        EXPECT_EQ(tile.image->height, reference.image->height);
+        EXPECT_EQ(tile.image->rgb, reference.image->rgb);
+    }
+}
+
+// Cut off or damaged data is never half decoded here: the caller gets libjpeg's answer, which
+// for a cut-off file is its upper part filled in grey.
+TEST_F(ProgressiveDcDecoderTest, DamagedOrCutOffPicturesFallBackWithoutCrashing)
+{
+    const std::string jpeg = Encode(PhotoLikePicture(203, 141), {.restartInterval = 4});
+    ASSERT_TRUE(DecodeProgressiveDc(jpeg));
+    for (std::size_t size = 0; size < jpeg.size(); size += 37) {
+        SCOPED_TRACE(size);
+        EXPECT_FALSE(DecodeProgressiveDc(jpeg.substr(0, size)));
+    }
+    const auto cut = Write("cut.jpg", jpeg.substr(0, jpeg.size() / 2));
+    const JpegDecodeResult tile = DecodeDisplayedJpegFileAtEighth(cut);
+    const JpegDecodeResult reference = DecodeJpegFile(cut, JpegScale::eighth);
+    ASSERT_TRUE(tile);
+    ASSERT_TRUE(reference);
+    EXPECT_EQ(tile.image->rgb, reference.image->rgb);
+    EXPECT_EQ(tile.warning, reference.warning);
+
+    // Rubbish written over every part of the file in turn; whatever comes back is whole.
+    for (std::size_t at = 2; at + 8 < jpeg.size(); at += 23) {
+        std::string damaged = jpeg;
+        for (std::size_t i = 0; i < 8; ++i)
+            damaged[at + i] = char((at * 31 + i * 97) & 0xFF);
+        const std::optional<RgbImage> image = DecodeProgressiveDc(damaged);
+        if (image) {
+            EXPECT_EQ(image->rgb.size(), std::size_t(image->width) * image->height * 3);
+        }
+    }
+}
+
+} // namespace
+} // namespace pagoranto
