@@ -3,8 +3,10 @@
 #include "core/pictures/picturenameorder.h"
 #include "core/text/bytetext.h"
 
-#include <filesystem>
-#include <system_error>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
 
 namespace pagoranto {
 
@@ -12,15 +14,24 @@ std::vector<std::string> ListFiles(const std::string &dir,
                                    const std::function<bool(std::string_view)> &accept)
 {
     std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError))
+    // readdir itself rather than directory_iterator: a folder of thousands of photos is listed
+    // for every run, and the entry's type comes with its name.
+    const std::unique_ptr<DIR, int (*)(DIR *)> folder(::opendir(dir.c_str()), ::closedir);
+    if (!folder)
+        return names;
+    while (const dirent *entry = ::readdir(folder.get())) {
+        const std::string_view name = entry->d_name;
+        if (!accept(name))
             continue;
-        std::string name = it->path().filename().string();
-        if (accept(name))
-            names.push_back(std::move(name));
+        bool regular = entry->d_type == DT_REG;
+        // A link counts as what it leads to, and some file systems do not tell the type.
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat status {};
+            regular = ::fstatat(::dirfd(folder.get()), entry->d_name, &status, 0) == 0 &&
+                      S_ISREG(status.st_mode);
+        }
+        if (regular)
+            names.emplace_back(name);
     }
     SortPictureNames(names);
     return names;

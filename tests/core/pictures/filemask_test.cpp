@@ -64,6 +64,13 @@ TEST_F(ListingTest, ListsMatchingFilesAlphabeticallyWithoutCase)
               (std::vector<std::string>{"A.JPG", "b.jpg", "C.jpg"}));
     EXPECT_EQ(ListFilesMatching(m_dir.string(), "*.html"), (std::vector<std::string>{"a.html"}));
     EXPECT_TRUE(ListFilesMatching((m_dir / "missing").string(), "*.jpg").empty());
+
+    // A link is listed as what it leads to.
+    std::filesystem::create_symlink(m_dir / "b.jpg", m_dir / "d.jpg");
+    std::filesystem::create_directory_symlink(m_dir / "folder.jpg", m_dir / "e.jpg");
+    std::filesystem::create_symlink(m_dir / "nowhere.jpg", m_dir / "f.jpg");
+    EXPECT_EQ(ListFilesMatching(m_dir.string(), "*.jpg"),
+              (std::vector<std::string>{"A.JPG", "b.jpg", "C.jpg", "d.jpg"}));
 }
 
 using DeletionTest = testing::ScratchDirectoryTest;
