@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <libexif/exif-data.h>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace pagoranto {
@@ -48,6 +49,62 @@ std::string_view ExifSegment(std::string_view jpeg)
     return {};
 }
 
+int ValidOrientation(std::uint32_t value)
+{
+    return value >= 1 && value <= 8 ? static_cast<int>(value) : 1;
+}
+
+// The orientation tag of the first image directory, read as libexif loads that directory: a
+// photo has it there, and libexif's set-up for a whole EXIF block costs more than all the rest
+// of reading a photo's header. Empty when the block is not plainly well formed or the tag is
+// elsewhere; libexif then answers.
+std::optional<int> OrientationInFirstDirectory(std::string_view exif)
+{
+    if (exif.size() < 14)
+        return std::nullopt;
+    const auto *tiff = reinterpret_cast<const unsigned char *>(exif.data()) + exifHeader.size();
+    const std::size_t size = exif.size() - exifHeader.size();
+    ExifByteOrder order;
+    if (tiff[0] == 'I' && tiff[1] == 'I')
+        order = EXIF_BYTE_ORDER_INTEL;
+    else if (tiff[0] == 'M' && tiff[1] == 'M')
+        order = EXIF_BYTE_ORDER_MOTOROLA;
+    else
+        return std::nullopt;
+    if (exif_get_short(tiff + 2, order) != 0x2A)
+        return std::nullopt;
+    std::size_t offset = exif_get_long(tiff + 4, order);
+    if (offset + 2 > size)
+        return std::nullopt;
+    std::size_t count = exif_get_short(tiff + offset, order);
+    offset += 2;
+    count = std::min(count, (size - offset) / 12);
+    for (std::size_t i = 0; i < count; ++i) {
+        const unsigned char *entry = tiff + offset + 12 * i;
+        if (exif_get_short(entry, order) != EXIF_TAG_ORIENTATION)
+            continue;
+        // Kept a number: a damaged entry's format may be none of the enumeration's values.
+        const unsigned format = exif_get_short(entry + 2, order);
+        const std::uint64_t components = exif_get_long(entry + 4, order);
+        const std::uint64_t bytes =
+            format >= EXIF_FORMAT_BYTE && format <= EXIF_FORMAT_DOUBLE
+                ? components * exif_format_get_size(static_cast<ExifFormat>(format))
+                : 0;
+        // libexif passes over an entry it cannot load and takes the next of the same tag.
+        if (bytes == 0 || bytes > 0xFFFFFFFFu)
+            continue;
+        const std::size_t at = bytes > 4 ? exif_get_long(entry + 8, order) : offset + 12 * i + 8;
+        if (at >= size || bytes > size - at)
+            continue;
+        if (format == EXIF_FORMAT_SHORT && bytes >= 2)
+            return ValidOrientation(exif_get_short(tiff + at, order));
+        if (format == EXIF_FORMAT_LONG && bytes >= 4)
+            return ValidOrientation(exif_get_long(tiff + at, order));
+        return 1;
+    }
+    return std::nullopt;
+}
+
 bool SwapsSides(int orientation)
 {
     return orientation >= 5 && orientation <= 8;
@@ -60,6 +117,13 @@ int ExifOrientationOf(std::string_view jpegStart)
     const std::string_view exif = ExifSegment(jpegStart);
     if (exif.empty())
         return 1;
+    if (const std::optional<int> orientation = OrientationInFirstDirectory(exif))
+        return *orientation;
+    return ExifOrientationByLibexif(exif);
+}
+
+int ExifOrientationByLibexif(std::string_view exif)
+{
     const std::unique_ptr<ExifData, ExifDataRelease> data(exif_data_new());
     if (!data)
         return 1;

@@ -18,6 +18,9 @@ namespace pagoranto {
 int ReadExifOrientation(const std::filesystem::path &path);
 // The same from the bytes that begin a JPEG file, up to its first scan (a JpegHead's).
 int ExifOrientationOf(std::string_view jpegStart);
+// From an EXIF block ("Exif\0\0" and what follows) by libexif alone, whichever directory holds
+// the tag: what the quicker reading of the first directory above must always agree with.
+int ExifOrientationByLibexif(std::string_view exif);
 
 // Orientations 5 to 8 turn the picture by a quarter, so width and height change places.
 PixelSize DisplayedSize(PixelSize stored, int orientation);

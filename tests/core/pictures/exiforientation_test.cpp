@@ -2,7 +2,11 @@
 #include "tests/support/gtesthelpers.h"
 #include "tests/support/testpictures.h"
 
+#include <array>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace pagoranto {
 namespace {
@@ -69,6 +73,64 @@ TEST_F(ExifOrientationTest, WithoutAUsableTagThePhotoIsAsStored)
     EXPECT_EQ(ReadExifOrientation(Write("damaged.jpg", testing::DamagedJpeg())), 1);
     EXPECT_EQ(ReadExifOrientation(m_dir / "missing.jpg"), 1);
     EXPECT_EQ(ReadDisplayedPictureSize(m_dir / "missing.jpg"), std::nullopt);
+}
+
+// An EXIF block of big-endian TIFF data: each directory a list of (tag, format, count, value).
+std::string ExifBlock(const std::vector<std::vector<std::array<std::uint32_t, 4>>> &directories)
+{
+    const auto put = [](std::string &out, std::uint32_t value, int bytes) {
+        for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8)
+            out += char(value >> shift & 0xFF);
+    };
+    std::string tiff = "MM";
+    put(tiff, 42, 2);
+    put(tiff, 8, 4);
+    for (std::size_t d = 0; d < directories.size(); ++d) {
+        put(tiff, std::uint32_t(directories[d].size()), 2);
+        for (const auto &[tag, format, count, value] : directories[d]) {
+            put(tiff, tag, 2);
+            put(tiff, format, 2);
+            put(tiff, count, 4);
+            put(tiff, value, 4);
+        }
+        const bool last = d + 1 == directories.size();
+        put(tiff, last ? 0 : std::uint32_t(tiff.size() + 4), 4);
+    }
+    return std::string("Exif\0\0", 6) + tiff;
+}
+
+std::string JpegStartWith(const std::string &exif)
+{
+    const std::size_t length = exif.size() + 2;
+    return std::string("\xFF\xD8\xFF\xE1", 4) + char(length >> 8) + char(length & 0xFF) + exif;
+}
+
+TEST(ExifOrientationOf, TheFirstDirectoryIsReadAsLibexifReadsIt)
+{
+    constexpr std::uint32_t orientationTag = 0x0112, make = 0x010F, shortFormat = 3;
+    const struct {
+        const char *what;
+        std::vector<std::vector<std::array<std::uint32_t, 4>>> directories;
+        int orientation;
+    } cases[] = {
+        {"short", {{{make, 2, 4, 0}, {orientationTag, shortFormat, 1, 6u << 16}}}, 6},
+        {"long", {{{orientationTag, 4, 1, 8}}}, 8},
+        {"unloadable, then loadable",
+         {{{orientationTag, 0, 1, 0}, {orientationTag, 3, 1, 3u << 16}}},
+         3},
+        {"out of range", {{{orientationTag, shortFormat, 1, 9u << 16}}}, 1},
+        {"another format", {{{orientationTag, 1, 1, 6u << 24}}}, 1},
+        {"only in the second directory",
+         {{{make, 2, 4, 0}}, {{orientationTag, 3, 1, 5u << 16}}},
+         5},
+        {"none", {{{make, 2, 4, 0}}}, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string exif = ExifBlock(c.directories);
+        EXPECT_EQ(ExifOrientationOf(JpegStartWith(exif)), c.orientation);
+        EXPECT_EQ(ExifOrientationByLibexif(exif), c.orientation);
+    }
 }
 
 } // namespace
