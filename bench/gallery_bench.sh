@@ -85,21 +85,25 @@ measure() {
     run_timed "$@"
     add_row "$label" "$units" "$unit" "$run_seconds" "$run_kib"
 }
-# measure_median LABEL UNITS UNIT_NAME PREPARE COMMAND...: a run of some milliseconds says more
-# as the median of five, each after PREPARE (not timed); the peak is the largest of the five.
+# measure_median LABEL UNITS UNIT_NAME PREPARE PROGRAM ARGS...: a run of some milliseconds says
+# more as the median of five, each after PREPARE (not timed), timed by the shell itself around
+# the bare program, as a process started to read the clock would add its own start-up; the peak
+# comes from a sixth run under /usr/bin/time.
 measure_median() {
     local label=$1 units=$2 unit=$3 prepare=$4
     shift 4
-    local times=() peak=0 i
+    local times=() i start
     for i in 1 2 3 4 5; do
         "$prepare" "$i"
-        run_timed "$@"
-        times+=("$run_seconds")
-        [ "$run_kib" -gt "$peak" ] && peak=$run_kib
+        start=$EPOCHREALTIME
+        "$@" >/dev/null 2>"$scratch/err" || { echo "$label: run $i failed" >&2; tail -3 "$scratch/err" >&2; }
+        times+=("$(echo "$EPOCHREALTIME - $start" | bc -l)")
     done
+    "$prepare" 6
+    run_timed "$@"
     local median
     median=$(printf '%s\n' "${times[@]}" | sort -g | sed -n 3p)
-    add_row "$label (median of 5)" "$units" "$unit" "$median" "$peak"
+    add_row "$label (median of 5)" "$units" "$unit" "$median" "$run_kib"
 }
 
 batch_run() { # PICTURES TEMPLATE ARGS...
