@@ -100,16 +100,25 @@ void FillThumbnails(CommandSubstitution &substitution, ThumbnailState &state,
         // The last pass finds no place; reading its thumbnail and captions would be wasted.
         const bool placeLeft = substitution.ThumbnailPlaceLeft();
         std::string cell;
-        if (!state.picturesExhausted && placeLeft)
-            cell = ThumbnailCell(placedIndex, thumbPicture, context, headers);
+        if (!state.picturesExhausted && placeLeft) {
+            // A film strip shows each picture's cell on several pages, always the same.
+            std::string *kept = strip ? &state.stripCells[placedIndex] : nullptr;
+            if (!kept || kept->empty()) {
+                cell = ThumbnailCell(placedIndex, thumbPicture, context, headers);
+                if (!cell.empty())
+                    cell += Captions(thumbPicture, context, headers);
+                if (kept)
+                    *kept = cell;
+            } else {
+                cell = *kept;
+            }
+        }
         ++state.thumbIndex;
         ++state.thumbPageNumber;
         if (strip && state.thumbIndex > lastPictureIndex) {
             state.thumbIndex = 0;
             state.thumbPageNumber = context.firstPageNumber;
         }
-        if (!cell.empty())
-            cell += Captions(thumbPicture, context, headers);
         substitution.command = "$tpic$";
         substitution.replacement = std::move(cell);
         substitution.SubstituteCommand();

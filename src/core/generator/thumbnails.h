@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace pagoranto {
@@ -20,6 +21,8 @@ struct ThumbnailState {
     int thumbIndex = 0;
     std::int64_t thumbPageNumber = 0;
     bool picturesExhausted = false;
+    // A film strip's finished cells by picture index, made once a run.
+    std::unordered_map<int, std::string> stripCells;
 };
 
 struct ThumbnailContext {
