@@ -7,7 +7,7 @@
 #   whole gallery     strip layout, every thumbnail made anew, then the pages; against the
 #                     thumbnailer alone on the same list and options, against
 #                     djpeg -scale 1/8 in two processes (the decode floor) and llgal if installed
-#   pages only        picture and strip layouts, no thumbnails
+#   pages only        picture and strip layouts, no thumbnails; against cp -r of the pages made
 #   re-run            the strip gallery once more, unchanged: it should write nothing
 # Runs of milliseconds (re-run, pages only) are the median of five, each in a folder of its own.
 #   2,000 / 20,000    picture pages over hard links of the corpus under new names
@@ -163,6 +163,13 @@ for layout in picture strip; do
         "$batch" --home "$home" --pictures "$pages" --template "$layouts/$layout.html" \
         --overwrite --no-thumbnails
 done
+# The disk's own pace: the same pages copied by cp into a new folder, in one process.
+made=$scratch/made
+mkdir -p "$made"
+cp "$pages"/*.htm* "$made"/
+copies=$scratch/copies
+fresh_copies() { [ ! -e "$copies" ] || mv "$copies" "$copies.$RANDOM$1"; }
+measure_median "  cp -r of those pages" "$count" page fresh_copies cp -r "$made" "$copies"
 
 copies2k=$(((2000 + count - 1) / count))
 copies20k=$(((20000 + count - 1) / count))
