@@ -111,6 +111,22 @@ TEST_F(PictureHeaderCacheTest, LongHeadersCutFilesAndOddTagsAnswerAsTheReadersDo
     EXPECT_EQ(cache.ExifOrientation(cutBeforeScan), 6);
 }
 
+TEST_F(PictureHeaderCacheTest, AHeaderOfMegabytesIsReadToItsEnd)
+{
+    // Twenty profile segments of 60 kB: past the megabyte of the header that is kept.
+    std::string segments = WithExifOrientation("\xFF\xD8", 8).substr(2);
+    for (int i = 0; i < 20; ++i)
+        segments += Segment('\xE2', std::string(60'000, char('a' + i)));
+    const std::string path =
+        Write("big.jpg", WithSegments(testing::MakeJpeg(RedOverBluePicture(30, 20)), segments))
+            .string();
+    PictureHeaderCache cache;
+    EXPECT_EQ(cache.PictureSize(path), (PixelSize{30, 20}));
+    EXPECT_EQ(cache.DisplayedPictureSize(path), (PixelSize{20, 30}));
+    EXPECT_EQ(cache.JpegSize(path), (PixelSize{30, 20}));
+    EXPECT_EQ(cache.Facts(path)->bytes, std::filesystem::file_size(path));
+}
+
 TEST_F(PictureHeaderCacheTest, ReadingAheadGivesWhatReadingOneByOneGives)
 {
     std::vector<std::string> paths;
