@@ -17,11 +17,6 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && AsciiUpperCase(a) == AsciiUpperCase(b);
-}
-
 } // namespace
 
 std::string DescriptionField(std::string_view line, int n)
@@ -64,21 +59,23 @@ void DescriptionStore::SetLines(ByteLines lines)
     Changed();
 }
 
-const std::string *DescriptionStore::FindLine(std::string_view pictureName) const
+std::optional<std::size_t> DescriptionStore::FindLine(std::string_view pictureName) const
 {
     if (m_firstLineOfName.empty())
         for (std::size_t i = 0; i < m_lines.size(); ++i)
             m_firstLineOfName.emplace(AsciiUpperCase(DescriptionField(m_lines[i], 1)), i);
     const auto found = m_firstLineOfName.find(AsciiUpperCase(pictureName));
-    return found == m_firstLineOfName.end() ? nullptr : &m_lines[found->second];
+    if (found == m_firstLineOfName.end())
+        return std::nullopt;
+    return found->second;
 }
 
 ByteLines DescriptionStore::DescriptionLines(std::string_view pictureName) const
 {
     ByteLines description;
-    if (const std::string *line = FindLine(pictureName)) {
+    if (const std::optional<std::size_t> line = FindLine(pictureName)) {
         for (int n = 2;; ++n) {
-            std::string field = DescriptionField(*line, n);
+            std::string field = DescriptionField(m_lines[*line], n);
             if (field.empty())
                 break;
             description.push_back(std::move(field));
@@ -100,8 +97,8 @@ std::string DescriptionStore::LookupDescription(std::string_view pictureName) co
 
 std::string DescriptionStore::LookupDescriptionFirstLine(std::string_view pictureName) const
 {
-    const std::string *line = FindLine(pictureName);
-    return line ? HtmlEscape(DescriptionField(*line, 2)) : std::string();
+    const std::optional<std::size_t> line = FindLine(pictureName);
+    return line ? HtmlEscape(DescriptionField(m_lines[*line], 2)) : std::string();
 }
 
 void DescriptionStore::StoreDescription(std::string_view pictureName, const ByteLines &memoLines)
@@ -116,14 +113,13 @@ void DescriptionStore::StoreDescription(std::string_view pictureName, const Byte
         if (i + 1 < memoLines.size())
             line += "|";
     }
-    Changed();
-    for (std::string &existing : m_lines) {
-        if (SameNameIgnoringCase(DescriptionField(existing, 1), pictureName)) {
-            existing = std::move(line);
-            return;
-        }
+    if (const std::optional<std::size_t> existing = FindLine(pictureName)) {
+        // The same name in another case: the key, and so the index, stays as it is.
+        m_lines[*existing] = std::move(line);
+        return;
     }
     m_lines.push_back(std::move(line));
+    Changed();
 }
 
 } // namespace pagoranto

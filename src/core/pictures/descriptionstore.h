@@ -2,7 +2,9 @@
 
 #include "core/text/bytetext.h"
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -39,7 +41,8 @@ public:
     void SetLines(ByteLines lines);
 
 private:
-    const std::string *FindLine(std::string_view pictureName) const;
+    // The first line whose name matches without regard to case.
+    std::optional<std::size_t> FindLine(std::string_view pictureName) const;
     void Changed() { m_firstLineOfName.clear(); }
 
     ByteLines m_lines;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <jerror.h>
@@ -304,8 +305,11 @@ std::optional<JpegHead> ReadJpegHead(const std::filesystem::path &path)
         return std::nullopt;
     JpegHead head;
     head.fileBytes = static_cast<std::uint64_t>(status.st_size);
-    head.modifiedNanoseconds =
-        std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec;
+    // The clock's conversion, so the time equals what std::filesystem::last_write_time gives.
+    head.modified =
+        std::chrono::file_clock::from_sys(std::chrono::sys_time<std::chrono::nanoseconds>(
+            std::chrono::seconds(status.st_mtim.tv_sec) +
+            std::chrono::nanoseconds(status.st_mtim.tv_nsec)));
     HeadSource source(file.fd, head);
     RgbImage header;
     Decompression job;

@@ -46,7 +46,7 @@ struct JpegHead {
     std::string bytes;
     bool wholeFile = false; // bytes hold the whole file
     std::uint64_t fileBytes = 0;
-    std::int64_t modifiedNanoseconds = 0;
+    std::filesystem::file_time_type modified;
     std::optional<PixelSize> storedSize; // as ReadPictureSize gives it
 };
 // Empty when the path is no regular file that can be opened.

@@ -15,7 +15,7 @@ PictureHeaderCache::Entry PictureHeaderCache::ReadEntry(const std::string &path)
     Entry entry;
     if (const std::optional<JpegHead> head = ReadJpegHead(path)) {
         entry.opened = true;
-        entry.facts = {head->fileBytes, head->modifiedNanoseconds};
+        entry.facts = {head->fileBytes, head->modified};
         entry.pictureSize = head->storedSize;
         entry.orientation = ExifOrientationOf(head->bytes);
         // The walks seldom need more than the decoder read; when they do, the file is asked.

@@ -3,6 +3,7 @@
 #include "core/pictures/pixelsize.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -29,7 +30,7 @@ public:
     // is no regular file that opens.
     struct FileFacts {
         std::uint64_t bytes = 0;
-        std::int64_t modifiedNanoseconds = 0;
+        std::filesystem::file_time_type modified;
     };
     std::optional<FileFacts> Facts(const std::string &path);
 

@@ -69,27 +69,24 @@ std::vector<std::string> PicturesWithStaleThumbnails(const std::string &pictureD
                                                      const ThumbnailOptions &options,
                                                      PictureHeaderCache &headers)
 {
-    std::vector<std::string> headerPaths;
+    std::vector<std::string> picturePaths;
+    std::vector<std::string> thumbnailPaths;
     for (const std::string &picture : pictures) {
-        headerPaths.push_back(pictureDir + picture);
-        headerPaths.push_back((thumbnailDirectory / fs::path(picture).filename()).string());
+        picturePaths.push_back(pictureDir + picture);
+        thumbnailPaths.push_back((thumbnailDirectory / fs::path(picture).filename()).string());
     }
+    std::vector<std::string> headerPaths = picturePaths;
+    headerPaths.insert(headerPaths.end(), thumbnailPaths.begin(), thumbnailPaths.end());
     headers.ReadAhead(headerPaths);
     std::vector<std::string> stale;
-    for (const std::string &picture : pictures) {
-        const std::string path = pictureDir + picture;
-        const auto facts = headers.Facts(path);
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        const auto facts = headers.Facts(picturePaths[i]);
         std::error_code error;
-        const fs::path absolute = fs::absolute(path, error);
-        const std::string thumbnail = (thumbnailDirectory / fs::path(picture).filename()).string();
+        const fs::path absolute = fs::absolute(picturePaths[i], error);
         if (!facts || error ||
-            headers.JpegComment(thumbnail) !=
-                StampOf(absolute, facts->bytes,
-                        std::chrono::file_clock::from_sys(
-                            std::chrono::sys_time<std::chrono::nanoseconds>(
-                                std::chrono::nanoseconds(facts->modifiedNanoseconds))),
-                        options))
-            stale.push_back(picture);
+            headers.JpegComment(thumbnailPaths[i]) !=
+                StampOf(absolute, facts->bytes, facts->modified, options))
+            stale.push_back(pictures[i]);
     }
     return stale;
 }
