@@ -5,8 +5,8 @@
 #include "core/options/startupoptions.h"
 #include "core/options/tmrufiles.h"
 #include "core/pictures/descriptionstore.h"
-#include "core/pictures/jpegerrormanager.h"
 #include "core/pictures/sortinglist.h"
+#include "tests/support/libjpegencoding.h"
 #include "tests/support/testpictures.h"
 
 #include <cstdlib>
@@ -30,50 +30,10 @@ void Write(const std::filesystem::path &file, std::string_view bytes)
     std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
-struct Compression {
-    jpeg_compress_struct info{};
-    JpegErrorManager errors;
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-};
-
-bool CompressWithRestarts(Compression &job, const RgbImage &image)
-{
-    jpeg_compress_struct &info = job.info;
-    if (setjmp(job.errors.jump) != 0)
-        return false;
-    jpeg_create_compress(&info);
-    jpeg_mem_dest(&info, &job.buffer, &job.size);
-    info.image_width = JDIMENSION(image.width);
-    info.image_height = JDIMENSION(image.height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 50, TRUE);
-    info.comp_info[0].v_samp_factor = 1;
-    info.restart_interval = 2;
-    jpeg_simple_progression(&info);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPLE *>(
-            &image.rgb[std::size_t(info.next_scanline) * std::size_t(image.width) * 3]);
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    return true;
-}
-
 // A progressive 4:2:2 picture with restart markers, which the engine's encoder does not write.
 std::string ProgressiveWithRestarts(const RgbImage &image)
 {
-    Compression job;
-    job.info.err = InstallJpegErrorManager(job.errors);
-    std::string jpeg;
-    if (CompressWithRestarts(job, image))
-        jpeg.assign(reinterpret_cast<const char *>(job.buffer), job.size);
-    jpeg_destroy_compress(&job.info);
-    std::free(job.buffer);
-    return jpeg;
+    return EncodeWithLibjpeg(image, {.lumaV = 1, .restartInterval = 2, .quality = 50});
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/pictures/jpegerrormanager.h"
 #include "core/pictures/progressivedcdecoder.h"
 #include "tests/support/gtesthelpers.h"
+#include "tests/support/libjpegencoding.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -32,83 +33,11 @@ RgbImage PhotoLikePicture(int width, int height)
     return image;
 }
 
-struct Encoding {
-    int components = 3;
-    int lumaH = 2; // the chroma components are stored 1x1
-    int lumaV = 2;
-    int restartInterval = 0;
-    bool progressive = true;
-    bool separateDcScans = false; // one DC scan a component instead of one for all
-    bool arithmetic = false;
-    bool jfif = true;
-    bool storedAsRgb = false; // RGB components with Adobe's segment, no YCbCr
-    int quality = 85;
-};
-
-struct Compression {
-    jpeg_compress_struct info{};
-    JpegErrorManager errors;
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    std::vector<jpeg_scan_info> scans;
-};
-
-bool Compress(Compression &job, const RgbImage &image, const Encoding &encoding)
+std::string Encode(const RgbImage &image, const testing::Encoding &encoding)
 {
-    jpeg_compress_struct &info = job.info;
-    if (setjmp(job.errors.jump) != 0)
-        return false;
-    jpeg_create_compress(&info);
-    jpeg_mem_dest(&info, &job.buffer, &job.size);
-    info.image_width = JDIMENSION(image.width);
-    info.image_height = JDIMENSION(image.height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    if (encoding.components == 1)
-        jpeg_set_colorspace(&info, JCS_GRAYSCALE);
-    if (encoding.storedAsRgb)
-        jpeg_set_colorspace(&info, JCS_RGB);
-    jpeg_set_quality(&info, encoding.quality, TRUE);
-    info.comp_info[0].h_samp_factor = encoding.lumaH;
-    info.comp_info[0].v_samp_factor = encoding.lumaV;
-    info.restart_interval = static_cast<unsigned int>(encoding.restartInterval);
-    info.arith_code = encoding.arithmetic ? TRUE : FALSE;
-    info.write_JFIF_header = encoding.jfif ? TRUE : FALSE;
-    if (encoding.progressive)
-        jpeg_simple_progression(&info);
-    if (encoding.separateDcScans && encoding.components == 3) {
-        // DC in two steps of successive approximation, each component on its own, then AC.
-        for (int c = 0; c < 3; ++c)
-            job.scans.push_back({1, {c}, 0, 0, 0, 2});
-        for (int c = 0; c < 3; ++c)
-            job.scans.push_back({1, {c}, 1, 63, 0, 0});
-        for (int c = 2; c >= 0; --c)
-            job.scans.push_back({1, {c}, 0, 0, 2, 1});
-        job.scans.push_back({3, {0, 1, 2}, 0, 0, 1, 0});
-        info.scan_info = job.scans.data();
-        info.num_scans = int(job.scans.size());
-    }
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPLE *>(
-            &image.rgb[std::size_t(info.next_scanline) * std::size_t(image.width) * 3]);
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    return true;
-}
-
-std::string Encode(const RgbImage &image, const Encoding &encoding)
-{
-    Compression job;
-    job.info.err = InstallJpegErrorManager(job.errors);
-    std::string jpeg;
-    if (Compress(job, image, encoding))
-        jpeg.assign(reinterpret_cast<const char *>(job.buffer), job.size);
-    jpeg_destroy_compress(&job.info);
-    std::free(job.buffer);
-    EXPECT_FALSE(jpeg.empty()) << job.errors.message;
+    std::string error;
+    std::string jpeg = testing::EncodeWithLibjpeg(image, encoding, &error);
+    EXPECT_FALSE(jpeg.empty()) << error;
     return jpeg;
 }
 
@@ -144,7 +73,7 @@ TEST_F(ProgressiveDcDecoderTest, MatchesLibjpegAtOneEighth)
         const char *name;
         int width;
         int height;
-        Encoding encoding;
+        testing::Encoding encoding;
         bool smooth;
         int largest;
         double mean;
