@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -32,10 +33,18 @@ inline const std::filesystem::path &ScratchFolder()
                                     ("pagoranto-fuzz-" + std::to_string(::getpid()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
-        if (!std::getenv("PAGORANTO_FUZZ_KEEP"))
-            std::atexit([] { std::filesystem::remove_all(ScratchFolder()); });
         return dir;
     }();
+    // Registered once the folder's path is made, so the removal runs before the path is gone.
+    static const bool removedAtExit = [] {
+        if (!std::getenv("PAGORANTO_FUZZ_KEEP"))
+            std::atexit([] {
+                std::error_code ignored;
+                std::filesystem::remove_all(ScratchFolder(), ignored);
+            });
+        return true;
+    }();
+    (void)removedAtExit;
     return folder;
 }
 
