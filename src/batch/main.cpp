@@ -169,7 +169,8 @@ int main(int argc, char **argv)
     switch (run.outcome()) {
     case RunOutcome::Completed:
         std::printf("%s\n", view.firstPage().c_str());
-        if (thumbnailsWanted && !ThumbnailsMade(run, setup, settings.thumbnails))
+        if (thumbnailsWanted && run.thumbnailerStarted() &&
+            !ThumbnailsMade(run, setup, settings.thumbnails))
             return thumbnailsNotMade;
         return pagesWritten;
     case RunOutcome::SaveFailed:

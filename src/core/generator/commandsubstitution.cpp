@@ -101,6 +101,18 @@ bool CommandSubstitution::ThumbnailPlaceLeft() const
     return false;
 }
 
+bool CommandSubstitution::MayContain(std::string_view searched)
+{
+    const std::uint64_t wanted = CommandBit(searched);
+    if (wanted == 0)
+        return true;
+    UpdateLineMasks();
+    for (const std::uint64_t mask : m_lineMasks)
+        if ((mask & wanted) != 0)
+            return true;
+    return false;
+}
+
 bool CommandSubstitution::Substitute(std::string_view searched, std::string_view replacementText)
 {
     command = searched;

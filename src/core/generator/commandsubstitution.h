@@ -29,6 +29,10 @@ public:
     // Whether a "$tpic$" is left where the next search for it starts.
     bool ThumbnailPlaceLeft() const;
 
+    // False only when no line of the page can hold searched, so its replacement, which may
+    // cost more than the search, need not be made.
+    bool MayContain(std::string_view searched);
+
     // Sets command and replacement, substitutes, and returns commandFound.
     bool Substitute(std::string_view searched, std::string_view replacementText);
 

@@ -292,6 +292,7 @@ void CreationRun::CreatePages()
     ShowState(RunState::creating);
     const std::uint64_t startTick = events.tickCount();
     m_pictureHeaders = PictureHeaderCache();
+    m_thumbnailerStarted = false;
     view.ShowRunStatus("Creation starts");
     if (m_settings.special.createthumbnails) {
         MakeThumbnails();
@@ -404,6 +405,7 @@ void CreationRun::MakeThumbnails()
         return;
     // The thumbnails read so far are about to change.
     m_pictureHeaders = PictureHeaderCache();
+    m_thumbnailerStarted = true;
     const ThumbnailerJob job{
         m_setup.programDirectory, m_setup.pictureDir,
         m_creationList,           ThumbnailerFileFor(m_levels, m_settings.thumbnails),

@@ -82,6 +82,9 @@ public:
     const DirectoryLevels &levels() const { return m_levels; }
     // What the last run read of its pictures' and thumbnails' headers.
     PictureHeaderCache &pictureHeaders() { return m_pictureHeaders; }
+    // Whether the last run started the thumbnailer; one that found every thumbnail up to date
+    // did not, and its thumbnails are as it found them.
+    bool thumbnailerStarted() const { return m_thumbnailerStarted; }
     const std::string &outputDir() const { return m_outputDir; }
     // Pages made since the caller last took the count (the 30-second display).
     int TakePagesThisInterval();
@@ -111,6 +114,7 @@ private:
     std::string m_outputDir;
     RunState m_state = RunState::idle;
     bool m_singlePageRun = false;
+    bool m_thumbnailerStarted = false;
     std::vector<std::string> m_creationList;
     PictureHeaderCache m_pictureHeaders;
     PageCounter m_pageCounter;

@@ -138,6 +138,8 @@ void PageMaker::SubstituteCommands(int pageIndex, std::int64_t pageCounter)
             m_substitution.PageTextChanged();
             continue;
         }
+        if (!m_substitution.MayContain(searched))
+            continue;
         std::optional<std::string> replacement =
             PictureCommandReplacement(searched, pictureContext);
         if (!replacement)

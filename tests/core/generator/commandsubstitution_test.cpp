@@ -60,6 +60,23 @@ TEST_F(SubstitutionTest, CommandsMadeByEarlierReplacementsAreFound)
     EXPECT_EQ(page, (ByteLines{"T", "1", "$PIC$"}));
 }
 
+TEST_F(SubstitutionTest, OnlyACommandNoLineCanHoldIsSaidToBeAbsent)
+{
+    page = {"<p>$Title$</p>", "plain"};
+    EXPECT_FALSE(substitution.MayContain("$PIC$"));
+    EXPECT_TRUE(substitution.MayContain("$TITLE$"));
+    EXPECT_TRUE(substitution.MayContain("<!--title-->")); // not a "$" command: always searched
+
+    // A replacement can bring a command in that the page did not hold.
+    EXPECT_TRUE(substitution.Substitute("$title$", "$pic$"));
+    EXPECT_TRUE(substitution.MayContain("$PIC$"));
+
+    page = {"$COUNT$"};
+    substitution.PageTextChanged();
+    EXPECT_FALSE(substitution.MayContain("$PIC$"));
+    EXPECT_TRUE(substitution.MayContain("$count$"));
+}
+
 TEST_F(SubstitutionTest, ThumbnailCommandIsReplacedOncePerCallInReadingOrder)
 {
     page = {"no thumbnail here", "$TPIC$ and $tpic$", "$TPIC$"};
