@@ -42,6 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             break;
         if (sections[i].empty())
             continue;
+        // A command said to be absent must be on no line.
+        if (!substitution.MayContain(sections[i]))
+            for (const std::string &line : page)
+                if (FindCommand(line, sections[i]) != std::string::npos)
+                    std::abort();
         ByteLines expected = page;
         substitution.Substitute(sections[i], sections[i + 1]);
         if (substitution.command != "$tpic$") {

@@ -16,11 +16,11 @@ std::uint64_t PairBit(char first, char second)
     return std::uint64_t{1} << (pair & 63u);
 }
 
-// The bit of the pair after a command's leading "$"; none for a command of another kind or too
-// short to have one, which is searched for on every line.
+// The bit of the pair after a command's leading "$" or "<!" (the comment commands); none for a
+// command of another kind or too short to have one, which is searched for on every line.
 std::uint64_t CommandBit(std::string_view command)
 {
-    if (command.size() < 3 || command.front() != '$')
+    if (command.size() < 3 || !(command[0] == '$' || (command[0] == '<' && command[1] == '!')))
         return 0;
     return PairBit(command[1], command[2]);
 }
@@ -33,6 +33,9 @@ std::uint64_t CommandSubstitution::LineMask(std::size_t index) const
     std::uint64_t mask = 0;
     for (std::size_t at = line.find('$'); at != std::string::npos && at + 2 < line.size();
          at = line.find('$', at + 1))
+        mask |= PairBit(line[at + 1], line[at + 2]);
+    for (std::size_t at = line.find("<!"); at != std::string::npos && at + 2 < line.size();
+         at = line.find("<!", at + 1))
         mask |= PairBit(line[at + 1], line[at + 2]);
     return mask;
 }

@@ -52,8 +52,9 @@ private:
         std::size_t offset = 0;
     };
 
-    // Per line, a bit for each pair of characters that follows a "$" on it: a command of
-    // which no line holds the pair need not be searched for on that line. Kept as lines change.
+    // Per line, a bit for each pair of characters that follows a "$" on it, and for each that
+    // follows "<" and begins with "!": a command of which no line holds the pair need not be
+    // searched for on that line. Kept as lines change.
     std::uint64_t LineMask(std::size_t index) const;
     void UpdateLineMasks();
 

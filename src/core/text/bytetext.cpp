@@ -97,11 +97,6 @@ std::string ToUtf8(std::string_view bytes)
     return IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
 }
 
-char AsciiUpper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 std::string AsciiUpperCase(std::string_view text)
 {
     std::string out(text);

@@ -23,7 +23,11 @@ std::string Windows1252ToUtf8(std::string_view bytes);
 std::string ToUtf8(std::string_view bytes);
 
 // Letters a..z compared without case, every other byte exactly.
-char AsciiUpper(char c);
+// Inline, as the command search calls it for every byte it compares.
+inline char AsciiUpper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 std::string AsciiUpperCase(std::string_view text);
 std::string AsciiLowerCase(std::string_view text);
 

@@ -38,6 +38,11 @@ std::optional<std::string_view> EntityOfLatin1(unsigned char code)
     }
 }
 
+bool IsPlainAscii(unsigned char byte)
+{
+    return byte < 0x80 && byte != '<' && byte != '>' && byte != '&' && byte != '"';
+}
+
 } // namespace
 
 std::string HtmlEscape(std::string_view text)
@@ -46,6 +51,13 @@ std::string HtmlEscape(std::string_view text)
     out.reserve(text.size() + text.size() / 8);
     std::size_t pos = 0;
     while (pos < text.size()) {
+        // Plain ASCII without markup characters, most of any text, is copied a run at a time.
+        const std::size_t plain = pos;
+        while (pos < text.size() && IsPlainAscii(static_cast<unsigned char>(text[pos])))
+            ++pos;
+        out.append(text, plain, pos - plain);
+        if (pos == text.size())
+            break;
         const auto byte = static_cast<unsigned char>(text[pos]);
         const std::size_t sequence = byte >= 0x80 ? Utf8SequenceLength(text, pos) : 0;
         if (sequence == 2 && byte == 0xC3) {

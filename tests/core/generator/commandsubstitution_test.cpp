@@ -65,7 +65,15 @@ TEST_F(SubstitutionTest, OnlyACommandNoLineCanHoldIsSaidToBeAbsent)
     page = {"<p>$Title$</p>", "plain"};
     EXPECT_FALSE(substitution.MayContain("$PIC$"));
     EXPECT_TRUE(substitution.MayContain("$TITLE$"));
-    EXPECT_TRUE(substitution.MayContain("<!--title-->")); // not a "$" command: always searched
+    EXPECT_FALSE(substitution.MayContain("<!--title-->"));
+    EXPECT_TRUE(substitution.MayContain("<title>")); // of no kind the lines keep: always searched
+
+    page = {"<head>", "<!--TITLE-->"};
+    substitution.PageTextChanged();
+    EXPECT_TRUE(substitution.MayContain("<!--title-->"));
+    EXPECT_FALSE(substitution.MayContain("$TITLE$"));
+    page = {"<p>$Title$</p>"};
+    substitution.PageTextChanged();
 
     // A replacement can bring a command in that the page did not hold.
     EXPECT_TRUE(substitution.Substitute("$title$", "$pic$"));
