@@ -298,8 +298,13 @@ std::optional<PixelSize> ReadPictureSize(const std::filesystem::path &path)
 
 std::optional<JpegHead> ReadJpegHead(const std::filesystem::path &path)
 {
+    return ReadJpegHeadAt(AT_FDCWD, path.c_str());
+}
+
+std::optional<JpegHead> ReadJpegHeadAt(int folder, const char *name)
+{
     // Opened without waiting, so a FIFO put in the picture's place cannot block the open itself.
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor file(::openat(folder, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (file.fd < 0 || ::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;

@@ -51,5 +51,7 @@ struct JpegHead {
 };
 // Empty when the path is no regular file that can be opened.
 std::optional<JpegHead> ReadJpegHead(const std::filesystem::path &path);
+// The same for the file of that name in an open folder (as openat takes them).
+std::optional<JpegHead> ReadJpegHeadAt(int folder, const char *name);
 
 } // namespace pagoranto

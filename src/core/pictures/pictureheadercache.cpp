@@ -10,10 +10,11 @@
 
 namespace pagoranto {
 
-PictureHeaderCache::Entry PictureHeaderCache::ReadEntry(const std::string &path)
+PictureHeaderCache::Entry PictureHeaderCache::ReadEntry(const std::string &path,
+                                                        FolderHandles::Place place)
 {
     Entry entry;
-    if (const std::optional<JpegHead> head = ReadJpegHead(path)) {
+    if (const std::optional<JpegHead> head = ReadJpegHeadAt(place.folder, place.name)) {
         entry.opened = true;
         entry.facts = {head->fileBytes, head->modified};
         entry.pictureSize = head->storedSize;
@@ -32,15 +33,18 @@ const PictureHeaderCache::Entry &PictureHeaderCache::Read(const std::string &pat
     const auto known = m_entries.find(path);
     if (known != m_entries.end())
         return known->second;
-    return m_entries.emplace(path, ReadEntry(path)).first->second;
+    return m_entries.emplace(path, ReadEntry(path, m_folders.Locate(path))).first->second;
 }
 
 void PictureHeaderCache::ReadAhead(const std::vector<std::string> &paths)
 {
     std::vector<const std::string *> unread;
+    std::vector<FolderHandles::Place> places;
     for (const std::string &path : paths)
-        if (!m_entries.contains(path))
+        if (!m_entries.contains(path)) {
             unread.push_back(&path);
+            places.push_back(m_folders.Locate(path));
+        }
     // A thread costs more than a few headers.
     constexpr std::size_t headersPerThread = 32;
     const std::size_t threads = std::min<std::size_t>(
@@ -48,7 +52,7 @@ void PictureHeaderCache::ReadAhead(const std::vector<std::string> &paths)
     std::vector<Entry> read(unread.size());
     const auto readShare = [&](std::size_t share) {
         for (std::size_t i = share; i < unread.size(); i += threads)
-            read[i] = ReadEntry(*unread[i]);
+            read[i] = ReadEntry(*unread[i], places[i]);
     };
     std::vector<std::jthread> helpers;
     std::size_t started = 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/pictures/pixelsize.h"
+#include "core/platform/folderhandles.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -47,10 +48,11 @@ private:
         std::optional<PixelSize> jpegSize;
         std::optional<std::string> comment;
     };
-    static Entry ReadEntry(const std::string &path);
+    static Entry ReadEntry(const std::string &path, FolderHandles::Place place);
     const Entry &Read(const std::string &path);
 
     std::unordered_map<std::string, Entry> m_entries;
+    FolderHandles m_folders;
 };
 
 } // namespace pagoranto

@@ -108,10 +108,8 @@ std::string AsciiUpperCase(std::string_view text)
 std::string AsciiLowerCase(std::string_view text)
 {
     std::string out(text);
-    for (char &c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char &c : out)
+        c = AsciiLower(c);
     return out;
 }
 

@@ -24,12 +24,14 @@ const ByteLines *ReusedLineFile::Lines(const std::filesystem::path &path)
 {
     // A look at the file's facts is enough while nothing changed; a change of its rights changes
     // its ctime, so a file that became unreadable is not taken for the one read before.
+    const FolderHandles::Place place = m_folders.Locate(path.native());
+    const bool samePath = m_path.native() == path.native();
     struct stat status {};
-    if (m_identity && m_path == path && ::stat(path.c_str(), &status) == 0 &&
+    if (m_identity && samePath && ::fstatat(place.folder, place.name, &status, 0) == 0 &&
         S_ISREG(status.st_mode) && IdentityOf(status) == *m_identity)
         return &m_lines;
     // Opened without waiting, so a FIFO put in the file's place cannot block the open itself.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::openat(place.folder, place.name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         m_identity.reset();
         return nullptr;
@@ -41,7 +43,7 @@ const ByteLines *ReusedLineFile::Lines(const std::filesystem::path &path)
         return nullptr;
     }
     const Identity identity = IdentityOf(status);
-    if (m_identity && *m_identity == identity && m_path == path) {
+    if (m_identity && *m_identity == identity && samePath) {
         ::close(fd);
         return &m_lines;
     }

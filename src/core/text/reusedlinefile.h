@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/platform/folderhandles.h"
 #include "core/text/bytetext.h"
 
 #include <filesystem>
@@ -26,6 +27,7 @@ private:
     std::optional<Identity> m_identity;
     std::filesystem::path m_path;
     ByteLines m_lines;
+    FolderHandles m_folders;
 };
 
 } // namespace pagoranto

@@ -93,6 +93,13 @@ TEST(SortPictureNames, IgnoresLetterCaseExceptBetweenEqualNames)
     Names names = {"b.jpg", "A.jpg", "a.jpg", "C.JPG", "_x.jpg"};
     SortPictureNames(names);
     EXPECT_EQ(names, (Names{"_x.jpg", "A.jpg", "a.jpg", "b.jpg", "C.JPG"}));
+
+    // A name that is the start of another comes first; "[" lies between "Z" and "a", and a byte
+    // past ASCII after every letter; only letters A..Z are folded.
+    names = {"\xC4.jpg", "Ab.jpg", "a.jpg", "a", "[.jpg", "Z.jpg", "\xE4.jpg", "aB.jpg"};
+    SortPictureNames(names);
+    EXPECT_EQ(names,
+              (Names{"[.jpg", "a", "a.jpg", "Ab.jpg", "aB.jpg", "Z.jpg", "\xC4.jpg", "\xE4.jpg"}));
 }
 
 } // namespace
