@@ -83,9 +83,9 @@ PageResult PageMaker::MakeLoadedPage(int pageIndex, std::int64_t pageCounter)
 
     PageResult result{PageFileName(pageIndex + 1), false};
     const SavePageResult saved =
-        SavePage(m_pageText, m_input.outputDir, result.name, m_settings.special.pagecompressor,
-                 m_compressor, m_bytesSaved, m_services.prompts, m_services.events,
-                 m_services.showRunStatus, m_services.showCompressIndicator);
+        SavePage(m_pageText, m_input.outputDir, m_outputFolders, result.name,
+                 m_settings.special.pagecompressor, m_compressor, m_bytesSaved, m_services.prompts,
+                 m_services.events, m_services.showRunStatus, m_services.showCompressIndicator);
     result.saveFailed = saved.saveFailed;
     if (!result.saveFailed)
         m_previousPageName = result.name;

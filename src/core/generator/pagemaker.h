@@ -82,6 +82,7 @@ private:
     PageMakerServices m_services;
     ByteLines m_pageText;
     ReusedLineFile m_template;
+    FolderHandles m_outputFolders;
     CommandSubstitution m_substitution;
     ThumbnailState m_thumbnails;
     PictureHeaderCache m_ownHeaders;

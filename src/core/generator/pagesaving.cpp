@@ -41,15 +41,15 @@ std::int32_t AddClamped(std::int32_t total, std::int64_t amount)
 } // namespace
 
 SavePageResult SavePage(const ByteLines &pageText, const std::filesystem::path &outputDir,
-                        std::string_view name, bool pagecompressor, THTMLCompressor &compressor,
-                        std::int32_t &bytesSaved, Prompts &prompts, Events &events,
-                        const StatusCallback &showRunStatus,
+                        FolderHandles &folders, std::string_view name, bool pagecompressor,
+                        THTMLCompressor &compressor, std::int32_t &bytesSaved, Prompts &prompts,
+                        Events &events, const StatusCallback &showRunStatus,
                         const StatusCallback &showCompressIndicator)
 {
     SavePageResult result;
     showRunStatus("Saving page");
     const std::filesystem::path path = outputDir / std::string(name);
-    if (!IsPlainFileName(name) || !WriteChangedLineFile(path, pageText)) {
+    if (!IsPlainFileName(name) || !WriteChangedLineFile(folders, path.string(), pageText)) {
         prompts.inform("ERROR", UnableToCreateMessage(outputDir, name));
         result.saveFailed = true;
         return result;

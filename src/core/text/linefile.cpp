@@ -85,9 +85,11 @@ enum class ExistingFile { missing, same, directory, other };
 
 // Only a regular file of its own counts as the same: a link is replaced as before, never read
 // through. One open answers whether there is anything at all.
-ExistingFile CompareWithExisting(const std::filesystem::path &path, std::string_view bytes)
+ExistingFile CompareWithExisting(FolderHandles::Place place, const std::filesystem::path &path,
+                                 std::string_view bytes)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    const int fd =
+        ::openat(place.folder, place.name, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT)
             return ExistingFile::missing;
@@ -127,7 +129,7 @@ ExistingFile CompareWithExisting(const std::filesystem::path &path, std::string_
 
 bool FileHoldsBytes(const std::filesystem::path &path, std::string_view bytes)
 {
-    return CompareWithExisting(path, bytes) == ExistingFile::same;
+    return CompareWithExisting({AT_FDCWD, path.c_str()}, path, bytes) == ExistingFile::same;
 }
 
 namespace {
@@ -183,21 +185,25 @@ bool WriteFileBytes(const std::filesystem::path &path, std::string_view bytes)
     return ReplaceFileBytes(path, bytes);
 }
 
-bool WriteChangedFileBytes(const std::filesystem::path &path, std::string_view bytes)
+namespace {
+
+bool WriteChangedBytesAt(FolderHandles::Place place, const std::filesystem::path &path,
+                         std::string_view bytes)
 {
-    switch (CompareWithExisting(path, bytes)) {
+    switch (CompareWithExisting(place, path, bytes)) {
     case ExistingFile::same:
         return true;
     case ExistingFile::directory:
         return false;
     case ExistingFile::missing: {
         // A new file has no earlier version to protect, so it needs no temporary file.
-        const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int created =
+            ::openat(place.folder, place.name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (created >= 0) {
             bool written = WriteAll(created, bytes);
             written = (::close(created) == 0) && written;
             if (!written)
-                ::unlink(path.c_str());
+                ::unlinkat(place.folder, place.name, 0);
             return written;
         }
         if (errno != EEXIST)
@@ -210,9 +216,21 @@ bool WriteChangedFileBytes(const std::filesystem::path &path, std::string_view b
     return ReplaceFileBytes(path, bytes);
 }
 
+} // namespace
+
+bool WriteChangedFileBytes(const std::filesystem::path &path, std::string_view bytes)
+{
+    return WriteChangedBytesAt({AT_FDCWD, path.c_str()}, path, bytes);
+}
+
 bool WriteChangedLineFile(const std::filesystem::path &path, const ByteLines &lines)
 {
     return WriteChangedFileBytes(path, JoinLinesCrLf(lines));
+}
+
+bool WriteChangedLineFile(FolderHandles &folders, const std::string &path, const ByteLines &lines)
+{
+    return WriteChangedBytesAt(folders.Locate(path), path, JoinLinesCrLf(lines));
 }
 
 bool WriteLineFile(const std::filesystem::path &path, const ByteLines &lines)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/platform/folderhandles.h"
 #include "core/text/bytetext.h"
 
 #include <cstdint>
@@ -41,5 +42,7 @@ bool WriteLineFile(const std::filesystem::path &path, const ByteLines &lines);
 // created in place; an earlier file is replaced as WriteFileBytes does.
 bool WriteChangedFileBytes(const std::filesystem::path &path, std::string_view bytes);
 bool WriteChangedLineFile(const std::filesystem::path &path, const ByteLines &lines);
+// The same, reaching the file through its folder among folders: for many files in few folders.
+bool WriteChangedLineFile(FolderHandles &folders, const std::string &path, const ByteLines &lines);
 
 } // namespace pagoranto

@@ -37,7 +37,7 @@ protected:
                         std::string_view name, bool pagecompressor)
     {
         return SavePage(
-            page, outputDir, name, pagecompressor, compressor, bytesSaved, prompts, events,
+            page, outputDir, folders, name, pagecompressor, compressor, bytesSaved, prompts, events,
             [this](std::string_view s) { statuses.emplace_back(s); },
             [this](std::string_view s) {
                 indicators.emplace_back(s);
@@ -48,6 +48,7 @@ protected:
 
     testing::ScratchDirectory scratch;
     const std::filesystem::path dir = scratch.path();
+    FolderHandles folders;
     RecordingEvents events;
     RecordingPrompts prompts;
     THTMLCompressor compressor{events};
