@@ -9,7 +9,7 @@
 #                     djpeg -scale 1/8 in two processes (the decode floor) and llgal if installed
 #   pages only        picture and strip layouts, no thumbnails; against cp -r of the pages made
 #   re-run            the strip gallery once more, unchanged: it should write nothing
-# Runs of milliseconds (re-run, pages only) are the median of five, each in a folder of its own.
+# Runs of milliseconds (re-run, pages only) are the median of eleven, each in a folder of its own.
 #   2,000 / 20,000    picture pages over hard links of the corpus under new names
 #
 # Peak memory is the largest resident set of a run and its children (/usr/bin/time -v).
@@ -86,24 +86,27 @@ measure() {
     add_row "$label" "$units" "$unit" "$run_seconds" "$run_kib"
 }
 # measure_median LABEL UNITS UNIT_NAME PREPARE PROGRAM ARGS...: a run of some milliseconds says
-# more as the median of five, each after PREPARE (not timed), timed by the shell itself around
+# more as the median of eleven, each after PREPARE (not timed), timed by the shell itself around
 # the bare program, as a process started to read the clock would add its own start-up; the peak
-# comes from a sixth run under /usr/bin/time.
+# comes from one run more under /usr/bin/time.
+# The virtual machines this runs on change their pace from one second to the next; the median of
+# many short runs is steadier than that of a few.
+median_runs=11
 measure_median() {
     local label=$1 units=$2 unit=$3 prepare=$4
     shift 4
     local times=() i start
-    for i in 1 2 3 4 5; do
+    for ((i = 1; i <= median_runs; ++i)); do
         "$prepare" "$i"
         start=$EPOCHREALTIME
         "$@" >/dev/null 2>"$scratch/err" || { echo "$label: run $i failed" >&2; tail -3 "$scratch/err" >&2; }
         times+=("$(echo "$EPOCHREALTIME - $start" | bc -l)")
     done
-    "$prepare" 6
+    "$prepare" $((median_runs + 1))
     run_timed "$@"
     local median
-    median=$(printf '%s\n' "${times[@]}" | sort -g | sed -n 3p)
-    add_row "$label (median of 5)" "$units" "$unit" "$median" "$run_kib"
+    median=$(printf '%s\n' "${times[@]}" | sort -g | sed -n "$(((median_runs + 1) / 2))p")
+    add_row "$label (median of $median_runs)" "$units" "$unit" "$median" "$run_kib"
 }
 
 batch_run() { # PICTURES TEMPLATE ARGS...
@@ -152,7 +155,7 @@ nothing_to_prepare() { :; }
 measure_median "re-run, unchanged strip gallery" "$count" page nothing_to_prepare \
     "$batch" --home "$home" --pictures "$gallery" --template "$layouts/strip.html" --overwrite
 rewritten=$(find "$gallery" -maxdepth 1 -newer "$stamp" ! -path "$gallery" | wc -l)
-rerun_note="files of the gallery written by the five re-runs: $rewritten"
+rerun_note="files of the gallery written by the $median_runs re-runs: $rewritten"
 
 # Each pages-only run gets a folder of its own, so none finds the pages of the one before; the
 # one before is moved aside, not removed, as a removal would slow the file system's next creates.
