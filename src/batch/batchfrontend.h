@@ -23,6 +23,7 @@ private:
 class BatchEvents : public Events {
 public:
     void processPendingMessages() override {}
+    void keepResponsive() override {}
     void waitForMessages(std::uint64_t milliseconds) override;
     std::uint64_t tickCount() override;
 };

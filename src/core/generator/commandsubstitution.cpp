@@ -86,12 +86,12 @@ void CommandSubstitution::SubstituteCommand()
             if (replacedOnLine)
                 m_lineMasks[index] = LineMask(index);
         }
-        m_events.processPendingMessages();
+        m_events.keepResponsive();
         if (onceOnly && replacedOnLine)
             break;
     }
     substitutionBusy = false;
-    m_events.processPendingMessages();
+    m_events.keepResponsive();
 }
 
 bool CommandSubstitution::ThumbnailPlaceLeft() const

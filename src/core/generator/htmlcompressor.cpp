@@ -266,7 +266,7 @@ void THTMLCompressor::UnquotePass(std::string &text)
         if (scan.Current() == '<' && scan.Peek(1) != '!' && !UnquoteTag(scan))
             break;
         scan.Advance();
-        m_events.processPendingMessages();
+        m_events.keepResponsive();
     }
     text = scan.Finish();
 }
@@ -315,7 +315,7 @@ void THTMLCompressor::ReplacePass(std::string &text, std::string_view pattern,
         scan.Advance();
     }
     finish();
-    m_events.processPendingMessages();
+    m_events.keepResponsive();
 }
 
 void THTMLCompressor::CenterPass(std::string &text, std::string_view openTag)

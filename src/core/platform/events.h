@@ -10,6 +10,10 @@ class Events {
 public:
     virtual ~Events() = default;
     virtual void processPendingMessages() = 0;
+    // For the innermost loops, which call it for every line or character of a page: an event loop
+    // need only look at its messages now and then, as long as that keeps a window responsive.
+    // By default it looks every time.
+    virtual void keepResponsive() { processPendingMessages(); }
     // Handles messages as they come for up to that long, sleeping or blocking meanwhile, so a
     // wait leaves the processor to the work it waits for.
     virtual void waitForMessages(std::uint64_t milliseconds) = 0;

@@ -23,7 +23,14 @@ QElapsedTimer &ticks()
 
 void QtEvents::processPendingMessages()
 {
+    m_sinceLastLook.start();
     QCoreApplication::processEvents();
+}
+
+void QtEvents::keepResponsive()
+{
+    if (!m_sinceLastLook.isValid() || m_sinceLastLook.elapsed() >= lookEveryMilliseconds)
+        processPendingMessages();
 }
 
 void QtEvents::waitForMessages(std::uint64_t milliseconds)

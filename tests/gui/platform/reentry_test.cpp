@@ -1,4 +1,5 @@
 // The guarded nested loops: a loop whose owner goes while it processes messages must say so.
+#include "gui/platform/qtevents.h"
 #include "gui/platform/reentry.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ private slots:
     void delayEndsAtOnceWhenItsOwnerGoes();
     void delayWithoutOwnerWaitsItsTime();
     void deferredWorkRunsAfterTheEventAndNotWithoutItsContext();
+    void innermostLoopsLookAtMessagesOnlyNowAndThen();
 };
 
 void ReentryTest::processingReportsAnOwnerDestroyedMeanwhile()
@@ -60,6 +62,36 @@ void ReentryTest::deferredWorkRunsAfterTheEventAndNotWithoutItsContext()
     delete gone;
     QTest::qWait(20);
     QCOMPARE(runs, 1);
+}
+
+void ReentryTest::innermostLoopsLookAtMessagesOnlyNowAndThen()
+{
+    QtEvents events;
+    int handled = 0;
+    const auto post = [&handled] { QTimer::singleShot(0, [&handled] { ++handled; }); };
+
+    QElapsedTimer sinceFirstLook;
+    sinceFirstLook.start();
+    post();
+    events.keepResponsive(); // the first look is never put off
+    QCOMPARE(handled, 1);
+
+    post();
+    events.keepResponsive();
+    // Looked a moment ago, unless the machine stalled for the whole interval meanwhile.
+    if (sinceFirstLook.elapsed() < QtEvents::lookEveryMilliseconds)
+        QCOMPARE(handled, 1);
+    // Started before the look, this clock runs at least as long as the one since the look.
+    QElapsedTimer sinceLastLook;
+    sinceLastLook.start();
+    events.processPendingMessages();
+    QCOMPARE(handled, 2); // a loop's own call always looks
+
+    post();
+    while (handled == 2 && sinceLastLook.elapsed() < 5000)
+        events.keepResponsive();
+    QCOMPARE(handled, 3);
+    QVERIFY(sinceLastLook.elapsed() >= QtEvents::lookEveryMilliseconds);
 }
 
 QTEST_MAIN(ReentryTest)
