@@ -47,6 +47,11 @@ int FreeHtmlDigit(std::string_view searchedText)
     return -1;
 }
 
+bool SetsDateFormat(std::string_view searchedText)
+{
+    return searchedText == "$DATEENG$" || searchedText == "$DATEGER$";
+}
+
 } // namespace
 
 PageMaker::PageMaker(const PageRunInput &input, const GallerySettings &settings,
@@ -138,7 +143,8 @@ void PageMaker::SubstituteCommands(int pageIndex, std::int64_t pageCounter)
             m_substitution.PageTextChanged();
             continue;
         }
-        if (!m_substitution.MayContain(searched))
+        // The date commands set the program-wide date format even on a page without them.
+        if (!m_substitution.MayContain(searched) && !SetsDateFormat(searched))
             continue;
         std::optional<std::string> replacement =
             PictureCommandReplacement(searched, pictureContext);

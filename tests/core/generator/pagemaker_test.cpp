@@ -146,6 +146,8 @@ TEST_F(PageMakerTest, SwitchedOffStepsLeaveTheirTextsAndHeaderFooterGoIn)
     EXPECT_EQ(pages[0][0].substr(0, 14), "<!--comment-->");
     EXPECT_EQ(pages[0], (ByteLines{pages[0][0], "<BODY>", "<p>$COUNT$ head</p>", "go",
                                    "<p>foot</p>", "</body>"}));
+    // No date on the page, yet the date steps still leave their format program-wide.
+    EXPECT_EQ(formats.shortDateFormat, "dd.mm.yyyy");
 }
 
 TEST_F(PageMakerTest, CompressesWhenAskedAndCountsTheBytes)
