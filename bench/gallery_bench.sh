@@ -8,7 +8,8 @@
 #                     thumbnailer alone on the same list and options, against
 #                     djpeg -scale 1/8 in two processes (the decode floor) and llgal if installed
 #   pages only        picture and strip layouts, no thumbnails; against cp -r of the pages made
-#   re-run            the strip gallery once more, unchanged: it should write nothing
+#   re-run            the strip gallery once more, unchanged: it should write nothing; against
+#                     head -c 4096 of every page, photo and thumbnail it reads
 # Runs of milliseconds (re-run, pages only) are the median of eleven, each in a folder of its own.
 #   2,000 / 20,000    picture pages over hard links of the corpus under new names
 #
@@ -154,8 +155,16 @@ fi
 nothing_to_prepare() { :; }
 measure_median "re-run, unchanged strip gallery" "$count" page nothing_to_prepare \
     "$batch" --home "$home" --pictures "$gallery" --template "$layouts/strip.html" --overwrite
+rerun_seconds=$last_seconds
 rewritten=$(find "$gallery" -maxdepth 1 -newer "$stamp" ! -path "$gallery" | wc -l)
 rerun_note="files of the gallery written by the $median_runs re-runs: $rewritten"
+# The least a re-run must read, at this machine's pace: the start of each page, photo and
+# thumbnail, by one process.
+mapfile -d '' read_by_rerun < <(find "$gallery" "$gallery/thumbnails" -maxdepth 1 -type f \
+    \( -name '*.htm*' -o -iname '*.jpg' -o -iname '*.jpeg' \) -print0)
+measure_median "  head -c 4096 of its ${#read_by_rerun[@]} files" "$count" page nothing_to_prepare \
+    head -q -c 4096 "${read_by_rerun[@]}"
+head_seconds=$last_seconds
 
 # Each pages-only run gets a folder of its own, so none finds the pages of the one before; the
 # one before is moved aside, not removed, as a removal would slow the file system's next creates.
@@ -191,5 +200,6 @@ per20k=$(echo "$last_seconds / $n20k" | bc -l)
 echo "$count photos in $corpus; $(nproc) cores; load:$(uptime | sed 's/.*load average//')"
 printf '%s\n' "${rows[@]}"
 echo "$rerun_note"
+printf 're-run / head of its files: %.2f\n' "$(echo "$rerun_seconds / $head_seconds" | bc -l)"
 printf 'whole gallery / thumbnailer alone: %.2f\n' "$(echo "$gallery_seconds / $thumbnailer_seconds" | bc -l)"
 printf 'per page, %d pages / %d pages: %.2f\n' "$n20k" "$n2k" "$(echo "$per20k / $per2k" | bc -l)"
