@@ -160,8 +160,9 @@ rewritten=$(find "$gallery" -maxdepth 1 -newer "$stamp" ! -path "$gallery" | wc 
 rerun_note="files of the gallery written by the $median_runs re-runs: $rewritten"
 # The least a re-run must read, at this machine's pace: the start of each page, photo and
 # thumbnail, by one process.
-mapfile -d '' read_by_rerun < <(find "$gallery" "$gallery/thumbnails" -maxdepth 1 -type f \
-    \( -name '*.htm*' -o -iname '*.jpg' -o -iname '*.jpeg' \) -print0)
+# (On another file system than the corpus the photos are symbolic links.)
+mapfile -d '' read_by_rerun < <(find "$gallery" "$gallery/thumbnails" -maxdepth 1 \
+    \( -type f -o -type l \) \( -name '*.htm*' -o -iname '*.jpg' -o -iname '*.jpeg' \) -print0)
 measure_median "  head -c 4096 of its ${#read_by_rerun[@]} files" "$count" page nothing_to_prepare \
     head -q -c 4096 "${read_by_rerun[@]}"
 head_seconds=$last_seconds
