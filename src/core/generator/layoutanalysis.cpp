@@ -15,7 +15,7 @@ int CountAndOverwrite(ByteLines &lines, std::string_view command, Events &events
 {
     int count = 0;
     for (std::string &line : lines) {
-        events.processPendingMessages();
+        events.keepResponsive();
         std::size_t pos = 0;
         while ((pos = FindCommand(line, command, pos)) != std::string::npos) {
             line.replace(pos, command.size(), "-");
@@ -30,7 +30,7 @@ bool HoldsMarker(const ByteLines &lines, std::string_view marker, Events &events
     for (const std::string &line : lines) {
         if (line.empty())
             continue;
-        events.processPendingMessages();
+        events.keepResponsive();
         if (ContainsCommand(line, marker))
             return true;
     }
