@@ -4,7 +4,7 @@
 # djpeg, /usr/bin/time).
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libgmock-dev libjpeg62-turbo-dev
+packages=(cmake g++ make libgtest-dev libgmock-dev libjpeg62-turbo-dev libturbojpeg0-dev
           libexif-dev pkg-config qt6-base-dev qt6-webengine-dev xvfb xauth clang-format
           desktop-file-utils appstream clang)
 if [ "${1:-}" = "--bench" ]; then

@@ -21,6 +21,9 @@ PromptAnswer BatchPrompts::show(std::string_view title, std::string_view text,
         return PromptAnswer::Ok;
     case PromptButtons::YesNo:
         return m_overwrite ? PromptAnswer::Yes : PromptAnswer::No;
+    case PromptButtons::YesNoCancel:
+        // The careful choice: nothing of the user's goes, and the run goes on.
+        return PromptAnswer::No;
     }
     return PromptAnswer::Ok;
 }

@@ -9,7 +9,7 @@
 namespace pagoranto::testing {
 
 // Records every message box and answers from a script; an unscripted box gets the first
-// button of its kind (OK, OK, Yes).
+// button of its kind (OK, OK, Yes, Yes).
 class RecordingPrompts : public Prompts {
 public:
     struct Shown {
@@ -26,7 +26,9 @@ public:
             answers.pop_front();
             return answer;
         }
-        return buttons == PromptButtons::YesNo ? PromptAnswer::Yes : PromptAnswer::Ok;
+        return buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel
+                   ? PromptAnswer::Yes
+                   : PromptAnswer::Ok;
     }
 
     std::vector<Shown> shown;

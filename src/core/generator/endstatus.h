@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace pagoranto {
 
@@ -10,6 +11,8 @@ struct EndStatus {
     std::string d_images;
     std::string d_thumbnails;
     std::string d_firstpage;
+    // Listed pictures that could not be read as JPEG pictures; their pages give made-up sizes.
+    std::vector<std::string> unreadablePictures;
 };
 
 } // namespace pagoranto

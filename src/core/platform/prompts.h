@@ -4,7 +4,7 @@
 
 namespace pagoranto {
 
-enum class PromptButtons { Ok, OkCancel, YesNo };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 // Modal message boxes. Texts use "\r" for a line break, as the messages are written.

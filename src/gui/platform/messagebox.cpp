@@ -23,7 +23,9 @@ Script &script()
 
 PromptAnswer FirstButton(PromptButtons buttons)
 {
-    return buttons == PromptButtons::YesNo ? PromptAnswer::Yes : PromptAnswer::Ok;
+    return buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoCancel
+               ? PromptAnswer::Yes
+               : PromptAnswer::Ok;
 }
 
 QMessageBox::StandardButtons StandardButtonsOf(PromptButtons buttons)
@@ -33,6 +35,8 @@ QMessageBox::StandardButtons StandardButtonsOf(PromptButtons buttons)
         return QMessageBox::Ok | QMessageBox::Cancel;
     case PromptButtons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
+    case PromptButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case PromptButtons::Ok:
         break;
     }
