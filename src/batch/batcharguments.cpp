@@ -10,7 +10,7 @@ const char *const batchUsage =
     "usage: pagoranto-batch --pictures DIR --template FILE [--home DIR] [--config FILE.ccc]\n"
     "                       [--level 1|2|3] [--list FILE.qvlist] [--thumbnails|--no-thumbnails]\n"
     "                       [--compress] [--counter N] [--overwrite] [--single-page]\n"
-    "                       [--set NAME=VALUE]...\n"
+    "                       [--remove-old-pages] [--set NAME=VALUE]...\n"
     "       pagoranto-batch --help | --version\n";
 
 const char *const batchHelp =
@@ -26,13 +26,18 @@ const char *const batchHelp =
     "  --level 1|2|3      the pages go into the picture directory (1) or one of its parents\n"
     "  --list FILE.qvlist the pictures in the order of a sorting list (default: every *.jpg,\n"
     "                     in alphabetical order)\n"
-    "  --thumbnails       have the thumbnailer make every thumbnail anew first\n"
+    "  --thumbnails       have the thumbnailer make every thumbnail anew first, those made\n"
+    "                     elsewhere included\n"
     "  --no-thumbnails    make no thumbnails (by default a template with $TPIC$ has the\n"
-    "                     thumbnailer make those that are missing or out of date)\n"
+    "                     thumbnailer make those that are missing or out of date; thumbnails\n"
+    "                     made elsewhere are used as they are)\n"
     "  --compress         compress every page\n"
     "  --counter N        the number of the first page\n"
     "  --overwrite        answer \"overwrite?\" with Yes (otherwise No)\n"
     "  --single-page      make only the first page\n"
+    "  --remove-old-pages move pages of an earlier gallery with the same page names that\n"
+    "                     this run does not write (higher numbers, an old first page) to\n"
+    "                     the trash; without it they are listed and kept\n"
     "  --set NAME=VALUE   set a control that no option file stores, by its name, as the\n"
     "                     option files would decode it; the README's section \"Settings of a\n"
     "                     batch run\" lists every name with its meaning and default\n"
@@ -124,6 +129,8 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string> &args)
             parsed.overwrite = true;
         } else if (arg == "--single-page") {
             parsed.singlePage = true;
+        } else if (arg == "--remove-old-pages") {
+            parsed.removeOldPages = true;
         } else {
             return {std::nullopt, "unknown argument " + arg};
         }

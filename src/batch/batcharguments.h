@@ -27,6 +27,8 @@ struct BatchArguments {
     std::int64_t counter = 1;
     bool overwrite = false;
     bool singlePage = false;
+    // Pages of an earlier gallery of the same names go to the trash (else they are listed).
+    bool removeOldPages = false;
     // --set NAME=VALUE, in the order given.
     std::vector<std::pair<std::string, std::string>> settings;
 };

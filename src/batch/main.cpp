@@ -54,8 +54,9 @@ std::string ExecutableDirectory(const char *argv0)
 bool ThumbnailsMade(CreationRun &run, const RunSetup &setup, const ThumbnailOptions &options)
 {
     const std::vector<std::string> notMade =
-        PicturesWithStaleThumbnails(setup.pictureDir, run.levels().thumbnailDirectory,
-                                    run.creationList(), options, run.pictureHeaders());
+        TakeThumbnailCensus(setup.pictureDir, run.levels().thumbnailDirectory, run.creationList(),
+                            options, run.pictureHeaders())
+            .ToMake(setup.remakeAllThumbnails);
     if (notMade.empty())
         return true;
     std::fprintf(stderr, "pagoranto-batch: %zu of %zu thumbnails were not made:\n", notMade.size(),
@@ -63,6 +64,29 @@ bool ThumbnailsMade(CreationRun &run, const RunSetup &setup, const ThumbnailOpti
     for (const std::string &picture : notMade)
         std::fprintf(stderr, "  %s\n", picture.c_str());
     return false;
+}
+
+// Each list once, after the run, so it is not lost among the pages' lines.
+void ReportKeptFiles(const CreationRun &run)
+{
+    const std::vector<std::string> &thumbnails = run.keptForeignThumbnails();
+    if (!thumbnails.empty()) {
+        std::fprintf(stderr,
+                     "pagoranto-batch: %zu thumbnails in %s were made elsewhere, left as they "
+                     "are; --thumbnails remakes them:\n",
+                     thumbnails.size(), run.levels().thumbnailDirectory.c_str());
+        for (const std::string &picture : thumbnails)
+            std::fprintf(stderr, "  %s\n", picture.c_str());
+    }
+    const std::vector<std::string> &pages = run.keptOldPages();
+    if (!pages.empty()) {
+        std::fprintf(stderr,
+                     "pagoranto-batch: %zu pages of an earlier gallery with the same page names "
+                     "are left in %s; --remove-old-pages moves them to the trash:\n",
+                     pages.size(), run.outputDir().c_str());
+        for (const std::string &page : pages)
+            std::fprintf(stderr, "  %s\n", page.c_str());
+    }
 }
 
 // Pages give an unreadable picture a made-up size; the user should know which ones.
@@ -131,10 +155,11 @@ int main(int argc, char **argv)
     std::vector<std::string> pictures;
     if (!args.list.empty()) {
         const SortingListResult list = LoadSortingList(args.list);
-        if (!list.ok) {
+        // As the windows do: refused entries are named and left out, the rest is made.
+        if (!list.ok)
             prompts.show("ERROR", list.error, PromptButtons::Ok);
+        if (!list.opened)
             return runRefused;
-        }
         pictures = list.names;
     } else {
         pictures = ListPictureFiles(setup.pictureDir);
@@ -158,6 +183,9 @@ int main(int argc, char **argv)
     setup.thumbnailerOnlyForStale = true;
     setup.thumbnailerPace = promptThumbnailerPace;
     setup.offerMissingThumbnails = false;
+    setup.foreignThumbnails =
+        setup.remakeAllThumbnails ? ForeignThumbnails::replace : ForeignThumbnails::keep;
+    setup.oldPages = args.removeOldPages ? OldPages::trash : OldPages::keep;
     if (args.singlePage) {
         run.setSinglePageRun(true);
         run.creationList() = pictures;
@@ -165,6 +193,7 @@ int main(int argc, char **argv)
     run.Button3Click();
     // After the run, whose cache holds every header by then.
     WarnAboutUnreadablePictures(setup.pictureDir, pictures, run.pictureHeaders());
+    ReportKeptFiles(run);
 
     switch (run.outcome()) {
     case RunOutcome::Completed:

@@ -23,16 +23,23 @@ void ShowProgress(std::size_t done, std::size_t total)
 
 } // namespace
 
-// Everything comes from the files in the working directory; of the parameters only the word
-// that asks for every thumbnail to be made again counts.
+// Everything comes from the files in the working directory; of the parameters only our own
+// words count: what to replace and which run's hand-over to work from.
 int main(int argc, char **argv)
 {
     pagoranto::ReturnLargeBuffersToSystem();
     try {
         pagoranto::ThumbnailRunSettings settings;
-        for (int i = 1; i < argc; ++i)
-            if (std::string_view(argv[i]) == pagoranto::thumbnailerRemakeAllParameter)
+        for (int i = 1; i < argc; ++i) {
+            const std::string_view parameter(argv[i]);
+            if (parameter == pagoranto::thumbnailerRemakeAllParameter)
                 settings.remakeAll = true;
+            else if (parameter == pagoranto::thumbnailerReplaceForeignParameter)
+                settings.replaceForeign = true;
+            else if (parameter.starts_with(pagoranto::thumbnailerHandOverParameter))
+                settings.handOverDigest =
+                    parameter.substr(pagoranto::thumbnailerHandOverParameter.size());
+        }
         if (::isatty(STDERR_FILENO))
             settings.progress = ShowProgress;
         const pagoranto::ThumbnailRunReport report =

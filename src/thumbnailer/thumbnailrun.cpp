@@ -122,14 +122,22 @@ ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory,
                                   const ThumbnailRunSettings &settings)
 {
     const fs::path flag = workingDirectory / thumbnailerFlagFileName;
+    const fs::path listFile = workingDirectory / thumbnailerFileListName;
+    const fs::path optionsFile = workingDirectory / thumbnailerOptionsFileName;
+    ThumbnailRunReport report;
+    if (settings.handOverDigest &&
+        HandOverDigest(optionsFile, listFile) != *settings.handOverDigest) {
+        report.problems.push_back("the files in " + Quoted(workingDirectory) +
+                                  " are not those of the run that started this thumbnailer; "
+                                  "no thumbnails made");
+        return report;
+    }
     const ScopeGuard removeFlag([&flag] {
         std::error_code error;
         fs::remove(flag, error);
     });
 
-    ThumbnailRunReport report;
     try {
-        const fs::path listFile = workingDirectory / thumbnailerFileListName;
         const auto pictures = ReadFileList(listFile);
         if (!pictures) {
             report.problems.push_back("cannot read the picture list " + Quoted(listFile));
@@ -139,7 +147,6 @@ ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory,
         if (pictures->empty())
             return report;
 
-        const fs::path optionsFile = workingDirectory / thumbnailerOptionsFileName;
         ThumbnailerFile values;
         if (!ReadThumbnailerOptions(optionsFile, values)) {
             report.problems.push_back("cannot read the options " + Quoted(optionsFile));
@@ -186,6 +193,7 @@ ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory,
         }
 
         std::vector<char> upToDate(tasks.size(), false);
+        std::vector<char> keptForeign(tasks.size(), false);
         std::atomic<std::size_t> nextTask{0};
         std::mutex progressLock;
         std::size_t done = 0;
@@ -195,6 +203,9 @@ ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory,
                 if (!settings.remakeAll &&
                     ThumbnailUpToDate(task.picture, task.thumbnail, values.options))
                     upToDate[work[k]] = true;
+                else if (!settings.remakeAll && !settings.replaceForeign &&
+                         IsForeignThumbnail(task.thumbnail))
+                    keptForeign[work[k]] = true;
                 else
                     results[work[k]] = MakeThumbnail(task.picture, task.thumbnail, values.options);
                 if (settings.progress) {
@@ -227,6 +238,8 @@ ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory,
                 report.problems.push_back(Quoted(task.picture) + ": " + *results[i]);
             else if (upToDate[task.maker])
                 ++report.upToDate;
+            else if (keptForeign[task.maker])
+                ++report.keptForeign;
             else
                 ++report.made;
         }

@@ -1,12 +1,15 @@
 // Runs the real pagoranto-batch on pictures and templates the tests make.
 #include "core/text/linefile.h"
 #include "tests/support/gtesthelpers.h"
+#include "tests/support/scopedenvironment.h"
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 
 namespace pagoranto {
 namespace {
@@ -45,9 +48,12 @@ protected:
         return file;
     }
 
-    BatchResult Run(const std::string &arguments)
+    BatchResult Run(const std::string &arguments) { return RunCommand(arguments, "stderr.txt"); }
+
+    // Runs may go on at the same time, each with its own file for what it says.
+    BatchResult RunCommand(const std::string &arguments, const std::string &errorFile)
     {
-        const fs::path err = m_dir / "stderr.txt";
+        const fs::path err = m_dir / errorFile;
         // A run that never ends is a fault of its own; it must not hang the suite.
         const std::string command = std::string("timeout 60 '") + PAGORANTO_BATCH + "' --home '" +
                                     (m_dir / "home").string() + "' " + arguments + " 2>'" +
@@ -368,6 +374,138 @@ TEST_F(BatchTest, SinglePageRunMakesOnlyTheFirstPage)
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(fs::exists(pictures / "page0001.html"));
     EXPECT_FALSE(fs::exists(pictures / "page0002.html"));
+}
+
+TEST_F(BatchTest, ThumbnailsMadeElsewhereAreNamedAndKeptUnlessEveryOneIsRemade)
+{
+    AddPictures(2);
+    const fs::path layout = Layout("i.html", {"$TPIC$$TPIC$"});
+    fs::create_directories(pictures / "thumbnails");
+    const std::string usersOwn = MakeJpeg(GradientPicture(64, 48));
+    Write("site/pics/thumbnails/IMG_1.jpg", usersOwn);
+
+    BatchResult result = Run(Args(layout));
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadFileBytes(pictures / "thumbnails" / "IMG_1.jpg"), usersOwn);
+    EXPECT_TRUE(fs::exists(pictures / "thumbnails" / "IMG_2.JPG"));
+    EXPECT_NE(result.err.find("1 thumbnails in " + (pictures / "thumbnails").string() +
+                              " were made elsewhere, left as they are; --thumbnails remakes "
+                              "them:\n  IMG_1.jpg\n"),
+              std::string::npos)
+        << result.err;
+    EXPECT_NE(Page("page0001.html")
+                  .find("SRC=\"thumbnails/IMG_1.jpg\" ALT=\"Click me for full view !\" NOSAVE "
+                        "BORDER=0 height=48 width=64"),
+              std::string::npos)
+        << Page("page0001.html");
+
+    result = Run(Args(layout) + " --overwrite --thumbnails");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(ReadFileBytes(pictures / "thumbnails" / "IMG_1.jpg"), usersOwn);
+    EXPECT_EQ(result.err.find("made elsewhere"), std::string::npos) << result.err;
+}
+
+TEST_F(BatchTest, SortingListEntriesThatAreRefusedAreLeftOutAndTheRunGoesOn)
+{
+    AddPictures(2);
+    const fs::path list =
+        Write("site/pics/order.qvlist", "IMG_2.JPG\r\n\r\n../IMG_9.jpg\r\nIMG_1.jpg\r\n");
+    const BatchResult result =
+        Run(Args(Layout("a.html", {"$PIC$"})) + " --list '" + list.string() + "'");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find("These entries are left out:\n(an empty line)\n../IMG_9.jpg"),
+              std::string::npos)
+        << result.err;
+    EXPECT_NE(Page("page0001.html").find("IMG_2.JPG"), std::string::npos);
+    EXPECT_NE(Page("page0002.html").find("IMG_1.jpg"), std::string::npos);
+    EXPECT_FALSE(fs::exists(pictures / "page0003.html"));
+}
+
+TEST_F(BatchTest, PagesOfAnEarlierGalleryAreListedAndKeptOrMovedToTheTrash)
+{
+    AddPictures(2);
+    for (int n = 1; n <= 5; ++n)
+        Write("site/pics/page000" + std::to_string(n) + ".html", "old");
+    Write("site/pics/mine.html", "mine");
+    const fs::path layout = Layout("a.html", {"$PIC$"});
+    const ScopedEnvironment trashHome("XDG_DATA_HOME", (m_dir / "data").string());
+
+    BatchResult result = Run(Args(layout));
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(
+        result.err.find("3 pages of an earlier gallery with the same page names are left in " +
+                        pictures.string() +
+                        "/; --remove-old-pages moves them to the trash:\n  page0003.html\n  "
+                        "page0004.html\n  page0005.html\n"),
+        std::string::npos)
+        << result.err;
+    EXPECT_EQ(Page("page0005.html"), "old");
+
+    result = Run(Args(layout) + " --remove-old-pages");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err.find("earlier gallery"), std::string::npos) << result.err;
+    for (const char *page : {"page0003.html", "page0004.html", "page0005.html"}) {
+        EXPECT_FALSE(fs::exists(pictures / page)) << page;
+        EXPECT_TRUE(fs::exists(m_dir / "data" / "Trash" / "files" / page)) << page;
+        EXPECT_TRUE(
+            fs::exists(m_dir / "data" / "Trash" / "info" / (std::string(page) + ".trashinfo")));
+    }
+    EXPECT_EQ(Page("mine.html"), "mine");
+    EXPECT_NE(Page("page0002.html"), "old");
+}
+
+// Two runs on one program folder at the same moment: each gallery gets only its own
+// thumbnails, or its run was refused and wrote nothing there.
+TEST_F(BatchTest, RunsSharingAProgramFolderNeverMixTheirGalleries)
+{
+    const fs::path layout = Layout("i.html", {"$TPIC$$TPIC$$TPIC$$TPIC$"});
+    constexpr int rounds = 20;
+    constexpr int picturesEach = 12;
+    int refused = 0;
+    for (int round = 0; round < rounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        std::array<fs::path, 2> galleries;
+        for (int g = 0; g < 2; ++g) {
+            const std::string name = g == 0 ? "a" : "b";
+            galleries[g] = m_dir / ("race" + std::to_string(round)) / name;
+            fs::create_directories(galleries[g]);
+            for (int i = 0; i < picturesEach; ++i)
+                std::ofstream(galleries[g] / (name + std::to_string(i) + ".jpg"), std::ios::binary)
+                    << MakeJpeg(GradientPicture(48, 36));
+        }
+        std::array<BatchResult, 2> results;
+        {
+            std::vector<std::jthread> runs;
+            for (int g = 0; g < 2; ++g)
+                runs.emplace_back([&, g] {
+                    results[g] = RunCommand("--thumbnails --pictures '" + galleries[g].string() +
+                                                "' --template '" + layout.string() + "'",
+                                            "stderr" + std::to_string(g) + ".txt");
+                });
+        }
+        for (int g = 0; g < 2; ++g) {
+            const std::string own = g == 0 ? "a" : "b";
+            if (results[g].status == 1) {
+                ++refused;
+                EXPECT_NE(results[g].err.find("Another run is making this gallery"),
+                          std::string::npos)
+                    << results[g].err;
+                EXPECT_FALSE(fs::exists(galleries[g] / "thumbnails"));
+                EXPECT_FALSE(fs::exists(galleries[g] / "page0001.html"));
+                continue;
+            }
+            ASSERT_EQ(results[g].status, 0) << results[g].err;
+            int count = 0;
+            for (const auto &entry : fs::directory_iterator(galleries[g] / "thumbnails")) {
+                EXPECT_TRUE(entry.path().filename().string().starts_with(own))
+                    << entry.path() << " in the gallery of " << own;
+                ++count;
+            }
+            EXPECT_EQ(count, picturesEach);
+        }
+    }
+    // Which run wins is the scheduler's; that both sometimes overlap is not guaranteed either.
+    std::printf("%d of %d runs were refused\n", refused, 2 * rounds);
 }
 
 } // namespace

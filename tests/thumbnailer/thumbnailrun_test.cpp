@@ -2,6 +2,7 @@
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegencoder.h"
 #include "core/text/linefile.h"
+#include "core/thumbnailer/thumbnailerlink.h"
 #include "tests/support/scratchdirectory.h"
 #include "tests/support/testpictures.h"
 #include "thumbnailer/thumbnailrun.h"
@@ -276,25 +277,62 @@ TEST_F(ThumbnailRunTest, ASecondRunRemakesOnlyWhatChanged)
     EXPECT_EQ(report.upToDate, 3u);
     EXPECT_EQ(written("a.jpg"), firstA);
 
-    // A picture touched, another replaced by a thumbnail that carries no stamp.
+    // A picture touched, another's thumbnail replaced by one the user made: that one is kept.
     fs::last_write_time(b, fs::last_write_time(b) + std::chrono::seconds(2));
-    ASSERT_TRUE(EncodeJpegFile(thumbnailOf("c.jpg"),
-                               ViewOf(testing::GradientPicture(160, 120, {.blue = 10}))));
+    const std::string usersOwn =
+        testing::EncodePicture(testing::GradientPicture(64, 48, {.blue = 10})).jpeg;
+    ASSERT_TRUE(WriteFileBytes(thumbnailOf("c.jpg"), usersOwn));
     report = MakeThumbnails(work);
-    EXPECT_EQ(report.made, 2u);
+    EXPECT_TRUE(report.allMade());
+    EXPECT_EQ(report.made, 1u);
     EXPECT_EQ(report.upToDate, 1u);
+    EXPECT_EQ(report.keptForeign, 1u);
     EXPECT_EQ(written("a.jpg"), firstA);
+    EXPECT_EQ(ReadFileBytes(thumbnailOf("c.jpg")), usersOwn);
 
-    // Another size: every thumbnail again, of that size.
+    // Another size: our thumbnails again, of that size; the user's still kept.
     values.options.ScrollBar2 = 100;
     writeInputs({a, b, c});
     report = MakeThumbnails(work);
-    EXPECT_EQ(report.made, 3u);
+    EXPECT_EQ(report.made, 2u);
+    EXPECT_EQ(report.keptForeign, 1u);
     EXPECT_EQ(ReadPictureSize(thumbnailOf("a.jpg")), (PixelSize{100, 120}));
+    EXPECT_EQ(ReadFileBytes(thumbnailOf("c.jpg")), usersOwn);
 
+    // Replacing the user's thumbnails is asked for on its own, or with every thumbnail.
+    report = MakeThumbnails(work, {.replaceForeign = true});
+    EXPECT_EQ(report.made, 1u);
+    EXPECT_EQ(report.upToDate, 2u);
+    EXPECT_EQ(ReadPictureSize(thumbnailOf("c.jpg")), (PixelSize{100, 120}));
+    ASSERT_TRUE(WriteFileBytes(thumbnailOf("c.jpg"), usersOwn));
     report = MakeThumbnails(work, {.remakeAll = true});
     EXPECT_EQ(report.made, 3u);
     EXPECT_EQ(report.upToDate, 0u);
+    EXPECT_NE(ReadFileBytes(thumbnailOf("c.jpg")), usersOwn);
+}
+
+TEST_F(ThumbnailRunTest, WorksOnlyFromTheHandOverOfTheRunThatStartedIt)
+{
+    const fs::path a = makePicture("a.jpg", 64, 48);
+    writeInputs({a});
+    const std::string digest = HandOverDigest(work / "mtoptions.cfg", work / "filelist.dat");
+    ASSERT_EQ(digest.size(), 16u);
+
+    // Another run wrote its list meanwhile: nothing is made, and the flag, not ours, stays.
+    const fs::path b = makePicture("b.jpg", 64, 48);
+    writeInputs({b});
+    ThumbnailRunReport report = MakeThumbnails(work, {.handOverDigest = digest});
+    EXPECT_EQ(report.made, 0u);
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_NE(report.problems[0].find("not those of the run"), std::string::npos);
+    EXPECT_FALSE(fs::exists(thumbnailOf("b.jpg")));
+    EXPECT_TRUE(fs::exists(flag()));
+
+    report = MakeThumbnails(
+        work, {.handOverDigest = HandOverDigest(work / "mtoptions.cfg", work / "filelist.dat")});
+    EXPECT_TRUE(report.allMade());
+    EXPECT_EQ(report.made, 1u);
+    EXPECT_FALSE(fs::exists(flag()));
 }
 
 TEST_F(ThumbnailRunTest, ProgressCountsEveryPictureOnce)

@@ -1,5 +1,6 @@
 #include "core/generator/creationrun.h"
 
+#include "core/generator/oldpages.h"
 #include "core/generator/pagemaker.h"
 #include "core/generator/pagenames.h"
 #include "core/generator/runview.h"
@@ -8,6 +9,7 @@
 #include "core/platform/directorylock.h"
 #include "core/platform/events.h"
 #include "core/platform/prompts.h"
+#include "core/platform/trash.h"
 #include "core/templates/neededfiles.h"
 #include "core/templates/templatecompanions.h"
 #include "core/text/datetimeformat.h"
@@ -106,37 +108,52 @@ void CreationRun::Button3Click()
     if (Stop())
         return;
     m_outcome = RunOutcome::NotRun;
+    // A single-page run started from the picture list runs inside this object's own run, whose
+    // locks it shares and leaves held.
+    struct LockRelease {
+        CreationRun &run;
+        bool heldBefore;
+        ~LockRelease()
+        {
+            if (!heldBefore) {
+                run.m_galleryLock.reset();
+                run.m_handOverLock.reset();
+            }
+        }
+    } release{*this, m_handOverLock.has_value() || m_galleryLock.has_value()};
     if (!RunChecks() || !PlanAndPictureList())
         return;
-    // Two runs on one hand-over folder or one gallery would mix their files.
+    CreatePages();
+}
+
+// Taken before anything is written into the hand-over folder or the gallery.
+bool CreationRun::LockFolders()
+{
     const std::filesystem::path handOver =
         std::filesystem::path(m_setup.programDirectory) / thumbnailerFolder;
     std::error_code error;
     std::filesystem::create_directories(handOver, error);
-    const auto lockIfThere = [](const std::filesystem::path &directory,
-                                std::optional<DirectoryLock> &lock) {
+    const auto lock = [](const std::filesystem::path &directory,
+                         std::optional<DirectoryLock> &held) {
         std::error_code missing;
-        if (!std::filesystem::is_directory(directory, missing))
+        if (held || !std::filesystem::is_directory(directory, missing))
             return true;
-        lock = DirectoryLock::TryLock(directory);
-        return lock.has_value();
+        held = DirectoryLock::TryLock(directory);
+        return held.has_value();
     };
-    std::optional<DirectoryLock> handOverLock;
-    std::optional<DirectoryLock> galleryLock;
-    const bool galleryFree = lockIfThere(m_outputDir, galleryLock);
-    if (!galleryFree || !lockIfThere(handOver, handOverLock)) {
-        m_services.prompts.show("ERROR",
-                                "Another run is making this gallery, or uses the same program "
-                                "folder:\r" +
-                                    (galleryFree ? handOver.string() : m_outputDir) +
-                                    "\rPlease wait until it has ended and try again !",
-                                PromptButtons::Ok);
-        m_singlePageRun = false;
-        ApplyCounterReset();
-        EndRun(RunOutcome::Refused);
-        return;
-    }
-    CreatePages();
+    const bool galleryFree = lock(m_outputDir, m_galleryLock);
+    if (galleryFree && lock(handOver, m_handOverLock))
+        return true;
+    m_services.prompts.show("ERROR",
+                            "Another run is making this gallery, or uses the same program "
+                            "folder:\r" +
+                                (galleryFree ? handOver.string() : m_outputDir) +
+                                "\rPlease wait until it has ended and try again !",
+                            PromptButtons::Ok);
+    m_singlePageRun = false;
+    ApplyCounterReset();
+    EndRun(RunOutcome::Refused);
+    return false;
 }
 
 bool CreationRun::RunChecks()
@@ -188,6 +205,8 @@ bool CreationRun::RunChecks()
     m_levels = ComputeDirectoryLevels(m_setup.pictureDir, m_setup.directoryLevel,
                                       m_settings.thumbnails.thumbdir);
     m_outputDir = m_levels.destinationDir.empty() ? m_setup.pictureDir : m_levels.destinationDir;
+    if (!LockFolders())
+        return false;
 
     if (AnalyseTemplate(m_setup.templatePath).total == 0)
         return Refuse("You're selected template does not contain any commands !\rPlease select an "
@@ -289,17 +308,15 @@ void CreationRun::CreatePages()
 {
     RunView &view = m_services.view;
     Events &events = m_services.events;
-    ShowState(RunState::creating);
-    const std::uint64_t startTick = events.tickCount();
     m_pictureHeaders = PictureHeaderCache();
     m_thumbnailerStarted = false;
+    m_keptForeign.clear();
+    if (!HandleOldPages())
+        return;
+    ShowState(RunState::creating);
+    const std::uint64_t startTick = events.tickCount();
     view.ShowRunStatus("Creation starts");
-    if (m_settings.special.createthumbnails) {
-        MakeThumbnails();
-        m_settings.special.createthumbnails = false;
-    } else if (MissingThumbnailsWanted()) {
-        MakeThumbnails();
-    }
+    ThumbnailStep();
     const std::string pageCounterText =
         FormatPageNumber(m_pageCounter.value(), m_settings.pageNames.ScrollBar4);
     view.ShowPagePlan(m_plan);
@@ -370,38 +387,190 @@ void CreationRun::ReadHeadersAhead()
     m_pictureHeaders.ReadAhead(paths);
 }
 
-// Pages with $TPIC$ would link to thumbnails that are not there.
-bool CreationRun::MissingThumbnailsWanted()
+// Before the pages: the user's thumbnails are used as they are unless the user asks otherwise.
+void CreationRun::ThumbnailStep()
 {
-    if (!m_setup.offerMissingThumbnails || m_analysis.tpicCount() == 0)
-        return false;
-    const std::size_t missing =
-        PicturesWithoutThumbnails(m_levels.thumbnailDirectory, m_creationList).size();
-    if (missing == 0)
+    const bool asked = m_settings.special.createthumbnails;
+    if (!asked && (m_analysis.tpicCount() == 0 || !m_setup.offerMissingThumbnails))
+        return;
+    const ThumbnailCensus census =
+        m_setup.remakeAllThumbnails
+            ? ThumbnailCensus{}
+            : TakeThumbnailCensus(m_setup.pictureDir, m_levels.thumbnailDirectory, m_creationList,
+                                  m_settings.thumbnails, m_pictureHeaders);
+    if (!asked) {
+        m_keptForeign = census.foreign;
+        if (StaleThumbnailsWanted(census))
+            MakeThumbnails(census, false);
+        return;
+    }
+    const bool replaceForeign = m_setup.remakeAllThumbnails || ForeignThumbnailsReplaced(census);
+    if (!replaceForeign)
+        m_keptForeign = census.foreign;
+    MakeThumbnails(census, replaceForeign);
+    m_settings.special.createthumbnails = false;
+}
+
+namespace {
+
+std::string CountOf(std::size_t count, std::string_view one, std::string_view many)
+{
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+std::string NamedFew(const std::vector<std::string> &names)
+{
+    constexpr std::size_t shown = 5;
+    std::string text;
+    for (std::size_t i = 0; i < names.size() && i < shown; ++i)
+        text += "\r    " + names[i];
+    if (names.size() > shown)
+        text += "\r    ... and " + std::to_string(names.size() - shown) + " more";
+    return text;
+}
+
+} // namespace
+
+// Pages with $TPIC$ would link to thumbnails that are missing, or that no longer show the photo
+// or the options as they are.
+bool CreationRun::StaleThumbnailsWanted(const ThumbnailCensus &census)
+{
+    const std::size_t missing = census.missing.size();
+    const std::size_t outOfDate = census.outOfDate.size();
+    if (missing + outOfDate == 0)
         return false;
     const std::string listed = std::to_string(m_creationList.size());
-    const std::string whose =
-        missing == m_creationList.size()
-            ? "None of the " + listed + " pictures of your list has a thumbnail in"
-            : std::to_string(missing) + " of the " + listed + " pictures of your list " +
-                  (missing == 1 ? "has" : "have") + " no thumbnail in";
+    std::string whose;
+    if (missing == m_creationList.size())
+        whose = "None of the " + listed + " pictures of your list has a thumbnail in";
+    else {
+        whose = "Of the " + listed + " pictures of your list, ";
+        if (missing > 0)
+            whose += CountOf(missing, "has no thumbnail", "have no thumbnail") +
+                     (outOfDate > 0 ? " and " : "");
+        if (outOfDate > 0)
+            whose += CountOf(outOfDate, "has a thumbnail that is out of date",
+                             "have a thumbnail that is out of date") +
+                     " (made with other thumbnail options, or from the photo before it changed)";
+        whose += ", in";
+    }
+    const std::string kept =
+        census.foreign.empty()
+            ? std::string()
+            : "\r" + CountOf(census.foreign.size(), "thumbnail was", "thumbnails were") +
+                  " made elsewhere and " + (census.foreign.size() == 1 ? "is" : "are") +
+                  " used as " + (census.foreign.size() == 1 ? "it is" : "they are") + ".";
     return m_services.prompts.show(
                "Question",
-               whose + "\r" + m_levels.thumbnailDirectory +
+               whose + "\r" + m_levels.thumbnailDirectory + "\r" + kept +
                    "\r\rYour template contains $TPIC$ commands, but \"Create thumbnails\" is "
-                   "not activated.\rDo you want to create the missing thumbnails now ? If not, "
+                   "not activated.\rDo you want to create these thumbnails now ? If not, "
                    "click on \"NO\".",
                PromptButtons::YesNo) == PromptAnswer::Yes;
 }
 
-void CreationRun::MakeThumbnails()
+bool CreationRun::ForeignThumbnailsReplaced(const ThumbnailCensus &census)
+{
+    if (census.foreign.empty() || m_setup.foreignThumbnails == ForeignThumbnails::keep)
+        return false;
+    if (m_setup.foreignThumbnails == ForeignThumbnails::replace)
+        return true;
+    return m_services.prompts.show(
+               "Question",
+               CountOf(census.foreign.size(), "thumbnail", "thumbnails") + " in\r" +
+                   m_levels.thumbnailDirectory + "\r" +
+                   (census.foreign.size() == 1 ? "was" : "were") +
+                   " not made by this program (made elsewhere or by hand):" +
+                   NamedFew(census.foreign) +
+                   "\r\rDo you want to replace them with new thumbnails ?\rIf not, click on "
+                   "\"NO\": they are kept as they are and only the others are made.",
+               PromptButtons::YesNo) == PromptAnswer::Yes;
+}
+
+// A destination that held a longer gallery of the same page names would be published as a mix
+// of the two.
+bool CreationRun::HandleOldPages()
+{
+    m_keptOldPages.clear();
+    if (m_singlePageRun)
+        return true;
+    const std::vector<std::string> old =
+        FindOldPages(m_outputDir, m_plan, m_firstPageNumber, m_settings.pageNames);
+    if (old.empty())
+        return true;
+    OldPages choice = m_setup.oldPages;
+    if (choice == OldPages::ask) {
+        const PromptAnswer answer = m_services.prompts.show(
+            "Question", OldPagesQuestion(m_outputDir, old), PromptButtons::YesNoCancel);
+        if (answer == PromptAnswer::Cancel) {
+            ApplyCounterReset();
+            EndRun(RunOutcome::Cancelled);
+            return false;
+        }
+        choice = answer == PromptAnswer::Yes ? OldPages::trash : OldPages::keep;
+    }
+    if (choice == OldPages::keep)
+        m_keptOldPages = old;
+    else
+        TrashOldPages(old);
+    return true;
+}
+
+void CreationRun::TrashOldPages(const std::vector<std::string> &pages)
+{
+    std::vector<std::string> withoutTrash;
+    std::vector<std::string> failed;
+    std::string why;
+    for (const std::string &page : pages) {
+        const TrashResult result = MoveToTrash(m_outputDir + page);
+        if (result.outcome == TrashOutcome::noTrash)
+            withoutTrash.push_back(page);
+        else if (result.outcome == TrashOutcome::failed) {
+            failed.push_back(page);
+            why = result.error;
+        }
+    }
+    // Only a user who sees the question may have a page deleted for good.
+    if (!withoutTrash.empty() && m_setup.oldPages == OldPages::ask &&
+        m_services.prompts.show("Question",
+                                CountOf(withoutTrash.size(), "page", "pages") +
+                                    " cannot be moved to a trash: the file "
+                                    "system of\r" +
+                                    m_outputDir + "\rhas none." + NamedFew(withoutTrash) +
+                                    "\r\rDo you want to delete " +
+                                    (withoutTrash.size() == 1 ? "it" : "them") + " for good ?",
+                                PromptButtons::YesNo) == PromptAnswer::Yes) {
+        for (const std::string &page : withoutTrash) {
+            std::error_code error;
+            if (!std::filesystem::remove(m_outputDir + page, error)) {
+                failed.push_back(page);
+                why = error.message();
+            }
+        }
+    } else if (!withoutTrash.empty()) {
+        m_services.prompts.show("INFO",
+                                CountOf(withoutTrash.size(), "page is", "pages are") +
+                                    " kept: the file system of\r" + m_outputDir +
+                                    "\rhas no trash." + NamedFew(withoutTrash),
+                                PromptButtons::Ok);
+        m_keptOldPages = withoutTrash;
+    }
+    if (!failed.empty()) {
+        m_services.prompts.show("ERROR",
+                                CountOf(failed.size(), "page", "pages") +
+                                    " of the earlier gallery could not be removed from\r" +
+                                    m_outputDir + "\r" + why + NamedFew(failed),
+                                PromptButtons::Ok);
+        m_keptOldPages.insert(m_keptOldPages.end(), failed.begin(), failed.end());
+    }
+}
+
+void CreationRun::MakeThumbnails(const ThumbnailCensus &census, bool replaceForeign)
 {
     RunView &view = m_services.view;
     view.ShowRunStatus("Thumbnail creation");
     if (m_setup.thumbnailerOnlyForStale && !m_setup.remakeAllThumbnails &&
-        PicturesWithStaleThumbnails(m_setup.pictureDir, m_levels.thumbnailDirectory, m_creationList,
-                                    m_settings.thumbnails, m_pictureHeaders)
-            .empty())
+        census.ToMake(replaceForeign).empty())
         return;
     // The thumbnails read so far are about to change.
     m_pictureHeaders = PictureHeaderCache();
@@ -410,7 +579,7 @@ void CreationRun::MakeThumbnails()
         m_setup.programDirectory, m_setup.pictureDir,
         m_creationList,           ThumbnailerFileFor(m_levels, m_settings.thumbnails),
         m_setup.installDirectory, m_setup.remakeAllThumbnails,
-        m_setup.thumbnailerPace};
+        replaceForeign,           m_setup.thumbnailerPace};
     const ThumbnailerResult result =
         RunThumbnailer(job, m_services.shell, m_services.events,
                        [&view](bool shown) { view.ShowThumbnailerBusy(shown); });

@@ -7,10 +7,13 @@
 #include "core/generator/runview.h"
 #include "core/options/gallerysettings.h"
 #include "core/pictures/pictureheadercache.h"
+#include "core/platform/directorylock.h"
 #include "core/thumbnailer/thumbnailerlink.h"
+#include "core/thumbnailer/thumbnailstamp.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,11 @@ class Events;
 class Prompts;
 class Shell;
 struct DateTimeFormats;
+
+// What a run that makes thumbnails does with those made elsewhere (without our stamp).
+enum class ForeignThumbnails { ask, keep, replace };
+// What a run does with pages of an earlier gallery of the same page names that it will not write.
+enum class OldPages { ask, keep, trash };
 
 // What the main window holds about where a run reads and writes.
 struct RunSetup {
@@ -37,6 +45,8 @@ struct RunSetup {
     bool remakeAllThumbnails = false;
     // A thumbnail step with every thumbnail up to date starts no thumbnailer.
     bool thumbnailerOnlyForStale = false;
+    ForeignThumbnails foreignThumbnails = ForeignThumbnails::ask;
+    OldPages oldPages = OldPages::ask;
     ThumbnailerPace thumbnailerPace;
 };
 
@@ -85,6 +95,10 @@ public:
     // Whether the last run started the thumbnailer; one that found every thumbnail up to date
     // did not, and its thumbnails are as it found them.
     bool thumbnailerStarted() const { return m_thumbnailerStarted; }
+    // The last run's thumbnails that were made elsewhere and used as they are.
+    const std::vector<std::string> &keptForeignThumbnails() const { return m_keptForeign; }
+    // The last run's pages of an earlier gallery that were left in the destination.
+    const std::vector<std::string> &keptOldPages() const { return m_keptOldPages; }
     const std::string &outputDir() const { return m_outputDir; }
     // Pages made since the caller last took the count (the 30-second display).
     int TakePagesThisInterval();
@@ -93,13 +107,17 @@ private:
     void ShowState(RunState state);
     bool Stop();
     bool Refuse(std::string_view text, RunInput input, bool undo);
-    bool RefuseAfterLock(RunOutcome outcome);
+    bool LockFolders();
     bool RunChecks();
     bool PlanAndPictureList();
     void CreatePages();
-    void MakeThumbnails();
+    bool HandleOldPages();
+    void TrashOldPages(const std::vector<std::string> &pages);
+    void ThumbnailStep();
+    void MakeThumbnails(const ThumbnailCensus &census, bool replaceForeign);
     void ReadHeadersAhead();
-    bool MissingThumbnailsWanted();
+    bool StaleThumbnailsWanted(const ThumbnailCensus &census);
+    bool ForeignThumbnailsReplaced(const ThumbnailCensus &census);
     void Undo();
     void ApplyCounterReset();
     void EndRun(RunOutcome outcome);
@@ -115,6 +133,12 @@ private:
     RunState m_state = RunState::idle;
     bool m_singlePageRun = false;
     bool m_thumbnailerStarted = false;
+    std::vector<std::string> m_keptForeign;
+    std::vector<std::string> m_keptOldPages;
+    // Held from the checks until the run has ended, thumbnailer included: two runs on one
+    // program folder or one gallery would mix their files.
+    std::optional<DirectoryLock> m_handOverLock;
+    std::optional<DirectoryLock> m_galleryLock;
     std::vector<std::string> m_creationList;
     PictureHeaderCache m_pictureHeaders;
     PageCounter m_pageCounter;

@@ -12,7 +12,7 @@ struct EndStatus {
     std::string d_thumbnails;
     std::string d_firstpage;
     // Listed pictures that could not be read as JPEG pictures; their pages give made-up sizes.
-    std::vector<std::string> unreadablePictures;
+    std::vector<std::string> unreadablePictures = {};
 };
 
 } // namespace pagoranto

@@ -33,7 +33,51 @@ void RemoveFlag(const fs::path &flag)
     fs::remove(flag, error);
 }
 
+// The parameter text of a job whose hand-over files have this digest.
+std::string ThumbnailerParameters(const ThumbnailerJob &job, const std::string &digest)
+{
+    std::string parameters(thumbnailerParameters);
+    if (job.remakeAll)
+        parameters += " " + std::string(thumbnailerRemakeAllParameter);
+    else if (job.replaceForeign)
+        parameters += " " + std::string(thumbnailerReplaceForeignParameter);
+    return parameters + " " + std::string(thumbnailerHandOverParameter) + digest;
+}
+
+// A thumbnailer that removed the flag is writing nothing more; it only has to finish exiting.
+void AwaitExit(StartedProgram &program, Events &events)
+{
+    constexpr std::uint64_t longestMs = 30000;
+    const std::uint64_t start = events.tickCount();
+    while (program.running() && events.tickCount() - start < longestMs)
+        events.waitForMessages(passMs);
+}
+
 } // namespace
+
+std::string HandOverDigest(const fs::path &optionsFile, const fs::path &fileList)
+{
+    const std::optional<std::string> options = ReadFileBytes(optionsFile);
+    const std::optional<std::string> list = ReadFileBytes(fileList);
+    if (!options || !list)
+        return {};
+    // FNV-1a: it only has to tell two runs' files apart, not resist anybody.
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    const auto add = [&hash](std::string_view bytes) {
+        for (const char c : bytes) {
+            hash ^= static_cast<unsigned char>(c);
+            hash *= 0x100000001b3u;
+        }
+    };
+    add(*options);
+    add(std::string_view("\0", 1));
+    add(*list);
+    static constexpr char hex[] = "0123456789abcdef";
+    std::string text(16, '0');
+    for (int i = 15; i >= 0; --i, hash >>= 4)
+        text[static_cast<std::size_t>(i)] = hex[hash & 0xf];
+    return text;
+}
 
 std::optional<fs::path> FindThumbnailerProgram(const std::string &programDirectory)
 {
@@ -87,12 +131,8 @@ ThumbnailerResult RunThumbnailer(const ThumbnailerJob &job, Shell &shell, Events
     const fs::path program =
         FindThumbnailerProgram(installDirectory)
             .value_or(ThumbnailerFolder(installDirectory) / thumbnailerProgramName);
-    const std::unique_ptr<StartedProgram> started =
-        shell.startProgram(program,
-                           job.remakeAll ? std::string(thumbnailerParameters) + " " +
-                                               std::string(thumbnailerRemakeAllParameter)
-                                         : std::string(thumbnailerParameters),
-                           folder);
+    const std::unique_ptr<StartedProgram> started = shell.startProgram(
+        program, ThumbnailerParameters(job, HandOverDigest(optionsFile, fileList)), folder);
     if (!started) {
         // Nobody would ever remove the flag, and the next run writes it afresh anyway.
         RemoveFlag(flag);
@@ -103,6 +143,7 @@ ThumbnailerResult RunThumbnailer(const ThumbnailerJob &job, Shell &shell, Events
         busyView(true);
     DelayWithMessages(events, job.pace.startDelayMs);
     ThumbnailerEnd end = ThumbnailerEnd::FlagRemoved;
+    bool stillRunning = false;
     for (int pass = 0;;) {
         events.waitForMessages(passMs);
         if (++pass < job.pace.passesPerFlagTest)
@@ -111,14 +152,18 @@ ThumbnailerResult RunThumbnailer(const ThumbnailerJob &job, Shell &shell, Events
         // Asked before the flag, so a thumbnailer that removes the flag and then ends is
         // never taken for one that ended without removing it.
         const bool running = started->running();
-        if (!FileExists(flag))
+        if (!FileExists(flag)) {
+            stillRunning = running;
             break;
+        }
         if (!running) {
             RemoveFlag(flag);
             end = ThumbnailerEnd::ExitedWithFlag;
             break;
         }
     }
+    if (stillRunning)
+        AwaitExit(*started, events);
     if (busyView)
         busyView(false);
     return {end, {}};

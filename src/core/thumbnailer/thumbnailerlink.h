@@ -24,6 +24,11 @@ inline constexpr std::string_view thumbnailerFlagLine = "PagorantoThumbNailerAct
 inline constexpr std::string_view thumbnailerParameters = "? 2 3 4 5 1";
 // Added to the parameters to have every thumbnail made again, up to date or not.
 inline constexpr std::string_view thumbnailerRemakeAllParameter = "remake-all";
+// Added to have thumbnails made elsewhere (without our stamp) replaced too; else they are kept.
+inline constexpr std::string_view thumbnailerReplaceForeignParameter = "replace-foreign";
+// Followed by HandOverDigest of the files the run wrote, so that the thumbnailer works only from
+// the hand-over of the run that started it.
+inline constexpr std::string_view thumbnailerHandOverParameter = "hand-over=";
 
 // The thumbnailer program in the "thumbnailer" folder of programDirectory (which ends in "/"),
 // its file name matched without regard to case; the exact spelling wins when there are several.
@@ -49,7 +54,8 @@ struct ThumbnailerJob {
     // Where the program itself is installed, when not below programDirectory (a batch run
     // on the option files of another directory).
     std::string installDirectory;
-    bool remakeAll = false; // also the thumbnails that are up to date
+    bool remakeAll = false;      // also the thumbnails that are up to date
+    bool replaceForeign = false; // also thumbnails made elsewhere
     ThumbnailerPace pace;
 };
 
@@ -70,14 +76,19 @@ struct ThumbnailerResult {
     }
 };
 
+// A digest of the hand-over files' bytes; empty when one cannot be read.
+std::string HandOverDigest(const std::filesystem::path &optionsFile,
+                           const std::filesystem::path &fileList);
+
 // Shows (true) or hides (false) whatever tells the user that thumbnails are being made.
 using ThumbnailerBusyView = std::function<void(bool shown)>;
 
 // Writes the hand-over files (creating the "thumbnailer" folder of programDirectory when it is
 // missing), starts the thumbnailer and waits, processing pending messages,
-// until it removes the flag file or ends. The busy view is shown only while there is something
-// to wait for. Messages processed meanwhile may re-enter the caller (a Stop press); the wait
-// goes on regardless, as the thumbnailer does.
+// until it removes the flag file or ends, and then until the program has ended, so that nothing
+// of it still writes when the caller lets another run in. The busy view is shown only while there
+// is something to wait for. Messages processed meanwhile may re-enter the caller (a Stop press);
+// the wait goes on regardless, as the thumbnailer does.
 ThumbnailerResult RunThumbnailer(const ThumbnailerJob &job, Shell &shell, Events &events,
                                  const ThumbnailerBusyView &busyView = {});
 

@@ -12,6 +12,7 @@ namespace pagoranto {
 namespace fs = std::filesystem;
 
 // Raised whenever the way a thumbnail is drawn changes, so older thumbnails are made again.
+constexpr std::string_view stampProgram = "pagoranto-thumbnail ";
 constexpr std::string_view stampVersion = "pagoranto-thumbnail 1";
 
 namespace {
@@ -63,11 +64,32 @@ bool ThumbnailUpToDate(const fs::path &picture, const fs::path &thumbnail,
     return ReadJpegComment(thumbnail) == wanted;
 }
 
-std::vector<std::string> PicturesWithStaleThumbnails(const std::string &pictureDir,
-                                                     const fs::path &thumbnailDirectory,
-                                                     const std::vector<std::string> &pictures,
-                                                     const ThumbnailOptions &options,
-                                                     PictureHeaderCache &headers)
+bool IsOurThumbnailComment(const std::optional<std::string> &comment)
+{
+    // Any version: one made by an older release is still ours to replace.
+    return comment && comment->starts_with(stampProgram);
+}
+
+bool IsForeignThumbnail(const fs::path &thumbnail)
+{
+    std::error_code error;
+    return fs::exists(fs::symlink_status(thumbnail, error)) &&
+           !IsOurThumbnailComment(ReadJpegComment(thumbnail));
+}
+
+std::vector<std::string> ThumbnailCensus::ToMake(bool replaceForeign) const
+{
+    std::vector<std::string> pictures = missing;
+    pictures.insert(pictures.end(), outOfDate.begin(), outOfDate.end());
+    if (replaceForeign)
+        pictures.insert(pictures.end(), foreign.begin(), foreign.end());
+    return pictures;
+}
+
+ThumbnailCensus TakeThumbnailCensus(const std::string &pictureDir,
+                                    const fs::path &thumbnailDirectory,
+                                    const std::vector<std::string> &pictures,
+                                    const ThumbnailOptions &options, PictureHeaderCache &headers)
 {
     std::vector<std::string> picturePaths;
     std::vector<std::string> thumbnailPaths;
@@ -78,30 +100,24 @@ std::vector<std::string> PicturesWithStaleThumbnails(const std::string &pictureD
     std::vector<std::string> headerPaths = picturePaths;
     headerPaths.insert(headerPaths.end(), thumbnailPaths.begin(), thumbnailPaths.end());
     headers.ReadAhead(headerPaths);
-    std::vector<std::string> stale;
+    ThumbnailCensus census;
     for (std::size_t i = 0; i < pictures.size(); ++i) {
+        if (!headers.Facts(thumbnailPaths[i])) {
+            census.missing.push_back(pictures[i]);
+            continue;
+        }
+        const std::optional<std::string> comment = headers.JpegComment(thumbnailPaths[i]);
+        if (!IsOurThumbnailComment(comment)) {
+            census.foreign.push_back(pictures[i]);
+            continue;
+        }
         const auto facts = headers.Facts(picturePaths[i]);
         std::error_code error;
         const fs::path absolute = fs::absolute(picturePaths[i], error);
-        if (!facts || error ||
-            headers.JpegComment(thumbnailPaths[i]) !=
-                StampOf(absolute, facts->bytes, facts->modified, options))
-            stale.push_back(pictures[i]);
+        if (!facts || error || comment != StampOf(absolute, facts->bytes, facts->modified, options))
+            census.outOfDate.push_back(pictures[i]);
     }
-    return stale;
-}
-
-std::vector<std::string> PicturesWithoutThumbnails(const fs::path &thumbnailDirectory,
-                                                   const std::vector<std::string> &pictures)
-{
-    std::vector<std::string> missing;
-    for (const std::string &picture : pictures) {
-        std::error_code error;
-        const fs::path name = fs::path(picture).filename();
-        if (name.empty() || !fs::is_regular_file(thumbnailDirectory / name, error))
-            missing.push_back(picture);
-    }
-    return missing;
+    return census;
 }
 
 } // namespace pagoranto

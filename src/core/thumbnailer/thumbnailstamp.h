@@ -22,18 +22,31 @@ std::optional<std::string> ThumbnailStamp(const std::filesystem::path &picture,
 bool ThumbnailUpToDate(const std::filesystem::path &picture, const std::filesystem::path &thumbnail,
                        const ThumbnailOptions &options);
 
-// The pictures (names as listed, relative to pictureDir, which ends in "/") whose thumbnail of
-// their name in thumbnailDirectory is missing or not up to date. The headers are read through
-// the run's cache, which the pages then find filled.
-std::vector<std::string>
-PicturesWithStaleThumbnails(const std::string &pictureDir,
-                            const std::filesystem::path &thumbnailDirectory,
-                            const std::vector<std::string> &pictures,
-                            const ThumbnailOptions &options, PictureHeaderCache &headers);
+// True for the comment of a thumbnail that this program made, whatever its options then.
+bool IsOurThumbnailComment(const std::optional<std::string> &comment);
 
-// The pictures (names as listed, relative to the picture directory) that have no thumbnail file
-// of their name in thumbnailDirectory.
-std::vector<std::string> PicturesWithoutThumbnails(const std::filesystem::path &thumbnailDirectory,
-                                                   const std::vector<std::string> &pictures);
+// True when thumbnail is a file without our stamp: the user's, not ours to replace unasked.
+bool IsForeignThumbnail(const std::filesystem::path &thumbnail);
+
+// Where the listed pictures' thumbnails stand (names as listed, relative to the picture
+// directory, in list order).
+struct ThumbnailCensus {
+    std::vector<std::string> missing;
+    // Ours, but made with other options or from the photo as it was before.
+    std::vector<std::string> outOfDate;
+    // Made elsewhere (no stamp of ours): the user's, used as they are unless asked otherwise.
+    std::vector<std::string> foreign;
+
+    // What a thumbnail step makes: the missing and out-of-date ones, and the foreign ones only
+    // when replacing them was asked for.
+    std::vector<std::string> ToMake(bool replaceForeign) const;
+};
+
+// The census of the thumbnails in thumbnailDirectory of the pictures in pictureDir (which ends in
+// "/"). The headers are read through the run's cache, which the pages then find filled.
+ThumbnailCensus TakeThumbnailCensus(const std::string &pictureDir,
+                                    const std::filesystem::path &thumbnailDirectory,
+                                    const std::vector<std::string> &pictures,
+                                    const ThumbnailOptions &options, PictureHeaderCache &headers);
 
 } // namespace pagoranto

@@ -3,12 +3,14 @@
 #include "core/platform/directorylock.h"
 #include "core/text/datetimeformat.h"
 #include "core/text/linefile.h"
+#include "core/thumbnailer/thumbnailstamp.h"
 #include "tests/support/fakeshell.h"
 #include "tests/support/fixedclock.h"
 #include "tests/support/gtesthelpers.h"
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingprompts.h"
 #include "tests/support/recordingview.h"
+#include "tests/support/scopedenvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +54,15 @@ public:
         for (const auto &shown : prompts.shown)
             titles.push_back(shown.title + ": " + shown.text.substr(0, 30));
         return titles;
+    }
+
+    std::vector<std::string> Questions() const
+    {
+        std::vector<std::string> texts;
+        for (const auto &shown : prompts.shown)
+            if (shown.title == "Question")
+                texts.push_back(shown.text);
+        return texts;
     }
 
     RunSetup setup;
@@ -199,8 +210,10 @@ TEST_F(CreationRunTest, MissingThumbnailsOfATpicTemplateAreOfferedBeforeThePages
     run.Button3Click();
     EXPECT_EQ(run.outcome(), RunOutcome::Completed);
     ASSERT_EQ(questions().size(), 1u);
-    EXPECT_EQ(questions()[0].find("2 of the 3 pictures of your list have no thumbnail in\r" +
-                                  setup.pictureDir + "thumbnails\r\r"),
+    EXPECT_EQ(questions()[0].find("Of the 3 pictures of your list, 2 have no thumbnail, in\r" +
+                                  setup.pictureDir +
+                                  "thumbnails\r\r1 thumbnail was made elsewhere and is used as "
+                                  "it is.\r\r"),
               0u)
         << questions()[0];
     EXPECT_TRUE(shell.started.empty());
@@ -209,14 +222,18 @@ TEST_F(CreationRunTest, MissingThumbnailsOfATpicTemplateAreOfferedBeforeThePages
     prompts.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
     run.Button3Click();
     ASSERT_EQ(shell.started.size(), 1u);
-    EXPECT_TRUE(shell.started[0].ends_with("? 2 3 4 5 1")) << shell.started[0];
+    EXPECT_NE(shell.started[0].find("? 2 3 4 5 1 hand-over="), std::string::npos)
+        << shell.started[0];
     EXPECT_EQ(
         ReadLineFile(fs::path(setup.programDirectory) / "thumbnailer" / "filelist.dat")->size(),
         3u);
 
     // Asked for anyway, or all there, or not wanted by the template: no question.
     const std::function<void()> arrangements[] = {
-        [this] { settings.special.createthumbnails = true; },
+        [this] {
+            settings.special.createthumbnails = true;
+            setup.foreignThumbnails = ForeignThumbnails::keep;
+        },
         [this] {
             for (const char *name : {"a.jpg", "c.jpg"})
                 Write(std::string("gallery/pics/thumbnails/") + name,
@@ -233,6 +250,100 @@ TEST_F(CreationRunTest, MissingThumbnailsOfATpicTemplateAreOfferedBeforeThePages
     }
 }
 
+TEST_F(CreationRunTest, OnlyOurOwnThumbnailsAreOutOfDateAndTheUsersAreReplacedOnlyWhenAsked)
+{
+    UseTemplate({"$TPIC$"});
+    const fs::path thumbnails = m_dir / "gallery" / "pics" / "thumbnails";
+    fs::create_directories(thumbnails);
+    // a: the user's own; b: ours and up to date; c: ours, made with other options.
+    ASSERT_TRUE(WritePicture(thumbnails / "a.jpg", GradientPicture(8, 6)));
+    JpegEncodeOptions ours;
+    ours.comment = ThumbnailStamp(setup.pictureDir + "b.jpg", settings.thumbnails).value();
+    ASSERT_TRUE(WritePicture(thumbnails / "b.jpg", GradientPicture(8, 6), ours));
+    ThumbnailOptions other = settings.thumbnails;
+    other.ScrollBar2 += 10;
+    ours.comment = ThumbnailStamp(setup.pictureDir + "c.jpg", other).value();
+    ASSERT_TRUE(WritePicture(thumbnails / "c.jpg", GradientPicture(8, 6), ours));
+
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
+    run.Button3Click();
+    ASSERT_EQ(Questions().size(), 1u) << ::testing::PrintToString(Titles());
+    EXPECT_EQ(Questions()[0].find("Of the 3 pictures of your list, 1 has a thumbnail that "
+                                  "is out of date (made with other thumbnail options, or "
+                                  "from the photo before it changed), in\r"),
+              0u)
+        << Questions()[0];
+    EXPECT_NE(Questions()[0].find("1 thumbnail was made elsewhere and is used as it is."),
+              std::string::npos);
+    EXPECT_EQ(run.keptForeignThumbnails(), std::vector<std::string>{"a.jpg"});
+    ASSERT_EQ(shell.started.size(), 1u);
+    EXPECT_EQ(shell.started[0].find("replace-foreign"), std::string::npos);
+
+    // "Create thumbnails" ticked: the user's are named, and replaced only on Yes.
+    for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+        prompts.shown.clear();
+        shell.started.clear();
+        settings.special.createthumbnails = true;
+        prompts.answers = {PromptAnswer::Ok, answer};
+        run.Button3Click();
+        ASSERT_EQ(Questions().size(), 1u);
+        EXPECT_EQ(Questions()[0].find("1 thumbnail in\r" + thumbnails.string() +
+                                      "\rwas not made by this program (made elsewhere "
+                                      "or by hand):\r    a.jpg\r\r"),
+                  0u)
+            << Questions()[0];
+        ASSERT_EQ(shell.started.size(), 1u);
+        const bool replaced = answer == PromptAnswer::Yes;
+        EXPECT_EQ(shell.started[0].find("replace-foreign") != std::string::npos, replaced);
+        EXPECT_EQ(run.keptForeignThumbnails().empty(), replaced);
+    }
+}
+
+TEST_F(CreationRunTest, PagesOfALongerEarlierGalleryAreKeptTrashedOrStopTheRun)
+{
+    UseTemplate({"$PIC$"});
+    for (int n = 1; n <= 6; ++n)
+        Write("gallery/pics/page000" + std::to_string(n) + ".html", "old");
+    Write("gallery/pics/notes.html", "mine");
+    const ScopedEnvironment trashHome("XDG_DATA_HOME", (m_dir / "data").string());
+    const std::vector<std::string> old{"page0004.html", "page0005.html", "page0006.html"};
+
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::No};
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Completed);
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[1].buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(prompts.shown[1].text.find("3 pages of an earlier gallery"), 0u);
+    EXPECT_EQ(run.keptOldPages(), old);
+    EXPECT_NE(readBytes("gallery/pics/page0001.html"), "old");
+    EXPECT_EQ(readBytes("gallery/pics/page0006.html"), "old");
+
+    Write("gallery/pics/page0001.html", "old");
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::Cancel};
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Cancelled);
+    EXPECT_EQ(readBytes("gallery/pics/page0001.html"), "old") << "no page was written";
+    EXPECT_FALSE(view.locked);
+
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
+    run.Button3Click();
+    EXPECT_EQ(run.outcome(), RunOutcome::Completed);
+    EXPECT_TRUE(run.keptOldPages().empty());
+    for (const std::string &page : old) {
+        EXPECT_FALSE(PageExists(page)) << page;
+        EXPECT_EQ(ReadFileBytes(m_dir / "data" / "Trash" / "files" / page), "old") << page;
+    }
+    EXPECT_EQ(readBytes("gallery/pics/notes.html"), "mine");
+
+    // Nothing left to ask about; a batch-like run keeps without asking.
+    prompts.shown.clear();
+    Write("gallery/pics/page0009.html", "old");
+    setup.oldPages = OldPages::keep;
+    run.Button3Click();
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(run.keptOldPages(), std::vector<std::string>{"page0009.html"});
+}
+
 TEST_F(CreationRunTest, AGalleryOrHandOverFolderInUseRefusesASecondRun)
 {
     UseTemplate({"$PIC$"});
@@ -246,6 +357,10 @@ TEST_F(CreationRunTest, AGalleryOrHandOverFolderInUseRefusesASecondRun)
         EXPECT_EQ(prompts.shown.back().text.find("Another run is making this gallery"), 0u);
         EXPECT_NE(prompts.shown.back().text.find(busy.string()), std::string::npos);
         EXPECT_FALSE(PageExists("page0001.html"));
+        EXPECT_TRUE(fs::is_empty(m_dir / "program" / "thumbnailer"))
+            << "a refused run hands nothing over";
+        EXPECT_TRUE(fs::is_empty(m_dir / "program" / "thumbnailer"))
+            << "a refused run hands nothing over";
         EXPECT_FALSE(view.locked);
     }
     run.Button3Click();
@@ -260,7 +375,8 @@ TEST_F(CreationRunTest, RemakingEveryThumbnailIsHandedToTheThumbnailer)
     setup.remakeAllThumbnails = true;
     run.Button3Click();
     ASSERT_EQ(shell.started.size(), 1u);
-    EXPECT_TRUE(shell.started[0].ends_with("? 2 3 4 5 1 remake-all")) << shell.started[0];
+    EXPECT_NE(shell.started[0].find("? 2 3 4 5 1 remake-all hand-over="), std::string::npos)
+        << shell.started[0];
 }
 
 TEST_F(CreationRunTest, CancelsOnTheDestinationQuestionOrInThePictureList)

@@ -45,7 +45,13 @@ protected:
     // The thumbnailer of most tests: done as soon as it is first asked about.
     void FinishOnFirstQuestion()
     {
-        shell.program->onRunning = [this] { fs::remove(Flag()); };
+        shell.program->onRunning = [this] { Finish(); };
+    }
+    // What our thumbnailer does at its end: the flag goes, then the program.
+    void Finish()
+    {
+        fs::remove(Flag());
+        shell.program->isRunning = false;
     }
 
     testing::ScratchDirectory scratch;
@@ -79,7 +85,7 @@ TEST_F(ThumbnailerLinkTest, HandsOverItsFilesByteForByteAndStarts)
     std::string flagSeen;
     shell.program->onRunning = [&] {
         flagSeen = Contents(Flag());
-        fs::remove(Flag());
+        Finish();
     };
 
     const ThumbnailerResult result = Run(shell);
@@ -96,7 +102,9 @@ TEST_F(ThumbnailerLinkTest, HandsOverItsFilesByteForByteAndStarts)
 
     ASSERT_EQ(shell.starts.size(), 1u);
     EXPECT_EQ(shell.starts[0].program, Folder() / "PAGORANTOTHUMBNAILER");
-    EXPECT_EQ(shell.starts[0].parameters, "? 2 3 4 5 1");
+    EXPECT_EQ(shell.starts[0].parameters,
+              "? 2 3 4 5 1 hand-over=" +
+                  HandOverDigest(Folder() / "mtoptions.cfg", Folder() / "filelist.dat"));
     EXPECT_EQ(shell.starts[0].workingDirectory.string(), programDirectory + "thumbnailer");
     EXPECT_EQ(busy, (std::vector<bool>{true, false}));
 }
@@ -117,6 +125,7 @@ TEST_F(ThumbnailerLinkTest, WaitsASecondThenTestsTheFlagEvery501stPassOrAtThePro
             job.pace = promptThumbnailerPace;
         events = {};
         events.tickStep = 10;
+        shell.program->isRunning = true;
         std::vector<int> passesAsked;
         std::uint64_t firstAskedAt = 0;
         shell.program->onRunning = [&] {
@@ -124,7 +133,7 @@ TEST_F(ThumbnailerLinkTest, WaitsASecondThenTestsTheFlagEvery501stPassOrAtThePro
                 firstAskedAt = events.now;
             passesAsked.push_back(events.processed);
             if (passesAsked.size() == 3)
-                fs::remove(Flag());
+                Finish();
         };
 
         EXPECT_EQ(Run(shell).end, ThumbnailerEnd::FlagRemoved);
@@ -152,13 +161,18 @@ TEST_F(ThumbnailerLinkTest, ProgramEndingWithoutRemovingTheFlagEndsTheWait)
     EXPECT_EQ(busy, (std::vector<bool>{true, false}));
 }
 
-TEST_F(ThumbnailerLinkTest, ProgramThatRemovesTheFlagAndEndsHasFinished)
+TEST_F(ThumbnailerLinkTest, AfterItsFlagTheWaitLastsUntilTheProgramHasEnded)
 {
-    shell.program->onRunning = [this] {
-        fs::remove(Flag());
-        shell.program->isRunning = false;
+    int askedAfterFlag = 0;
+    shell.program->onRunning = [this, &askedAfterFlag] {
+        if (fs::exists(Flag()))
+            fs::remove(Flag());
+        else if (++askedAfterFlag == 5)
+            shell.program->isRunning = false;
     };
     EXPECT_EQ(Run(shell).end, ThumbnailerEnd::FlagRemoved);
+    EXPECT_EQ(askedAfterFlag, 5);
+    EXPECT_EQ(busy, (std::vector<bool>{true, false}));
 }
 
 TEST_F(ThumbnailerLinkTest, FailedStartRemovesTheFlagAndWaitsForNothing)
@@ -210,7 +224,7 @@ TEST_F(RealThumbnailerTest, WaitEndsWhenTheScriptRemovesTheFlag)
     Install("sleep 0.2\nprintf '%s\\n' \"$@\" > args.txt\nrm PagorantoActive.txt\nsleep 0.2\n");
     events.tickStep = 1;
     EXPECT_EQ(Run(posixShell).end, ThumbnailerEnd::FlagRemoved);
-    EXPECT_EQ(Contents(Folder() / "args.txt"), "?\n2\n3\n4\n5\n1\n");
+    EXPECT_TRUE(Contents(Folder() / "args.txt").starts_with("?\n2\n3\n4\n5\n1\nhand-over="));
 }
 
 TEST_F(RealThumbnailerTest, WaitEndsWhenTheScriptEndsWithoutRemovingTheFlag)

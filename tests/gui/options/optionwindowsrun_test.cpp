@@ -10,6 +10,7 @@
 #include "gui/options/tform1.h"
 #include "gui/options/theaderfooterwindow.h"
 #include "gui/options/thiddenoptwindow.h"
+#include "gui/options/tthumbnaileropt.h"
 #include "gui/pictures/tfilelistwindow.h"
 #include "gui/pictures/thumbnaillist.h"
 #include "gui/platform/filedialog.h"
@@ -52,8 +53,10 @@ private slots:
     void pagesCarryHeaderTitleAndThumbnailSize();
     void optionFilesAreWrittenWhenTheWindowsClose();
     void commandHelpOpensTheHiddenOptionsForTheHtmlCommands();
+    void thumbnailsOfOtherOptionsAreNamedBeforeThePages();
 
 private:
+    void CreateGallery();
     void MakeForm();
     QAction *Action(const char *name) const { return Child<QAction>(m_form.get(), name); }
 
@@ -226,6 +229,69 @@ void OptionWindowsRunTest::commandHelpOpensTheHiddenOptionsForTheHtmlCommands()
     QCOMPARE(opened, 1);
     // Written at close only, not after this window.
     QVERIFY(!QFile::exists(m_program + QStringLiteral("hcoptions.cfg")));
+}
+
+// Create as a user presses it: the picture list started, the end window closed.
+void OptionWindowsRunTest::CreateGallery()
+{
+    auto *pictureList = Child<Tfilelistwindow>(m_form.get(), "Tfilelistwindow");
+    Driver start([pictureList] {
+        if (!pictureList->isVisible())
+            return false;
+        pictureList->startButton->click();
+        return true;
+    });
+    auto *endWindow = Child<Tendstatus>(m_form.get(), "Tendstatus");
+    Driver end([endWindow] {
+        if (!endWindow->isVisible())
+            return false;
+        endWindow->accept();
+        return true;
+    });
+    Child<QPushButton>(m_form.get(), "Button3")->click();
+}
+
+void OptionWindowsRunTest::thumbnailsOfOtherOptionsAreNamedBeforeThePages()
+{
+    MakeForm();
+    FileDialog::setNextFileName(m_program + QStringLiteral("layouts/index.html"));
+    m_form->Selectpagelayout1Click();
+    auto *createThumbnails = Child<SpecialOptionsPanel>(m_form.get(), "Panel11")->createthumbnails;
+    createThumbnails->setChecked(true);
+    auto *list = Child<ThumbnailList>(m_form.get(), "ListView1");
+    for (int i = 0; i < 3; ++i)
+        list->setChecked(i, true);
+    CreateGallery();
+    QCOMPARE(m_form->run().outcome(), RunOutcome::Completed);
+    const std::string thumbnail = m_pictures.toStdString() + "thumbnails/a.jpg";
+    const std::optional<std::string> made = ReadFileBytes(thumbnail);
+    QVERIFY(made.has_value());
+    QVERIFY(!createThumbnails->isChecked());
+
+    // Another thumbnail width in the options window; Create with the box unticked.
+    auto *options = Child<TThumbnailerOpt>(m_form.get(), "TThumbnailerOpt");
+    Driver wider([options] {
+        if (!options->isVisible())
+            return false;
+        options->ScrollBar2->setValue(options->ScrollBar2->value() + 20);
+        options->close();
+        return true;
+    });
+    Action("Thumbnailoptions1")->trigger();
+    std::vector<std::string> questions;
+    MessageBox::setResponder([&questions](const MessageBox::Shown &shown) {
+        if (shown.title != "Question")
+            return PromptAnswer::Ok;
+        questions.push_back(shown.text);
+        return PromptAnswer::No;
+    });
+    CreateGallery();
+    QCOMPARE(m_form->run().outcome(), RunOutcome::Completed);
+    QCOMPARE(questions.size(), std::size_t{1});
+    QVERIFY2(questions[0].starts_with("Of the 3 pictures of your list, 3 have a thumbnail that is "
+                                      "out of date (made with other thumbnail options"),
+             questions[0].c_str());
+    QCOMPARE(ReadFileBytes(thumbnail), made);
 }
 
 int main(int argc, char **argv)
