@@ -26,8 +26,8 @@ public:
             ::stat(fs::temp_directory_path(error).c_str(), &temp) != 0 ||
             shm.st_dev == temp.st_dev || ::access(m_top.c_str(), W_OK) != 0)
             return;
-        m_lock = ::open((m_top / "pagoranto-trash-tests.lock").c_str(),
-                        O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        // The folder itself is the lock: a lock file would be left behind.
+        m_lock = ::open(m_top.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (m_lock < 0 || ::flock(m_lock, LOCK_EX) != 0)
             return;
         m_usable = !fs::exists(fs::symlink_status(sharedTrash(), error)) &&
