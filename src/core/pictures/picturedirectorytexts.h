@@ -17,6 +17,8 @@ inline constexpr std::string_view deleteHtmlQuestion =
     "Do you really want to delete all found html files ?\rHit \"OK\", if you want to delete found "
     "all html files, else hit \"Cancel\"";
 
+inline constexpr std::string_view noTrashTitle = "No trash";
+
 inline constexpr std::string_view workingText = "Working ! Please wait !";
 
 inline constexpr std::string_view sortingListFoundText = " Sortinglist found ";

@@ -82,7 +82,7 @@ std::vector<std::string> Names(const QListWidget *list)
 
 } // namespace
 
-DirectoryPanel::DirectoryPanel(Prompts &prompts, Shell &shell, QWidget *parent)
+DirectoryPanel::DirectoryPanel(MessageBox &prompts, Shell &shell, QWidget *parent)
     : QWidget(parent), m_prompts(prompts), m_shell(shell)
 {
     setObjectName(QStringLiteral("Panel10"));
@@ -368,20 +368,33 @@ void DirectoryPanel::DeleteListedFiles(QListWidget *list, std::string_view quest
     emit deleteStarting();
     ShowWorkingPanels();
     bool alive = true;
-    pagoranto::DeleteListedFiles(dir, names, upperExtension,
-                                 [this, &alive](const std::string &text) {
-                                     alive = alive && ProcessMessagesFor(this);
-                                     if (alive)
-                                         Panel4->setText(ToQString(text));
-                                 });
+    const ListedDeletionResult result = pagoranto::DeleteListedFiles(
+        dir, names, upperExtension, [this, &alive](const std::string &text) {
+            alive = alive && ProcessMessagesFor(this);
+            if (alive)
+                Panel4->setText(ToQString(text));
+        });
     if (!alive)
         return;
+    if (!result.withoutTrash.empty())
+        OfferPermanentDeletion(dir, result.withoutTrash);
     RefreshFileLists();
     HideWorkingPanels();
     Panel4->setText(ToQString(workingText));
     m_deleting = false;
     UpdateEnabling();
     emit deleteFinished();
+}
+
+// A file system without a trash (a card, a network share) would make "delete" mean "gone for
+// good" unnoticed: the user decides, and a hasty Enter keeps the files.
+void DirectoryPanel::OfferPermanentDeletion(const std::string &dir,
+                                            const std::vector<std::string> &names)
+{
+    const std::string question =
+        PermanentDeletionQuestion(ToEngineText(QFile::decodeName(dir.c_str())), names.size());
+    if (m_prompts.confirm(noTrashTitle, question) == PromptAnswer::Yes)
+        DeleteFilesPermanently(dir, names);
 }
 
 void DirectoryPanel::SortingListFoundClick()

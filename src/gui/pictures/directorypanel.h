@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/platform/prompts.h"
 #include "core/platform/shell.h"
+#include "gui/platform/messagebox.h"
 
 #include <QString>
 #include <QWidget>
@@ -35,7 +35,7 @@ class DirectoryPanel : public QWidget {
     Q_OBJECT
 
 public:
-    DirectoryPanel(Prompts &prompts, Shell &shell, QWidget *parent = nullptr);
+    DirectoryPanel(MessageBox &prompts, Shell &shell, QWidget *parent = nullptr);
 
     // The picture directory, ending in "/".
     QString pictureDir() const { return m_pictureDir; }
@@ -105,8 +105,9 @@ private:
     void OpenListedFile(QListWidgetItem *item);
     void DeleteListedFiles(QListWidget *list, std::string_view question,
                            std::string_view upperExtension);
+    void OfferPermanentDeletion(const std::string &dir, const std::vector<std::string> &names);
 
-    Prompts &m_prompts;
+    MessageBox &m_prompts;
     Shell &m_shell;
     QFileSystemModel *m_tree = nullptr;
     QStackedWidget *m_treeStack = nullptr;

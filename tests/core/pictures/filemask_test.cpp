@@ -2,6 +2,8 @@
 #include "core/pictures/listedfiledeletion.h"
 #include "core/pictures/marklistedpictures.h"
 #include "tests/support/gtesthelpers.h"
+#include "tests/support/scopedvariable.h"
+#include "tests/support/secondfilesystemtrash.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -73,9 +75,14 @@ TEST_F(ListingTest, ListsMatchingFilesAlphabeticallyWithoutCase)
               (std::vector<std::string>{"A.JPG", "b.jpg", "C.jpg", "d.jpg"}));
 }
 
-using DeletionTest = testing::ScratchDirectoryTest;
+class DeletionTest : public testing::ScratchDirectoryTest {
+protected:
+    std::filesystem::path trash() const { return m_dir / "data" / "Trash"; }
 
-TEST_F(DeletionTest, DeletesOnlyTheExtensionAndCountsNames)
+    testing::ScopedVariable m_dataHome{"XDG_DATA_HOME", (m_dir / "data").string()};
+};
+
+TEST_F(DeletionTest, TrashesOnlyTheExtensionAndCountsNames)
 {
     std::vector<std::string> names;
     for (int i = 0; i < 23; ++i)
@@ -88,11 +95,53 @@ TEST_F(DeletionTest, DeletesOnlyTheExtensionAndCountsNames)
         DeleteListedFiles(m_dir.string(), names, deletableJpgExtension,
                           [&](const std::string &text) { progress.push_back(text); });
     EXPECT_EQ(result.namesVisited, 24);
-    EXPECT_EQ(result.deleted, 23);
+    EXPECT_EQ(result.trashed, 23);
+    EXPECT_TRUE(result.withoutTrash.empty());
+    EXPECT_TRUE(result.failed.empty());
     EXPECT_EQ(progress, (std::vector<std::string>{"Deleted 1 files", "Deleted 11 files",
                                                   "Deleted 21 files"}));
     EXPECT_TRUE(std::filesystem::exists(m_dir / "keep.jpeg"));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "p100.jpg"));
+    EXPECT_TRUE(std::filesystem::exists(trash() / "files" / "p101.JPG"));
+    EXPECT_TRUE(std::filesystem::exists(trash() / "info" / "p101.JPG.trashinfo"));
+}
+
+TEST_F(DeletionTest, NamesWhatCouldNotGoToTheTrash)
+{
+    // A trash that is no folder cannot take anything.
+    std::filesystem::create_directories(m_dir / "data");
+    Write("data/Trash", "not a folder");
+    Write("a.jpg", "x");
+    const ListedDeletionResult result =
+        DeleteListedFiles(m_dir.string(), {"a.jpg"}, deletableJpgExtension, nullptr);
+    EXPECT_EQ(result.trashed, 0);
+    EXPECT_EQ(result.failed, (std::vector<std::string>{"a.jpg"}));
+    EXPECT_TRUE(std::filesystem::exists(m_dir / "a.jpg"));
+}
+
+TEST_F(DeletionTest, FilesWithoutATrashAreDeletedPermanentlyOnlyWhenAsked)
+{
+    testing::SecondFileSystemTrash second;
+    if (!second.usable())
+        GTEST_SKIP() << "no second writable file system with free trash folders at /dev/shm";
+    const testing::ScratchDirectory photos(second.top(), "pagoranto-trash-");
+    // A trash folder that is a link is not ours to use.
+    std::filesystem::create_directory_symlink(m_dir, second.userTrash());
+    for (const char *name : {"a.jpg", "b.jpg", "c.jpeg"})
+        ASSERT_TRUE(WriteFileBytes(photos.file(name), "x"));
+    const std::vector<std::string> names{"a.jpg", "b.jpg", "c.jpeg"};
+    const ListedDeletionResult result =
+        DeleteListedFiles(photos.path().string(), names, deletableJpgExtension, nullptr);
+    EXPECT_EQ(result.trashed, 0);
+    EXPECT_EQ(result.withoutTrash, (std::vector<std::string>{"a.jpg", "b.jpg"}));
+    EXPECT_TRUE(std::filesystem::exists(photos.file("a.jpg")));
+
+    EXPECT_EQ(
+        DeleteFilesPermanently(photos.path().string(), {"a.jpg", "../outside.jpg", "missing.jpg"}),
+        1);
+    EXPECT_FALSE(std::filesystem::exists(photos.file("a.jpg")));
+    EXPECT_TRUE(std::filesystem::exists(photos.file("b.jpg")));
+    EXPECT_TRUE(std::filesystem::exists(photos.file("c.jpeg")));
 }
 
 TEST_F(DeletionTest, NeverReachesOutsideTheDirectoryOrIntoFolders)
@@ -102,7 +151,8 @@ TEST_F(DeletionTest, NeverReachesOutsideTheDirectoryOrIntoFolders)
     const std::vector<std::string> names{"../outside.jpg", "sub.jpg", "missing.jpg", ".."};
     const ListedDeletionResult result =
         DeleteListedFiles((m_dir / "inner").string(), names, deletableJpgExtension, nullptr);
-    EXPECT_EQ(result.deleted, 0);
+    EXPECT_EQ(result.trashed, 0);
+    EXPECT_TRUE(result.failed.empty());
     EXPECT_EQ(result.namesVisited, 4);
     EXPECT_TRUE(std::filesystem::exists(outside));
     EXPECT_TRUE(std::filesystem::is_directory(m_dir / "inner" / "sub.jpg"));

@@ -3,6 +3,8 @@
 #include "gui/platform/messagebox.h"
 #include "tests/gui/pictures/picturefolder.h"
 #include "tests/support/fakeshell.h"
+#include "tests/support/scopedvariable.h"
+#include "tests/support/secondfilesystemtrash.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +22,8 @@ namespace pagoranto {
 
 using testing::FakeShell;
 using testing::PictureFolder;
+using testing::ScopedVariable;
+using testing::ScratchDirectory;
 
 class DirectoryPanelTest : public QObject {
     Q_OBJECT
@@ -31,6 +35,7 @@ private slots:
     void maskFieldTakesTheJpgExtension();
     void deleteAllJpgFilesAsksAndSparesOtherExtensions();
     void deleteAllHtmlFilesCancelKeepsEverything();
+    void deleteWithoutATrashAsksBeforeDeletingForGood();
     void sortingListIndicatorAndDoubleClick();
     void doubleClickOpensTheFileThroughTheShell();
     void selectDirectorySetsTreeAndLists();
@@ -38,9 +43,15 @@ private slots:
 
 private:
     static QStringList Texts(const QListWidget *list);
+    std::filesystem::path trashed(const std::string &folder, const std::string &name) const
+    {
+        return m_dataHome->path() / "Trash" / folder / name;
+    }
 
     MessageBox m_messages;
     FakeShell m_shell;
+    std::unique_ptr<ScratchDirectory> m_dataHome;
+    std::unique_ptr<ScopedVariable> m_dataHomeVariable;
     std::unique_ptr<PictureFolder> m_folder;
     std::unique_ptr<DirectoryPanel> m_panel;
 };
@@ -57,6 +68,9 @@ void DirectoryPanelTest::init()
 {
     MessageBox::setResponder([](const MessageBox::Shown &) { return PromptAnswer::Ok; });
     m_shell.opened.clear();
+    m_dataHome = std::make_unique<ScratchDirectory>();
+    m_dataHomeVariable =
+        std::make_unique<ScopedVariable>("XDG_DATA_HOME", m_dataHome->path().string());
     m_folder = std::make_unique<PictureFolder>();
     for (const char *name :
          {"b.jpg", "A.JPG", "holiday1.jpg", "keep.jpeg", "index.html", "page.HTML", "notes.txt"})
@@ -69,6 +83,8 @@ void DirectoryPanelTest::cleanup()
 {
     m_panel.reset();
     m_folder.reset();
+    m_dataHomeVariable.reset();
+    m_dataHome.reset();
     MessageBox::clearScript();
 }
 
@@ -141,6 +157,14 @@ void DirectoryPanelTest::deleteAllJpgFilesAsksAndSparesOtherExtensions()
     QVERIFY(dir.exists(QStringLiteral("sub.jpg")));
     QVERIFY(!dir.exists(QStringLiteral("A.JPG")));
     QVERIFY(dir.exists(QStringLiteral("index.html")));
+    // The photos are in the trash, where the desktop can restore them from.
+    for (const std::string name : {"A.JPG", "b.jpg", "holiday1.jpg"}) {
+        QVERIFY2(std::filesystem::exists(trashed("files", name)), name.c_str());
+        const std::string info =
+            ReadFileBytes(trashed("info", name + ".trashinfo")).value_or("<missing>");
+        QVERIFY2(info.starts_with("[Trash Info]\nPath=/"), info.c_str());
+        QVERIFY2(info.find("/" + name + "\n") != std::string::npos, info.c_str());
+    }
 }
 
 void DirectoryPanelTest::deleteAllHtmlFilesCancelKeepsEverything()
@@ -159,6 +183,39 @@ void DirectoryPanelTest::deleteAllHtmlFilesCancelKeepsEverything()
     QVERIFY(m_panel->htmlFileNames().empty());
     QVERIFY(!m_panel->deleteHtmlFiles->isEnabled());
     QCOMPARE(m_panel->jpgFileNames().size(), std::size_t(3));
+}
+
+void DirectoryPanelTest::deleteWithoutATrashAsksBeforeDeletingForGood()
+{
+    testing::SecondFileSystemTrash second;
+    if (!second.usable())
+        QSKIP("no second writable file system with free trash folders at /dev/shm");
+    const ScratchDirectory card(second.top(), "pagoranto-trash-");
+    // A trash folder that is a link is not ours to use: that file system has no trash.
+    std::filesystem::create_directory_symlink(m_dataHome->path(), second.userTrash());
+    for (const char *name : {"a.jpg", "b.jpg", "c.jpeg"})
+        QVERIFY(WriteFileBytes(card.file(name), "x"));
+    m_panel->setPictureDir(QFile::decodeName(card.slashed().c_str()));
+
+    MessageBox::queueAnswer(PromptAnswer::Ok);
+    MessageBox::queueAnswer(PromptAnswer::No);
+    m_panel->deleteJpgFiles->click();
+    const auto &shown = MessageBox::shownMessages();
+    QCOMPARE(shown.size(), std::size_t(2));
+    QCOMPARE(shown.back().title, std::string("No trash"));
+    QCOMPARE(shown.back().buttons, PromptButtons::YesNo);
+    QVERIFY(shown.back().text.find(card.slashed()) != std::string::npos);
+    QVERIFY(shown.back().text.find("2 files") != std::string::npos);
+    QVERIFY(std::filesystem::exists(card.file("a.jpg")));
+    QCOMPARE(m_panel->jpgFileNames().size(), std::size_t(2));
+    QVERIFY(m_panel->deleteJpgFiles->isEnabled());
+
+    MessageBox::queueAnswer(PromptAnswer::Ok);
+    MessageBox::queueAnswer(PromptAnswer::Yes);
+    m_panel->deleteJpgFiles->click();
+    QVERIFY(m_panel->jpgFileNames().empty());
+    QVERIFY(!std::filesystem::exists(card.file("b.jpg")));
+    QVERIFY(std::filesystem::exists(card.file("c.jpeg")));
 }
 
 void DirectoryPanelTest::sortingListIndicatorAndDoubleClick()
