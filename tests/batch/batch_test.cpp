@@ -1,7 +1,7 @@
 // Runs the real pagoranto-batch on pictures and templates the tests make.
 #include "core/text/linefile.h"
 #include "tests/support/gtesthelpers.h"
-#include "tests/support/scopedenvironment.h"
+#include "tests/support/scopedvariable.h"
 
 #include <array>
 #include <chrono>
@@ -428,7 +428,7 @@ TEST_F(BatchTest, PagesOfAnEarlierGalleryAreListedAndKeptOrMovedToTheTrash)
         Write("site/pics/page000" + std::to_string(n) + ".html", "old");
     Write("site/pics/mine.html", "mine");
     const fs::path layout = Layout("a.html", {"$PIC$"});
-    const ScopedEnvironment trashHome("XDG_DATA_HOME", (m_dir / "data").string());
+    const ScopedVariable trashHome("XDG_DATA_HOME", (m_dir / "data").string());
 
     BatchResult result = Run(Args(layout));
     ASSERT_EQ(result.status, 0) << result.err;

@@ -10,7 +10,7 @@
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingprompts.h"
 #include "tests/support/recordingview.h"
-#include "tests/support/scopedenvironment.h"
+#include "tests/support/scopedvariable.h"
 
 #include <gtest/gtest.h>
 
@@ -305,7 +305,7 @@ TEST_F(CreationRunTest, PagesOfALongerEarlierGalleryAreKeptTrashedOrStopTheRun)
     for (int n = 1; n <= 6; ++n)
         Write("gallery/pics/page000" + std::to_string(n) + ".html", "old");
     Write("gallery/pics/notes.html", "mine");
-    const ScopedEnvironment trashHome("XDG_DATA_HOME", (m_dir / "data").string());
+    const ScopedVariable trashHome("XDG_DATA_HOME", (m_dir / "data").string());
     const std::vector<std::string> old{"page0004.html", "page0005.html", "page0006.html"};
 
     prompts.answers = {PromptAnswer::Ok, PromptAnswer::No};
