@@ -10,7 +10,8 @@ const char *const batchUsage =
     "usage: pagoranto-batch --pictures DIR --template FILE [--home DIR] [--config FILE.ccc]\n"
     "                       [--level 1|2|3] [--list FILE.qvlist] [--thumbnails|--no-thumbnails]\n"
     "                       [--compress] [--counter N] [--overwrite] [--single-page]\n"
-    "                       [--remove-old-pages] [--set NAME=VALUE]...\n"
+    "                       [--remove-old-pages] [--web-size WxH|--no-web-size]\n"
+    "                       [--set NAME=VALUE]...\n"
     "       pagoranto-batch --help | --version\n";
 
 const char *const batchHelp =
@@ -35,6 +36,10 @@ const char *const batchHelp =
     "  --counter N        the number of the first page\n"
     "  --overwrite        answer \"overwrite?\" with Yes (otherwise No)\n"
     "  --single-page      make only the first page\n"
+    "  --web-size WxH     pages show copies of the photos made to fit a box of W x H pixels\n"
+    "                     (1600x1200 on the shipped settings), made first into a folder\n"
+    "                     beside the thumbnails; the photos stay as they are\n"
+    "  --no-web-size      pages show the photos themselves\n"
     "  --remove-old-pages move pages of an earlier gallery with the same page names that\n"
     "                     this run does not write (higher numbers, an old first page) to\n"
     "                     the trash; without it they are listed and kept\n"
@@ -131,6 +136,25 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string> &args)
             parsed.singlePage = true;
         } else if (arg == "--remove-old-pages") {
             parsed.removeOldPages = true;
+        } else if (arg == "--no-web-size") {
+            if (parsed.webSize == true)
+                return {std::nullopt, "--web-size and --no-web-size exclude each other"};
+            parsed.webSize = false;
+        } else if (arg == "--web-size") {
+            const std::string *given = value();
+            const std::size_t x = given ? given->find('x') : std::string::npos;
+            const auto width =
+                x != std::string::npos ? ParseNumber(given->substr(0, x), 16, 10000) : std::nullopt;
+            const auto height = x != std::string::npos
+                                    ? ParseNumber(given->substr(x + 1), 16, 10000)
+                                    : std::nullopt;
+            if (!width || !height)
+                return {std::nullopt, "--web-size needs WxH, each from 16 to 10000"};
+            if (parsed.webSize == false)
+                return {std::nullopt, "--web-size and --no-web-size exclude each other"};
+            parsed.webSize = true;
+            parsed.webSizeWidth = static_cast<int>(*width);
+            parsed.webSizeHeight = static_cast<int>(*height);
         } else {
             return {std::nullopt, "unknown argument " + arg};
         }

@@ -29,6 +29,11 @@ struct BatchArguments {
     bool singlePage = false;
     // Pages of an earlier gallery of the same names go to the trash (else they are listed).
     bool removeOldPages = false;
+    // --web-size WxH turns the web-size copies on with that box, --no-web-size off; unset: as
+    // the option files say.
+    std::optional<bool> webSize;
+    int webSizeWidth = 0;
+    int webSizeHeight = 0;
     // --set NAME=VALUE, in the order given.
     std::vector<std::pair<std::string, std::string>> settings;
 };

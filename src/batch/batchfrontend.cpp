@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <thread>
+#include <unistd.h>
 
 namespace pagoranto {
 
@@ -39,6 +40,17 @@ std::uint64_t BatchEvents::tickCount()
     return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                           std::chrono::steady_clock::now().time_since_epoch())
                                           .count());
+}
+
+// One line of the terminal, as the thumbnailer shows its own.
+void BatchView::ShowWebPictureProgress(std::size_t done, std::size_t total)
+{
+    if (!::isatty(STDERR_FILENO) || total == 0)
+        return;
+    std::fprintf(stderr, "\rWeb-size pictures: %zu / %zu", done, total);
+    if (done == total)
+        std::fputc('\n', stderr);
+    std::fflush(stderr);
 }
 
 void BatchView::ShowPageNumber(int number)

@@ -38,6 +38,7 @@ public:
     std::vector<std::string> CollectCheckedPictures() override { return m_pictures; }
     void ShowPagePlan(const PagePlan &plan) override { m_pageCount = plan.pageCount; }
     void ShowPageNumber(int number) override;
+    void ShowWebPictureProgress(std::size_t done, std::size_t total) override;
     void ShowEndStatus(const EndStatus &status) override { m_firstPage = status.d_firstpage; }
 
     const std::string &firstPage() const { return m_firstPage; }

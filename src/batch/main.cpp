@@ -151,6 +151,13 @@ int main(int argc, char **argv)
     DateTimeFormats formats;
     for (const auto &[name, value] : args.settings)
         SetWindowControl({settings, formats}, name, value);
+    if (args.webSize) {
+        settings.webSize.WebSizePictures = *args.webSize;
+        if (*args.webSize) {
+            settings.webSize.WebSizeWidth = args.webSizeWidth;
+            settings.webSize.WebSizeHeight = args.webSizeHeight;
+        }
+    }
 
     std::vector<std::string> pictures;
     if (!args.list.empty()) {

@@ -246,6 +246,10 @@ bool CreationRun::RunChecks()
         m_singlePageRun = false;
         return false;
     }
+    if (m_settings.webSize.WebSizePictures && !IsSafePageName(m_settings.webSize.webdir))
+        return Refuse("The web picture directory \"" + m_settings.webSize.webdir +
+                          "\" is not allowed !\rIt must be a folder name without \"/\" or \"\\\".",
+                      RunInput::DirectoryLevels, true);
     // Option files may hold a thumbnail folder the edit would never accept.
     if (!m_settings.thumbnails.thumbdir.empty() && !IsSafePageName(m_settings.thumbnails.thumbdir))
         return Refuse("The thumbnail directory \"" + m_settings.thumbnails.thumbdir +
@@ -317,15 +321,23 @@ void CreationRun::CreatePages()
     const std::uint64_t startTick = events.tickCount();
     view.ShowRunStatus("Creation starts");
     ThumbnailStep();
+    WebPictureStep();
     const std::string pageCounterText =
         FormatPageNumber(m_pageCounter.value(), m_settings.pageNames.ScrollBar4);
     view.ShowPagePlan(m_plan);
     view.AddToHistory(m_setup.pictureDir, m_setup.templatePath.string());
 
-    const PageRunInput input{
-        m_setup.templatePath, m_setup.pictureDir, m_levels.destinationDir,  m_levels.pictureRelPath,
-        m_outputDir,          m_creationList,     m_analysis.commandCounts, m_plan,
-        m_firstPageNumber};
+    const PageRunInput input{m_setup.templatePath,
+                             m_setup.pictureDir,
+                             m_levels.destinationDir,
+                             m_levels.pictureRelPath,
+                             m_outputDir,
+                             m_creationList,
+                             m_analysis.commandCounts,
+                             m_plan,
+                             m_firstPageNumber,
+                             &m_webPictures.copies,
+                             m_settings.webSize.webDir()};
     const auto showStatus = [&view](std::string_view text) { view.ShowRunStatus(text); };
     const auto showIndicator = [&view](std::string_view text) { view.ShowCompressIndicator(text); };
     if (!m_singlePageRun)
@@ -430,6 +442,25 @@ std::string NamedFew(const std::vector<std::string> &names)
 }
 
 } // namespace
+
+// Before the pages, which then show each photo larger than the box through its copy.
+void CreationRun::WebPictureStep()
+{
+    m_webPictures = WebPictures();
+    if (!m_settings.webSize.WebSizePictures || m_analysis.picCount() == 0)
+        return;
+    RunView &view = m_services.view;
+    view.ShowRunStatus("Web-size pictures");
+    const WebPictureJob job{m_setup.pictureDir,
+                            m_levels.destinationDir + m_settings.webSize.webDir(), m_creationList,
+                            m_settings.webSize};
+    m_webPictures = MakeWebPictures(job, m_pictureHeaders, m_services.events,
+                                    [this, &view](std::size_t done, std::size_t total) {
+                                        view.ShowWebPictureProgress(done, total);
+                                        return runActive();
+                                    });
+    view.ShowWebPictureProgress(0, 0);
+}
 
 // Pages with $TPIC$ would link to thumbnails that are missing, or that no longer show the photo
 // or the options as they are.

@@ -5,6 +5,7 @@
 #include "core/generator/pagecounter.h"
 #include "core/generator/pageplan.h"
 #include "core/generator/runview.h"
+#include "core/generator/webpictures.h"
 #include "core/options/gallerysettings.h"
 #include "core/pictures/pictureheadercache.h"
 #include "core/platform/directorylock.h"
@@ -97,6 +98,8 @@ public:
     bool thumbnailerStarted() const { return m_thumbnailerStarted; }
     // The last run's thumbnails that were made elsewhere and used as they are.
     const std::vector<std::string> &keptForeignThumbnails() const { return m_keptForeign; }
+    // What the last run's web-size step did.
+    const WebPictures &webPictures() const { return m_webPictures; }
     // The last run's pages of an earlier gallery that were left in the destination.
     const std::vector<std::string> &keptOldPages() const { return m_keptOldPages; }
     const std::string &outputDir() const { return m_outputDir; }
@@ -114,6 +117,7 @@ private:
     bool HandleOldPages();
     void TrashOldPages(const std::vector<std::string> &pages);
     void ThumbnailStep();
+    void WebPictureStep();
     void MakeThumbnails(const ThumbnailCensus &census, bool replaceForeign);
     void ReadHeadersAhead();
     bool StaleThumbnailsWanted(const ThumbnailCensus &census);
@@ -135,6 +139,7 @@ private:
     bool m_thumbnailerStarted = false;
     std::vector<std::string> m_keptForeign;
     std::vector<std::string> m_keptOldPages;
+    WebPictures m_webPictures;
     // Held from the checks until the run has ended, thumbnailer included: two runs on one
     // program folder or one gallery would mix their files.
     std::optional<DirectoryLock> m_handOverLock;

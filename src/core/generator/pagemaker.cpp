@@ -10,6 +10,8 @@
 #include "core/platform/clock.h"
 #include "core/text/datetimeformat.h"
 
+#include <optional>
+
 namespace pagoranto {
 
 namespace {
@@ -106,8 +108,17 @@ void PageMaker::SubstituteCommands(int pageIndex, std::int64_t pageCounter)
             : std::string();
     m_services.showRunStatus("Preparing template");
     m_substitution.PageTextChanged();
-    const PagePicture picture = PreparePictureFacts(m_input.pictureDir, currentPicture,
-                                                    m_descriptions, m_settings.special, &m_headers);
+    std::optional<ShownCopy> copy;
+    if (m_input.webCopies) {
+        if (const auto found = m_input.webCopies->find(currentPicture);
+            found != m_input.webCopies->end())
+            copy = ShownCopy{m_input.webFolder +
+                                 std::filesystem::path(currentPicture).filename().string(),
+                             found->second};
+    }
+    const PagePicture picture =
+        PreparePictureFacts(m_input.pictureDir, currentPicture, m_descriptions, m_settings.special,
+                            &m_headers, copy ? &*copy : nullptr);
     const auto pageFileName = [this](int k) { return PageFileName(k); };
     const PictureCommandContext pictureContext{picture, m_input.pictureRelPath, m_settings.hidden,
                                                m_settings.linkTexts};

@@ -7,12 +7,14 @@
 #include "core/generator/pagesaving.h"
 #include "core/generator/thumbnails.h"
 #include "core/options/gallerysettings.h"
+#include "core/pictures/pixelsize.h"
 #include "core/text/bytetext.h"
 #include "core/text/reusedlinefile.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace pagoranto {
@@ -34,6 +36,10 @@ struct PageRunInput {
     CommandCounts commandCounts{};
     PagePlan plan;
     std::int64_t firstPageNumber = 1;
+    // Web-size copies shown in the photos' place, by picture name, in webFolder (relative to
+    // the pages' folder, ending in "/").
+    const std::unordered_map<std::string, PixelSize> *webCopies = nullptr;
+    std::string webFolder;
 };
 
 struct PageMakerServices {

@@ -27,7 +27,9 @@ std::string PictureTag(const PictureCommandContext &context)
 {
     const PagePicture &picture = context.picture;
     const HiddenOptions &options = context.hiddenOptions;
-    const std::string source = ToUrlPath(context.pictureRelPath + picture.currentPicture);
+    const std::string picturePath = ToUrlPath(context.pictureRelPath + picture.currentPicture);
+    const std::string source =
+        picture.shownCopyPath.empty() ? picturePath : ToUrlPath(picture.shownCopyPath);
     const bool altFromFileName = options.radioPICalternative == 0;
     const std::string alt = altFromFileName ? AttributeSafeName(picture.currentPicture)
                                             : HtmlEscape(options.alternativePPIICCtext);
@@ -36,7 +38,8 @@ std::string PictureTag(const PictureCommandContext &context)
     const std::string image = "<img SRC=\"" + source + "\" ALT=\"" + alt + "\" NOSAVE";
     if (!options.picspecial)
         return image + (altFromFileName ? "" : " BORDER=0") + size;
-    const std::string target = options.RadioGroup1 == 0 ? source : options.Edit2;
+    // The special link leads to the photo itself, also when the page shows a copy.
+    const std::string target = options.RadioGroup1 == 0 ? picturePath : options.Edit2;
     return "<a href=\"" + target + "\">" + image + " BORDER=0" + size + "</a>";
 }
 

@@ -13,7 +13,8 @@ namespace pagoranto {
 
 PagePicture PreparePictureFacts(const std::string &pictureDir, const std::string &currentPicture,
                                 const DescriptionStore &descriptions,
-                                const SpecialOptions &specialOptions, PictureHeaderCache *headers)
+                                const SpecialOptions &specialOptions, PictureHeaderCache *headers,
+                                const ShownCopy *copy)
 {
     PagePicture facts;
     facts.currentPicture = currentPicture;
@@ -29,8 +30,13 @@ PagePicture PreparePictureFacts(const std::string &pictureDir, const std::string
     }
     facts.pictureComment = descriptions.LookupDescription(currentPicture);
     facts.pictureCommentFirstLine = descriptions.LookupDescriptionFirstLine(currentPicture);
-    facts.loadedSize =
-        headers ? headers->DisplayedPictureSize(file.string()) : ReadDisplayedPictureSize(file);
+    if (copy) {
+        facts.shownCopyPath = copy->path;
+        facts.loadedSize = copy->size;
+    } else {
+        facts.loadedSize =
+            headers ? headers->DisplayedPictureSize(file.string()) : ReadDisplayedPictureSize(file);
+    }
     if (facts.loadedSize) {
         PixelSize shown = *facts.loadedSize;
         if (specialOptions.AspectRatio) {

@@ -4,6 +4,7 @@
 #include "core/generator/layoutanalysis.h"
 #include "core/generator/pageplan.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,6 +53,8 @@ public:
         return PictureListResult::Ok;
     }
     virtual void ShowThumbnailerBusy(bool /*shown*/) {}
+    // Web-size copies made so far of those to make; (0, 0) once the step is over.
+    virtual void ShowWebPictureProgress(std::size_t /*done*/, std::size_t /*total*/) {}
     virtual void AddToHistory(const std::string & /*pictureDir*/,
                               const std::string & /*templatePath*/)
     {

@@ -4,6 +4,7 @@
 #include "core/options/hiddenoptionsfile.h"
 #include "core/options/navigationoptionsfile.h"
 #include "core/options/thumbnailoptionsfile.h"
+#include "core/options/websizeoptionsfile.h"
 
 #include <algorithm>
 #include <array>
@@ -52,6 +53,8 @@ OptionEntries CompleteConfigEntries(CompleteConfiguration &configuration)
             all.begin(), all.end(), [key](const OptionEntry &entry) { return entry.key == key; });
         ordered.push_back(*found);
     }
+    const OptionEntries ours = WebSizeEntries(configuration.webSize);
+    ordered.insert(ordered.end(), ours.begin(), ours.end());
     return ordered;
 }
 

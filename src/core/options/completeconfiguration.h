@@ -6,6 +6,7 @@
 #include "core/options/navigationoptions.h"
 #include "core/options/pagenameoptions.h"
 #include "core/options/thumbnailoptions.h"
+#include "core/options/websizeoptions.h"
 
 #include <filesystem>
 #include <string>
@@ -16,8 +17,8 @@ namespace pagoranto {
 inline constexpr std::string_view completeConfigSectionLine = "[COMPLETECONFIG]";
 
 // Everything a ".ccc" file holds: the keys of "pgrooptions.cfg", "hcoptions.cfg",
-// "navoptions.cfg" and the thumbnail options, not the header and footer, tools or copy
-// compression.
+// "navoptions.cfg", the thumbnail and the web-size options, not the header and footer, tools or
+// copy compression.
 struct CompleteConfiguration {
     LinkTexts linkTexts;
     PageNameOptions pageNames;
@@ -29,6 +30,8 @@ struct CompleteConfiguration {
     // recomputed from the picture directory.
     std::string destinationDir;
     std::string pictureRelPath;
+    // Ours, after every key above, so that a reader that stops there is not disturbed.
+    WebSizeOptions webSize;
 };
 
 // False when the file cannot be read or its first line is not exactly "[COMPLETECONFIG]";

@@ -9,6 +9,7 @@
 #include "core/options/specialoptions.h"
 #include "core/options/thumbnailoptions.h"
 #include "core/options/tooloptions.h"
+#include "core/options/websizeoptions.h"
 #include "core/options/webtooloptions.h"
 
 namespace pagoranto {
@@ -23,6 +24,7 @@ struct GallerySettings {
     LinkTexts linkTexts;
     HeaderFooterOptions headerFooter;
     ThumbnailOptions thumbnails;
+    WebSizeOptions webSize;
     WebToolOptions webTools;
     ToolOptions tools;
     // The menu item "make html code unreadable (delete all returns)".

@@ -7,6 +7,7 @@
 #include "core/options/navigationoptionsfile.h"
 #include "core/options/thumbnailoptionsfile.h"
 #include "core/options/toolsfile.h"
+#include "core/options/websizeoptionsfile.h"
 #include "core/platform/prompts.h"
 
 namespace pagoranto {
@@ -23,6 +24,7 @@ void ReadStartupOptions(const std::string &programDirectory, GallerySettings &se
     ReadWebTools(programDirectory + "webtools.cfg", settings.webTools);
     ReadTools(programDirectory + "tools.cfg", settings.tools);
     ReadHeaderFooterOptions(programDirectory + "headerandfooter.cfg", settings.headerFooter);
+    ReadWebSizeOptions(programDirectory + std::string(webSizeOptionsPath), settings.webSize);
 }
 
 bool WriteShutdownOptions(const std::string &programDirectory, const GallerySettings &settings,
@@ -37,6 +39,8 @@ bool WriteShutdownOptions(const std::string &programDirectory, const GallerySett
     written &= WriteTools(programDirectory + "tools.cfg", settings.tools);
     written &=
         WriteHeaderFooterOptions(programDirectory + "headerandfooter.cfg", settings.headerFooter);
+    written &=
+        WriteWebSizeOptions(programDirectory + std::string(webSizeOptionsPath), settings.webSize);
     return written;
 }
 
@@ -56,7 +60,8 @@ bool LoadCompleteConfigurationFile(const std::filesystem::path &file, GallerySet
                                         settings.navigation,
                                         settings.thumbnails,
                                         {},
-                                        {}};
+                                        {},
+                                        settings.webSize};
     if (!LoadCompleteConfiguration(file, configuration)) {
         prompts.show(completeConfigErrorTitle, completeConfigLoadFailedText, PromptButtons::Ok);
         return false;
@@ -67,6 +72,7 @@ bool LoadCompleteConfigurationFile(const std::filesystem::path &file, GallerySet
     settings.hidden = configuration.hidden;
     settings.navigation = configuration.navigation;
     settings.thumbnails = configuration.thumbnails;
+    settings.webSize = configuration.webSize;
     return true;
 }
 
@@ -74,11 +80,15 @@ bool SaveCompleteConfigurationFile(const std::filesystem::path &file,
                                    const GallerySettings &settings,
                                    const ThumbnailerFile &thumbnailer)
 {
-    const CompleteConfiguration configuration{
-        settings.linkTexts,         settings.pageNames,
-        settings.additional,        settings.hidden,
-        settings.navigation,        settings.thumbnails,
-        thumbnailer.destinationDir, thumbnailer.pictureRelPath};
+    const CompleteConfiguration configuration{settings.linkTexts,
+                                              settings.pageNames,
+                                              settings.additional,
+                                              settings.hidden,
+                                              settings.navigation,
+                                              settings.thumbnails,
+                                              thumbnailer.destinationDir,
+                                              thumbnailer.pictureRelPath,
+                                              settings.webSize};
     return SaveCompleteConfiguration(file, configuration);
 }
 

@@ -1,5 +1,6 @@
 #include "core/options/windowcontrols.h"
 
+#include "core/options/optionentries.h"
 #include "core/options/optionfile.h"
 
 #include <algorithm>
@@ -115,6 +116,16 @@ const std::vector<Entry> &Entries()
          Separator(FIELD(formats.dateSeparator))},
         {{"TimeSeparator", "the character written for \":\" in times; empty: none", ":"},
          Separator(FIELD(formats.timeSeparator))},
+        {{"WebSizePictures", "pages show web-size copies of photos larger than the box", "0"},
+         Flag(FIELD(settings.webSize.WebSizePictures))},
+        {{"WebSizeWidth", "the width of the web-size box, 16 to 10000", "1600"},
+         Number(FIELD(settings.webSize.WebSizeWidth), 16, 10000)},
+        {{"WebSizeHeight", "the height of the web-size box, 16 to 10000", "1200"},
+         Number(FIELD(settings.webSize.WebSizeHeight), 16, 10000)},
+        {{"webdir", "the folder of the web-size copies, beside the thumbnails", "web"},
+         [](WindowControlValues &values, std::string_view text) {
+             Bind(webSizeFields::webdir, values.settings.webSize.webdir).decode(text);
+         }},
     };
     return entries;
 }

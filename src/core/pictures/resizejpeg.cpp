@@ -66,6 +66,7 @@ ResizeResult ResizeJpeg(const std::filesystem::path &source, const ResizeOptions
     encoding.quality = std::clamp(options.quality, 1, 100);
     encoding.progressive = options.progressive;
     encoding.smoothing = copySmoothing;
+    encoding.comment = options.comment;
     JpegEncodeResult encoded = EncodeJpeg(ViewOf(scaled), encoding, progress);
     if (!encoded)
         return Failed(encoded.error);

@@ -18,6 +18,7 @@ struct ResizeOptions {
     int boxHeight = 480;
     int quality = 70; // 1..100
     bool progressive = false;
+    std::string comment = {}; // the copy's JPEG comment; empty: none
 };
 
 struct ResizeResult {

@@ -1,5 +1,6 @@
 #include "core/generator/creationrun.h"
 #include "core/pictures/descriptionstore.h"
+#include "core/pictures/jpegsize.h"
 #include "core/platform/directorylock.h"
 #include "core/text/datetimeformat.h"
 #include "core/text/linefile.h"
@@ -342,6 +343,32 @@ TEST_F(CreationRunTest, PagesOfALongerEarlierGalleryAreKeptTrashedOrStopTheRun)
     run.Button3Click();
     EXPECT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(run.keptOldPages(), std::vector<std::string>{"page0009.html"});
+}
+
+TEST_F(CreationRunTest, WebSizeCopiesStandInForLargePhotosAndTheSpecialLinkKeepsThePhoto)
+{
+    Write("gallery/pics/b.jpg", MakeJpeg(GradientPicture(64, 48)));
+    UseTemplate({"$PIC$ $DIMENSION$"});
+    settings.webSize.WebSizePictures = true;
+    settings.webSize.WebSizeWidth = 32;
+    settings.webSize.WebSizeHeight = 24;
+    settings.hidden.picspecial = true;
+    settings.hidden.RadioGroup1 = 0;
+    run.Button3Click();
+    ASSERT_EQ(run.outcome(), RunOutcome::Completed);
+    EXPECT_EQ(run.webPictures().made, 1u);
+    EXPECT_EQ(run.webPictures().smallEnough, 2u);
+    const std::string page = readBytes("gallery/pics/page0002.html");
+    EXPECT_NE(page.find("<a href=\"b.jpg\"><img SRC=\"web/b.jpg\""), std::string::npos) << page;
+    EXPECT_NE(page.find("height=24 width=32></a> 32x24"), std::string::npos) << page;
+    EXPECT_NE(readBytes("gallery/pics/page0001.html").find("SRC=\"a.jpg\""), std::string::npos);
+    EXPECT_EQ(ReadJpegSize(m_dir / "gallery" / "pics" / "web" / "b.jpg"), (PixelSize{32, 24}));
+
+    settings.webSize.WebSizePictures = false;
+    run.Button3Click();
+    EXPECT_NE(readBytes("gallery/pics/page0002.html").find("<a href=\"b.jpg\"><img SRC=\"b.jpg\""),
+              std::string::npos);
+    EXPECT_EQ(run.webPictures().made + run.webPictures().upToDate, 0u);
 }
 
 TEST_F(CreationRunTest, AGalleryOrHandOverFolderInUseRefusesASecondRun)

@@ -154,10 +154,14 @@ TEST_F(CompleteConfigurationTest, FileHasTheSectionLineAndSeventyOneEntriesInIts
 {
     ASSERT_TRUE(SaveCompleteConfiguration(file("all.ccc"), ChangedConfiguration()));
     const ByteLines lines = readLines("all.ccc");
-    ASSERT_EQ(lines.size(), 72u);
+    // The seventy-one, then the four web-size keys of our own, which readers of the
+    // seventy-one never reach.
+    ASSERT_EQ(lines.size(), 76u);
     EXPECT_EQ(lines[0], "[COMPLETECONFIG]");
+    EXPECT_EQ(ByteLines(lines.begin() + 72, lines.end()),
+              (ByteLines{"WEBS=0", "WEBW=1600", "WEBH=1200", "WEBD=web/"}));
     std::string keys;
-    for (std::size_t i = 1; i < lines.size(); ++i)
+    for (std::size_t i = 1; i < 72; ++i)
         keys += lines[i].substr(0, 5);
     EXPECT_EQ(keys, "NEXT=PREV=FIRS=LAST=FREE=BROW=THUS=PAGN=NEWO=ONEW=NEWN=NNEW="
                     "COMM=AUTH=KEYW=PAGT=TARG=ALTE=ALTP=SDIR=PDIR=DDIR=WIDT=HEIG=COMP=COLO=GREY="

@@ -3,6 +3,7 @@
 #include "core/options/hiddenoptionsfile.h"
 #include "core/options/navigationoptionsfile.h"
 #include "core/options/thumbnailoptionsfile.h"
+#include "core/options/websizeoptionsfile.h"
 #include "tests/support/gtesthelpers.h"
 
 #include <gtest/gtest.h>
@@ -35,8 +36,9 @@ protected:
         ASSERT_TRUE(WriteHiddenCommandOptions(file("hcoptions.cfg"), defaults.hidden));
         ASSERT_TRUE(WriteNavigationOptions(file("navoptions.cfg"), defaults.navigation));
         ASSERT_TRUE(WriteThumbnailerOptions(file("mtoptions.cfg"), thumbnailer));
-        for (const char *name :
-             {"all.ccc", "pgrooptions.cfg", "hcoptions.cfg", "navoptions.cfg", "mtoptions.cfg"})
+        ASSERT_TRUE(WriteWebSizeOptions(file("websize.cfg"), defaults.webSize));
+        for (const char *name : {"all.ccc", "pgrooptions.cfg", "hcoptions.cfg", "navoptions.cfg",
+                                 "mtoptions.cfg", "websize.cfg"})
             writeLines(name, everyValue(readLines(name), value));
 
         CompleteConfiguration fromFiles;
@@ -46,6 +48,7 @@ protected:
         ASSERT_TRUE(ReadNavigationOptions(file("navoptions.cfg"), fromFiles.navigation));
         ASSERT_TRUE(ReadThumbnailerOptions(file("mtoptions.cfg"), thumbnailer));
         fromFiles.thumbnails = thumbnailer.options;
+        ASSERT_TRUE(ReadWebSizeOptions(file("websize.cfg"), fromFiles.webSize));
         CompleteConfiguration fromConfiguration;
         ASSERT_TRUE(LoadCompleteConfiguration(file("all.ccc"), fromConfiguration));
 
