@@ -61,6 +61,7 @@ private:
     void CreateActions();
     void SetInsertControlsEnabled(bool enabled);
     enum class WriteResult { written, declined, failed };
+    // The text as UTF-8, every line followed by CR LF.
     std::string TextLines() const;
     WriteResult WriteTo(const QString &file);
     // Saves to the current file, telling of a failure; true when the text was saved.
