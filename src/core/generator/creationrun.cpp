@@ -378,8 +378,11 @@ void CreationRun::CreatePages()
     // Reset before the end window, so the main window behind it already shows the number the
     // next run starts with, and once more after it, in case the window changed the options.
     ApplyCounterReset();
-    view.ShowEndStatus({m_levels.destinationDir, m_setup.pictureDir, m_levels.thumbnailDirectory,
-                        m_outputDir + FirstPageName(m_settings.pageNames, pageCounterText)});
+    view.ShowEndStatus({m_levels.destinationDir,
+                        m_setup.pictureDir,
+                        m_levels.thumbnailDirectory,
+                        m_outputDir + FirstPageName(m_settings.pageNames, pageCounterText),
+                        {}});
     ApplyCounterReset();
     EndRun(RunOutcome::Completed);
 }

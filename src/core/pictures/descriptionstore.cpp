@@ -4,6 +4,8 @@
 #include "core/text/htmlescape.h"
 #include "core/text/linefile.h"
 
+#include <algorithm>
+
 namespace pagoranto {
 
 namespace {
@@ -56,6 +58,28 @@ bool DescriptionStore::Save(const std::filesystem::path &file) const
 void DescriptionStore::SetLines(ByteLines lines)
 {
     m_lines = std::move(lines);
+    m_encoding = std::all_of(m_lines.begin(), m_lines.end(),
+                             [](const std::string &line) { return IsValidUtf8(line); })
+                     ? FileEncoding::utf8
+                     : FileEncoding::windows1252;
+    Changed();
+}
+
+std::string DescriptionStore::UnheldCharacters(const ByteLines &memoLines) const
+{
+    std::string joined;
+    for (const std::string &line : memoLines)
+        joined += line + '\n';
+    return EncodeText(joined, m_encoding).unheld;
+}
+
+void DescriptionStore::ConvertToUtf8()
+{
+    if (m_encoding == FileEncoding::utf8)
+        return;
+    for (std::string &line : m_lines)
+        line = Windows1252ToUtf8(line);
+    m_encoding = FileEncoding::utf8;
     Changed();
 }
 
@@ -109,7 +133,7 @@ void DescriptionStore::StoreDescription(std::string_view pictureName, const Byte
     for (std::size_t i = 0; i < memoLines.size(); ++i) {
         if (memoLines[i].empty())
             continue;
-        line += TrimBlanks(memoLines[i]);
+        line += EncodeText(TrimBlanks(memoLines[i]), m_encoding).bytes;
         if (i + 1 < memoLines.size())
             line += "|";
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/text/bytetext.h"
+#include "core/text/textencoding.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -34,10 +35,19 @@ public:
     std::string LookupDescription(std::string_view pictureName) const;
     std::string LookupDescriptionFirstLine(std::string_view pictureName) const;
 
-    // Replaces the picture's line, or appends one, with the non-empty memo lines trimmed.
+    // The lines are kept in the encoding the file was read in, and saved back in it.
+    FileEncoding encoding() const { return m_encoding; }
+    // The characters of the memo lines (UTF-8) that the store's encoding cannot hold.
+    std::string UnheldCharacters(const ByteLines &memoLines) const;
+    // Every line as UTF-8, for memo lines the file's encoding cannot hold.
+    void ConvertToUtf8();
+
+    // Replaces the picture's line, or appends one, with the non-empty memo lines (UTF-8)
+    // trimmed and in the store's encoding. The picture name is kept as the bytes it is.
     void StoreDescription(std::string_view pictureName, const ByteLines &memoLines);
 
     const ByteLines &lines() const { return m_lines; }
+    // The encoding follows the lines: UTF-8 unless they are not valid UTF-8.
     void SetLines(ByteLines lines);
 
 private:
@@ -46,6 +56,7 @@ private:
     void Changed() { m_firstLineOfName.clear(); }
 
     ByteLines m_lines;
+    FileEncoding m_encoding = FileEncoding::utf8;
     // Upper-case name to its first line, made at the first lookup after a change: a gallery of
     // thousands of described pictures looks each one up for every page that shows it.
     mutable std::unordered_map<std::string, std::size_t> m_firstLineOfName;

@@ -11,25 +11,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> ReadWholeDescription(const fs::path &file)
+std::optional<DecodedText> ReadWholeDescription(const fs::path &file)
 {
     const std::optional<std::string> bytes = ReadFileBytes(file);
     if (!bytes)
         return std::nullopt;
-    std::string text;
-    for (const char c : ToUtf8(*bytes)) {
-        if (c != '\r')
-            text += c;
-    }
-    return text;
+    DecodedText decoded = DecodeFileText(*bytes);
+    std::erase(decoded.text, '\r');
+    // The line end after the last line is the file's, not an empty line of the text.
+    if (!decoded.text.empty() && decoded.text.back() == '\n')
+        decoded.text.pop_back();
+    return decoded;
 }
 
-std::optional<std::string> ReadDescription(const fs::path &file)
+std::optional<DecodedText> ReadDescription(const fs::path &file)
 {
-    std::optional<std::string> text = ReadWholeDescription(file);
-    if (!text)
-        return std::nullopt;
-    return LimitTextLength(*text, maxDescriptionCharacters);
+    std::optional<DecodedText> decoded = ReadWholeDescription(file);
+    if (decoded)
+        decoded->text = LimitTextLength(decoded->text, maxDescriptionCharacters);
+    return decoded;
 }
 
 fs::path Directory(const fs::path &path)
@@ -50,22 +50,22 @@ fs::path NeededFilesListPath(const fs::path &templatePath)
     return fs::path(templatePath).replace_extension(".nef");
 }
 
-std::string LoadTemplateDescription(const fs::path &templatePath, const fs::path &fallbackFile)
+DecodedText LoadTemplateDescription(const fs::path &templatePath, const fs::path &fallbackFile)
 {
-    if (std::optional<std::string> text = ReadDescription(DescriptionPath(templatePath)))
-        return *text;
-    return ReadDescription(fallbackFile).value_or(std::string());
+    if (std::optional<DecodedText> decoded = ReadDescription(DescriptionPath(templatePath)))
+        return *decoded;
+    return {ReadDescription(fallbackFile).value_or(DecodedText{}).text, FileEncoding::utf8};
 }
 
-std::string LoadWholeTemplateDescription(const fs::path &templatePath)
+DecodedText LoadWholeTemplateDescription(const fs::path &templatePath)
 {
-    return ReadWholeDescription(DescriptionPath(templatePath)).value_or(std::string());
+    return ReadWholeDescription(DescriptionPath(templatePath)).value_or(DecodedText{});
 }
 
 bool SaveTemplateDescription(const fs::path &templatePath, std::string_view text)
 {
     ByteLines lines;
-    for (std::size_t start = 0;;) {
+    for (std::size_t start = 0; !text.empty();) {
         const std::size_t end = text.find('\n', start);
         lines.emplace_back(text.substr(start, end - start));
         if (end == std::string_view::npos)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/text/bytetext.h"
+#include "core/text/textencoding.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -17,12 +18,14 @@ inline constexpr std::size_t maxDescriptionCharacters = 4000;
 std::filesystem::path DescriptionPath(const std::filesystem::path &templatePath);
 std::filesystem::path NeededFilesListPath(const std::filesystem::path &templatePath);
 
-// The description as UTF-8 text with "\n" line breaks, cut to maxDescriptionCharacters; the
-// fallback file's when the template has none; empty when neither can be read.
-std::string LoadTemplateDescription(const std::filesystem::path &templatePath,
+// The description as UTF-8 text with "\n" between its lines, cut to maxDescriptionCharacters,
+// and the encoding to save it in. Without a description of its own, the fallback file's text,
+// which is saved as a new file in UTF-8; empty when neither can be read.
+DecodedText LoadTemplateDescription(const std::filesystem::path &templatePath,
                                     const std::filesystem::path &fallbackFile);
 // The description whole, for editors without the memo's limit; empty when unreadable.
-std::string LoadWholeTemplateDescription(const std::filesystem::path &templatePath);
+DecodedText LoadWholeTemplateDescription(const std::filesystem::path &templatePath);
+// The text in the bytes of its encoding, "\n" between lines; a line end follows every line.
 // False when the file cannot be written.
 bool SaveTemplateDescription(const std::filesystem::path &templatePath, std::string_view text);
 

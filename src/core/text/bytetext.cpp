@@ -78,17 +78,17 @@ void AppendUtf8(std::string &out, char32_t codePoint)
 
 } // namespace
 
+char32_t Windows1252CodePoint(unsigned char byte)
+{
+    return (byte >= 0x80 && byte <= 0x9F) ? windows1252High[byte - 0x80] : char32_t(byte);
+}
+
 std::string Windows1252ToUtf8(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80 && byte <= 0x9F)
-            AppendUtf8(out, windows1252High[byte - 0x80]);
-        else
-            AppendUtf8(out, byte);
-    }
+    for (const char c : bytes)
+        AppendUtf8(out, Windows1252CodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 

@@ -17,6 +17,10 @@ std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t pos);
 
 bool IsValidUtf8(std::string_view bytes);
 
+// The character a Windows-1252 byte stands for; the five bytes the code page leaves unassigned
+// stand for themselves.
+char32_t Windows1252CodePoint(unsigned char byte);
+
 std::string Windows1252ToUtf8(std::string_view bytes);
 
 // The text as UTF-8: unchanged when it is valid UTF-8, else read as Windows-1252.

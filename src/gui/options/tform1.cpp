@@ -429,7 +429,7 @@ void TForm1::CreateWindows()
         new Tnavigationsleistewindow(m_settings.navigation, m_dateTimeFormats, m_clock, this);
     Quickinfo = new TQuickinfo(this);
     CreateLayoutWindows();
-    imagedescription = new Timagedescription(m_descriptions, this);
+    imagedescription = new Timagedescription(m_descriptions, m_prompts, this);
     pagenamewindow = new Tpagenamewindow(Panel11->ownfilename, m_settings.pageNames, this);
     CreateHeaderFooterWindow();
     threegalleries =

@@ -159,7 +159,7 @@ void ThumbnailPanel::ShowPreview(int index)
     useForGallery->setChecked(ListView1->isChecked(index));
     QStringList lines;
     for (const std::string &line : m_descriptions.DescriptionLines(name))
-        lines << ToQString(ToUtf8(line));
+        lines << ToQString(DecodeText(line, m_descriptions.encoding()));
     previewDescription->setPlainText(lines.join(QLatin1Char('\n')));
     m_pages->setCurrentWidget(showpic);
 }

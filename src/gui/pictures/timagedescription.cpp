@@ -2,8 +2,10 @@
 
 #include "core/pictures/filemask.h"
 #include "core/text/bytetext.h"
+#include "core/text/textencoding.h"
 #include "gui/pictures/directorychooser.h"
 #include "gui/pictures/pictureloader.h"
+#include "gui/platform/encodedsave.h"
 #include "gui/platform/qttext.h"
 #include "gui/ui/namedwidgets.h"
 
@@ -60,8 +62,8 @@ QGroupBox *Titled(const QString &title, QWidget *content, QWidget *parent)
 
 } // namespace
 
-Timagedescription::Timagedescription(DescriptionStore &store, QWidget *parent)
-    : QDialog(parent), m_store(store), m_loader(new PictureLoader(this))
+Timagedescription::Timagedescription(DescriptionStore &store, MessageBox &prompts, QWidget *parent)
+    : QDialog(parent), m_store(store), m_prompts(prompts), m_loader(new PictureLoader(this))
 {
     setObjectName(QStringLiteral("Timagedescription"));
     setWindowTitle(QStringLiteral("Image description window"));
@@ -198,8 +200,15 @@ void Timagedescription::setDirectory(const QString &dir)
 
 void Timagedescription::DirectoryChanged(const QString &dir)
 {
+    if (m_returningToDirectory)
+        return;
     // The description being written belongs to the directory being left, and is kept there.
-    SaveCurrentDescription();
+    if (!SaveCurrentDescription()) {
+        m_returningToDirectory = true;
+        setDirectory(m_storeDirectory);
+        m_returningToDirectory = false;
+        return;
+    }
     m_current.clear();
     picname->clear();
     Memo1->clear();
@@ -231,7 +240,8 @@ void Timagedescription::ListClicked(QListWidgetItem *item)
 
 void Timagedescription::ChoosePicture(const std::string &name)
 {
-    SaveCurrentDescription();
+    if (!SaveCurrentDescription())
+        return;
     Image1->clear();
     m_loader->Load(directory() + QFile::decodeName(QByteArray::fromStdString(name)));
     Memo1->clear();
@@ -239,23 +249,29 @@ void Timagedescription::ChoosePicture(const std::string &name)
     picname->setText(ToQString(ToUtf8(name)));
     QStringList lines;
     for (const std::string &line : m_store.DescriptionLines(name))
-        lines << ToQString(ToUtf8(line));
+        lines << ToQString(DecodeText(line, m_store.encoding()));
     Memo1->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-void Timagedescription::SaveCurrentDescription()
+bool Timagedescription::SaveCurrentDescription()
 {
     if (m_current.empty())
-        return;
+        return true;
     ByteLines memoLines;
     const QString text = Memo1->toPlainText();
     // An empty memo has no lines at all.
     if (!text.isEmpty())
         for (const QString &line : text.split(QLatin1Char('\n')))
             memoLines.push_back(ToEngineText(line));
+    const QString file = m_storeDirectory + ToQString(DescriptionStore::fileName);
+    if (const std::string unheld = m_store.UnheldCharacters(memoLines); !unheld.empty()) {
+        if (!ConfirmSaveAsUtf8(m_prompts, file, unheld))
+            return false;
+        m_store.ConvertToUtf8();
+    }
     m_store.StoreDescription(m_current, memoLines);
-    m_store.Save(QFile::encodeName(m_storeDirectory).toStdString() +
-                 std::string(DescriptionStore::fileName));
+    m_store.Save(QFile::encodeName(file).toStdString());
+    return true;
 }
 
 void Timagedescription::MemoChanged()
@@ -302,14 +318,18 @@ void Timagedescription::BackClick()
 
 void Timagedescription::closeEvent(QCloseEvent *event)
 {
-    SaveCurrentDescription();
+    if (!SaveCurrentDescription()) {
+        event->ignore();
+        return;
+    }
     m_current.clear();
     QDialog::closeEvent(event);
 }
 
 void Timagedescription::reject()
 {
-    SaveCurrentDescription();
+    if (!SaveCurrentDescription())
+        return;
     m_current.clear();
     QDialog::reject();
 }

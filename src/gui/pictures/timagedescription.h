@@ -18,15 +18,16 @@ class QScrollArea;
 namespace pagoranto {
 
 class DirectoryChooser;
+class MessageBox;
 class PictureLoader;
 
 // The image description window: choose a picture of a directory, write its description. The
 // descriptions are the program's one store, saved to the directory's "description.desc"
-// whenever the picture changes and when the window closes.
+// whenever the picture changes and when the window closes, in the encoding they were read in.
 class Timagedescription : public QDialog {
     Q_OBJECT
 public:
-    explicit Timagedescription(DescriptionStore &store, QWidget *parent = nullptr);
+    Timagedescription(DescriptionStore &store, MessageBox &prompts, QWidget *parent = nullptr);
 
     // What the main window hands over before showing the window: its mask text, its picture
     // directory and the ticked pictures.
@@ -41,7 +42,9 @@ public:
 
     // Choosing a picture of either list: the current description is saved first.
     void ChoosePicture(const std::string &name);
-    void SaveCurrentDescription();
+    // False when the user would not have the file become UTF-8 to hold the description: the
+    // picture, the directory and the window then stay, with the description in the memo.
+    bool SaveCurrentDescription();
     void Edit1Enter();
     void BackClick();
     // Waits until the picture asked for last is shown (for tests and screenshots).
@@ -73,11 +76,13 @@ private:
     void ListClicked(QListWidgetItem *item);
 
     DescriptionStore &m_store;
+    MessageBox &m_prompts;
     PictureLoader *m_loader;
     QString m_mask = QStringLiteral("*.jpg");
     std::string m_current;
     QString m_storeDirectory; // the directory whose descriptions the store holds
     bool m_fixingMemo = false;
+    bool m_returningToDirectory = false;
 };
 
 } // namespace pagoranto

@@ -5,7 +5,9 @@
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 #include "gui/platform/qttext.h"
+#include "gui/templates/companionfiles.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -67,17 +69,19 @@ TemplateInfoPanel::TemplateInfoPanel(MessageBox &prompts, std::string fallbackDe
 void TemplateInfoPanel::LoadTemplateFiles(const std::filesystem::path &templatePath)
 {
     m_templatePath = templatePath;
-    Memo1->setPlainText(
-        ToQString(LoadTemplateDescription(templatePath, m_fallbackDescriptionFile)));
+    const DecodedText description =
+        LoadTemplateDescription(templatePath, m_fallbackDescriptionFile);
+    m_descriptionEncoding = description.encoding;
+    Memo1->setPlainText(ToQString(description.text));
     neededfiles->clear();
     for (const std::string &entry : LoadNeededFiles(NeededFilesListPath(templatePath)))
-        neededfiles->addItem(ToQString(ToUtf8(entry)));
+        AddNeededFileEntry(neededfiles, entry);
 }
 
 void TemplateInfoPanel::SaveDescription()
 {
-    SaveTemplateDescription(m_templatePath, ToEngineText(Memo1->toPlainText()));
-    emit closeRequested();
+    if (SaveDescriptionMemo(m_prompts, m_templatePath, Memo1->toPlainText(), m_descriptionEncoding))
+        emit closeRequested();
 }
 
 void TemplateInfoPanel::AddFiles()
@@ -96,7 +100,7 @@ void TemplateInfoPanel::AddFiles()
                        PromptButtons::Ok);
         return;
     }
-    neededfiles->addItem(QFileInfo(file).fileName());
+    AddNeededFileEntry(neededfiles, QFile::encodeName(QFileInfo(file).fileName()).toStdString());
     SaveNeededFiles();
 }
 
@@ -121,10 +125,7 @@ void TemplateInfoPanel::ClearList()
 
 void TemplateInfoPanel::SaveNeededFiles()
 {
-    ByteLines entries;
-    for (int i = 0; i < neededfiles->count(); ++i)
-        entries.push_back(ToEngineText(neededfiles->item(i)->text()));
-    pagoranto::SaveNeededFiles(m_templatePath, entries);
+    pagoranto::SaveNeededFiles(m_templatePath, NeededFileEntries(neededfiles));
 }
 
 } // namespace pagoranto

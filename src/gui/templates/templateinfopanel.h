@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/textencoding.h"
+
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QWidget>
@@ -37,6 +39,7 @@ private:
     MessageBox &m_prompts;
     std::string m_fallbackDescriptionFile;
     std::filesystem::path m_templatePath;
+    FileEncoding m_descriptionEncoding = FileEncoding::utf8;
 };
 
 } // namespace pagoranto

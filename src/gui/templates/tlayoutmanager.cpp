@@ -8,10 +8,12 @@
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 #include "gui/platform/qttext.h"
+#include "gui/templates/companionfiles.h"
 #include "gui/templates/templatemessages.h"
 #include "gui/templates/twinrichedit.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -360,11 +362,12 @@ void TLayoutmanager::SelectTemplate(const QString &name)
         m_managerSelection.clear();
         return;
     }
-    descriptionmemo->setPlainText(
-        ToQString(LoadWholeTemplateDescription(Path(m_managerSelection))));
+    const DecodedText description = LoadWholeTemplateDescription(Path(m_managerSelection));
+    m_descriptionEncoding = description.encoding;
+    descriptionmemo->setPlainText(ToQString(description.text));
     neededfiles->clear();
     for (const std::string &entry : LoadNeededFiles(NeededFilesListPath(Path(m_managerSelection))))
-        neededfiles->addItem(ToQString(ToUtf8(entry)));
+        AddNeededFileEntry(neededfiles, entry);
 }
 
 void TLayoutmanager::reloadlayoutClick()
@@ -377,10 +380,7 @@ void TLayoutmanager::reloadlayoutClick()
 
 void TLayoutmanager::SaveNeededFileList()
 {
-    ByteLines entries;
-    for (int i = 0; i < neededfiles->count(); ++i)
-        entries.push_back(ToEngineText(neededfiles->item(i)->text()));
-    SaveNeededFiles(Path(m_managerSelection), entries);
+    SaveNeededFiles(Path(m_managerSelection), NeededFileEntries(neededfiles));
 }
 
 void TLayoutmanager::AddFilesClick()
@@ -398,7 +398,7 @@ void TLayoutmanager::AddFilesClick()
         m_prompts.show("Problem", templatemessages::otherDirectory, PromptButtons::Ok);
         return;
     }
-    neededfiles->addItem(QFileInfo(file).fileName());
+    AddNeededFileEntry(neededfiles, QFile::encodeName(QFileInfo(file).fileName()).toStdString());
     SaveNeededFileList();
 }
 
@@ -427,7 +427,8 @@ void TLayoutmanager::SaveNewDescriptionClick()
 {
     if (m_managerSelection.isEmpty())
         return;
-    SaveTemplateDescription(Path(m_managerSelection), ToEngineText(descriptionmemo->toPlainText()));
+    SaveDescriptionMemo(m_prompts, Path(m_managerSelection), descriptionmemo->toPlainText(),
+                        m_descriptionEncoding);
 }
 
 void TLayoutmanager::WebToolClick(int index)

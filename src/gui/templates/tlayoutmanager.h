@@ -2,6 +2,7 @@
 
 #include "core/generator/layoutanalysis.h"
 #include "core/options/webtooloptions.h"
+#include "core/text/textencoding.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -100,6 +101,7 @@ private:
     QString m_defaultTemplateDir;
     QString m_templateDir;
     QString m_managerSelection;
+    FileEncoding m_descriptionEncoding = FileEncoding::utf8;
     LayoutAnalysis m_analysis;
     QFileSystemModel *m_directories = nullptr;
     bool m_activatedOnce = false;

@@ -5,6 +5,7 @@
 #include "core/text/bytetext.h"
 #include "core/text/linefile.h"
 #include "gui/platform/colourdialog.h"
+#include "gui/platform/encodedsave.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 #include "gui/platform/qttext.h"
@@ -235,9 +236,13 @@ void Twinrichedit::OpenTemplate(const QString &templateFile)
     m_loading = true;
     RichEdit1->clear();
     Panel1->setText(QStringLiteral("Filename:") + templateFile);
+    // A template that cannot be read starts a new file, which is UTF-8.
+    const DecodedText decoded =
+        DecodeFileText(ReadFileBytes(ToEngineText(templateFile)).value_or(std::string()));
+    m_encoding = decoded.encoding;
     QStringList lines;
-    for (const std::string &line : ReadLineFile(ToEngineText(templateFile)).value_or(ByteLines{}))
-        lines.push_back(ToQString(ToUtf8(line)));
+    for (const std::string &line : SplitLines(decoded.text))
+        lines.push_back(ToQString(line));
     RichEdit1->setPlainText(lines.join(QLatin1Char('\n')));
     m_loading = false;
     m_editorModified = false;
@@ -250,23 +255,41 @@ int Twinrichedit::EditTemplate(const QString &templateFile)
     return exec();
 }
 
-bool Twinrichedit::WriteTo(const QString &file)
+std::string Twinrichedit::TextLines() const
 {
     ByteLines lines;
     for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next())
         lines.push_back(ToEngineText(block.text()));
     if (RichEdit1->document()->isEmpty())
         lines.clear();
-    return WriteLineFile(ToEngineText(file), lines);
+    return JoinLinesCrLf(lines);
+}
+
+Twinrichedit::WriteResult Twinrichedit::WriteTo(const QString &file)
+{
+    const std::optional<TextToSave> text = TextForSaving(m_prompts, file, TextLines(), m_encoding);
+    if (!text)
+        return WriteResult::declined;
+    if (!WriteFileBytes(ToEngineText(file), text->bytes))
+        return WriteResult::failed;
+    m_encoding = text->encoding;
+    return WriteResult::written;
+}
+
+bool Twinrichedit::SaveToCurrentFile()
+{
+    const WriteResult result = WriteTo(m_currentTemplateFile);
+    if (result == WriteResult::failed)
+        m_prompts.show("Save error", saveErrorText, PromptButtons::Ok);
+    if (result != WriteResult::written)
+        return false;
+    m_editorModified = false;
+    return true;
 }
 
 void Twinrichedit::FileSave1Execute()
 {
-    if (!WriteTo(m_currentTemplateFile)) {
-        m_prompts.show("Save error", saveErrorText, PromptButtons::Ok);
-        return;
-    }
-    m_editorModified = false;
+    SaveToCurrentFile();
 }
 
 void Twinrichedit::Saveas1Click()
@@ -276,10 +299,11 @@ void Twinrichedit::Saveas1Click()
         QStringLiteral("Html files (*.html *.htm);;All files (*)"), QStringLiteral("html"));
     if (file.isEmpty())
         return;
-    if (!WriteTo(file)) {
+    const WriteResult result = WriteTo(file);
+    if (result == WriteResult::failed)
         m_prompts.show("Save error", saveAsErrorText, PromptButtons::Ok);
+    if (result != WriteResult::written)
         return;
-    }
     m_editorModified = false;
     Panel1->setText(QStringLiteral("Filename:") + file);
     m_savedAsFile = file;
@@ -293,13 +317,12 @@ void Twinrichedit::Leave()
     m_leaving = true;
     if (m_editorModified &&
         m_prompts.show("Info", contentChangedText, PromptButtons::YesNo) == PromptAnswer::Yes) {
-        // A failed save keeps the window open, so the changes are not lost with it.
-        if (!WriteTo(m_currentTemplateFile)) {
-            m_prompts.show("Save error", saveErrorText, PromptButtons::Ok);
+        // A save that failed or was declined keeps the window open, so the changes are not
+        // lost with it.
+        if (!SaveToCurrentFile()) {
             m_leaving = false;
             return;
         }
-        m_editorModified = false;
     }
     Panel2->clear();
     QDialog::done(QDialog::Accepted);
@@ -379,7 +402,11 @@ void Twinrichedit::Deleteemptylines1Click()
 void Twinrichedit::Previewtemplateindefaultbrowser1Click()
 {
     const std::string preview = m_programDirectory + "temp.html";
-    WriteTo(ToQString(preview));
+    // The preview shows the template as saved; only when its encoding cannot hold the text
+    // does it show it as UTF-8, without asking about a file of its own.
+    const std::string text = TextLines();
+    const EncodedText encoded = EncodeText(text, m_encoding);
+    WriteFileBytes(preview, encoded.unheld.empty() ? encoded.bytes : text);
     if (m_additional.browserStart == BrowserStart::none) {
         m_prompts.show(selectBrowserTitle, selectBrowserText, PromptButtons::Ok);
         return;

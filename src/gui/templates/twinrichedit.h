@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/options/additionaloptions.h"
+#include "core/text/textencoding.h"
 
 #include <QAction>
 #include <QDialog>
@@ -41,6 +42,8 @@ public:
     const QString &currentTemplateFile() const { return m_currentTemplateFile; }
     const QString &savedAsFile() const { return m_savedAsFile; }
     bool editorModified() const { return m_editorModified; }
+    // The encoding the text is saved in: the one the template was read in.
+    FileEncoding encoding() const { return m_encoding; }
 
     QPlainTextEdit *RichEdit1;
     QLabel *Panel1;
@@ -57,7 +60,12 @@ public slots:
 private:
     void CreateActions();
     void SetInsertControlsEnabled(bool enabled);
-    bool WriteTo(const QString &file);
+    enum class WriteResult { written, declined, failed };
+    // The text as UTF-8, every line followed by CR LF.
+    std::string TextLines() const;
+    WriteResult WriteTo(const QString &file);
+    // Saves to the current file, telling of a failure; true when the text was saved.
+    bool SaveToCurrentFile();
     void ShowLineCount();
     void KeepWithinLimit(int position, int added);
     void Leave();
@@ -71,6 +79,7 @@ private:
     QString m_templateNameForComment;
     QString m_savedAsFile;
     bool m_editorModified = false;
+    FileEncoding m_encoding = FileEncoding::utf8;
     bool m_loading = false;
     bool m_leaving = false;
     // Where the last change of the text was, for the typist's limit.

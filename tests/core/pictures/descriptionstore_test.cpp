@@ -1,4 +1,5 @@
 #include "core/pictures/descriptionstore.h"
+#include "core/text/linefile.h"
 #include "tests/support/scratchdirectory.h"
 
 #include <filesystem>
@@ -68,6 +69,53 @@ TEST(DescriptionStore, FailedLoadKeepsTheStore)
     DescriptionStore reloaded;
     EXPECT_TRUE(reloaded.Load(file));
     EXPECT_EQ(reloaded.lines(), store.lines());
+}
+
+TEST(DescriptionStore, EditedDescriptionsKeepTheFilesEncoding)
+{
+    const testing::ScratchDirectory dir;
+    const auto file = dir.file("description.desc");
+    const std::string windows1252 = "a.jpg|Gr\xFC\xDF"
+                                    "e aus K\xF6ln|\x84zitiert\x93 \x80\r\n"
+                                    "b.jpg|Stra\xDF"
+                                    "e\r\n";
+    ASSERT_TRUE(WriteFileBytes(file, windows1252));
+    DescriptionStore store;
+    ASSERT_TRUE(store.Load(file));
+    EXPECT_EQ(store.encoding(), FileEncoding::windows1252);
+
+    // The window edits UTF-8 text: unchanged, it is stored as the bytes it was read as.
+    ByteLines memo;
+    for (const std::string &line : store.DescriptionLines("a.jpg"))
+        memo.push_back(DecodeText(line, store.encoding()));
+    EXPECT_EQ(store.UnheldCharacters(memo), "");
+    store.StoreDescription("a.jpg", memo);
+    store.StoreDescription("c.jpg", {"Br\xC3\xBC"
+                                     "cke \xE2\x80\x93 neu"});
+    ASSERT_TRUE(store.Save(file));
+    EXPECT_EQ(ReadFileBytes(file), windows1252 + "c.jpg|Br\xFC"
+                                                 "cke \x96 neu\r\n");
+    EXPECT_EQ(store.LookupDescription("c.jpg"), "Br&uuml;cke \x96 neu");
+}
+
+TEST(DescriptionStore, CharactersBeyondWindows1252NeedTheWholeFileAsUtf8)
+{
+    DescriptionStore store;
+    store.SetLines({"a.jpg|K\xF6ln"});
+    const ByteLines memo = {"\xCE\xA9mega", "\xCE\xA9 and \xE2\x86\x92"};
+    EXPECT_EQ(store.UnheldCharacters(memo), "\xCE\xA9\xE2\x86\x92");
+
+    store.ConvertToUtf8();
+    EXPECT_EQ(store.encoding(), FileEncoding::utf8);
+    EXPECT_EQ(store.UnheldCharacters(memo), "");
+    store.StoreDescription("b.jpg", memo);
+    EXPECT_EQ(store.lines(),
+              (ByteLines{"a.jpg|K\xC3\xB6ln", "b.jpg|\xCE\xA9mega|\xCE\xA9 and \xE2\x86\x92"}));
+
+    DescriptionStore utf8;
+    utf8.SetLines({"a.jpg|K\xC3\xB6ln"});
+    EXPECT_EQ(utf8.encoding(), FileEncoding::utf8);
+    EXPECT_EQ(utf8.UnheldCharacters(memo), "");
 }
 
 } // namespace

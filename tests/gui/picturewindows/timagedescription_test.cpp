@@ -1,6 +1,7 @@
 #include "core/pictures/descriptionstore.h"
 #include "core/text/linefile.h"
 #include "gui/pictures/timagedescription.h"
+#include "gui/platform/messagebox.h"
 #include "tests/gui/pictures/picturefolder.h"
 
 #include <QLabel>
@@ -25,6 +26,8 @@ private slots:
     void choosingAnotherPictureSavesTheDescription();
     void closingSavesTheDescription();
     void memoRefusesBarsAndKeepsItsLength();
+    void windows1252DescriptionsAreSavedAsRead();
+    void charactersWindows1252CannotHoldAreAskedAbout();
 
 private:
     ByteLines SavedLines() const
@@ -32,7 +35,13 @@ private:
         return ReadLineFile(m_folder->path("description.desc")).value_or(ByteLines{});
     }
 
+    std::string SavedBytes() const
+    {
+        return ReadFileBytes(m_folder->path("description.desc")).value_or("<missing>");
+    }
+
     DescriptionStore m_store;
+    MessageBox m_prompts;
     std::unique_ptr<PictureFolder> m_folder;
     std::unique_ptr<Timagedescription> m_window;
 };
@@ -44,13 +53,16 @@ void TimagedescriptionTest::init()
     m_folder->writePicture("a.jpg", 300, 200);
     m_folder->writePicture("b.jpg", 40, 30);
     m_folder->writePicture("c.jpeg", 40, 30);
-    m_window = std::make_unique<Timagedescription>(m_store);
+    MessageBox::clearScript();
+    MessageBox::setResponder({});
+    m_window = std::make_unique<Timagedescription>(m_store, m_prompts);
 }
 
 void TimagedescriptionTest::cleanup()
 {
     m_window.reset();
     m_folder.reset();
+    MessageBox::clearScript();
 }
 
 void TimagedescriptionTest::handOverFillsTheListsAndLoadsTheDirectory()
@@ -130,6 +142,67 @@ void TimagedescriptionTest::memoRefusesBarsAndKeepsItsLength()
     QCOMPARE(m_window->Memo1->toPlainText(), QStringLiteral("onetwox"));
     m_window->Memo1->setPlainText(QString(1500, QLatin1Char('m')));
     QCOMPARE(m_window->Memo1->toPlainText().size(), 1024);
+}
+
+void TimagedescriptionTest::windows1252DescriptionsAreSavedAsRead()
+{
+    const std::string windows1252 = "a.jpg|Gr\xFC\xDF"
+                                    "e aus K\xF6ln|\x84zitiert\x93 \x80 \x96\r\n"
+                                    "b.jpg|Stra\xDF"
+                                    "e\r\n";
+    m_folder->write("description.desc", windows1252);
+    m_window->Prepare(QStringLiteral("*.jpg"), m_folder->dir(), {});
+    m_window->ChoosePicture("a.jpg");
+    QCOMPARE(m_window->Memo1->toPlainText(),
+             QStringLiteral("Gr\u00fc\u00dfe aus K\u00f6ln\n\u201ezitiert\u201c \u20ac \u2013"));
+    m_window->ChoosePicture("b.jpg");
+    QCOMPARE(SavedBytes(), windows1252);
+
+    m_window->Memo1->setPlainText(QStringLiteral("Stra\u00dfe\nBr\u00fccke"));
+    m_window->Button1->click();
+    QCOMPARE(SavedBytes(), "a.jpg|Gr\xFC\xDF"
+                           "e aus K\xF6ln|\x84zitiert\x93 \x80 \x96\r\n"
+                           "b.jpg|Stra\xDF"
+                           "e|Br\xFC"
+                           "cke\r\n");
+    QVERIFY(MessageBox::shownMessages().empty());
+}
+
+void TimagedescriptionTest::charactersWindows1252CannotHoldAreAskedAbout()
+{
+    const std::string windows1252 = "a.jpg|K\xF6ln\r\n";
+    m_folder->write("description.desc", windows1252);
+    m_window->Prepare(QStringLiteral("*.jpg"), m_folder->dir(), {});
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->ChoosePicture("b.jpg");
+    m_window->Memo1->setPlainText(QStringLiteral("\u03a9mega"));
+
+    // No: the picture, the directory and the window stay, with the text; nothing is saved.
+    MessageBox::setResponder([](const MessageBox::Shown &) { return PromptAnswer::No; });
+    m_window->ChoosePicture("a.jpg");
+    QCOMPARE(MessageBox::shownMessages().size(), std::size_t(1));
+    const MessageBox::Shown question = MessageBox::shownMessages().back();
+    QCOMPARE(question.title, std::string("Save as UTF-8"));
+    QCOMPARE(question.buttons, PromptButtons::YesNo);
+    QVERIFY(question.text.find(m_folder->path("description.desc")) != std::string::npos);
+    QVERIFY(question.text.find("\xCE\xA9\r") != std::string::npos);
+    QCOMPARE(m_window->currentPicture(), std::string("b.jpg"));
+    QCOMPARE(m_window->Memo1->toPlainText(), QStringLiteral("\u03a9mega"));
+    m_window->Button1->click();
+    QVERIFY(m_window->isVisible());
+    PictureFolder other;
+    m_window->setDirectory(other.dir());
+    QCOMPARE(m_window->directory(), m_folder->dir());
+    QCOMPARE(m_window->currentPicture(), std::string("b.jpg"));
+    QCOMPARE(SavedBytes(), windows1252);
+
+    // Yes: the whole file becomes UTF-8.
+    MessageBox::setResponder([](const MessageBox::Shown &) { return PromptAnswer::Yes; });
+    m_window->Button1->click();
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(SavedBytes(), std::string("a.jpg|K\xC3\xB6ln\r\nb.jpg|\xCE\xA9mega\r\n"));
+    QCOMPARE(m_store.encoding(), FileEncoding::utf8);
 }
 
 } // namespace pagoranto

@@ -59,6 +59,7 @@ private slots:
     void neededFilesStayInTheTemplatesDirectory();
     void nothingSelectedMeansNoEditing();
     void webToolsNeedACaptionAndASelection();
+    void companionFilesKeepTheirEncoding();
 
 private:
     QString Dir() const { return m_root->path() + QStringLiteral("/layouts/"); }
@@ -255,6 +256,40 @@ void TLayoutmanagerTest::webToolsNeedACaptionAndASelection()
     m_manager->WebToolClick(2);
     QVERIFY(Shown("ERROR", noLayout));
     QCOMPARE(requested.count(), 1);
+}
+
+void TLayoutmanagerTest::companionFilesKeepTheirEncoding()
+{
+    const QByteArray description = "Bilder aus K\xF6ln\r\n\x84zwei\x93 Reihen\r\n";
+    WriteFile(Dir() + QStringLiteral("thumbs.txt"), description);
+    WriteFile(Dir() + QStringLiteral("thumbs.nef"), "B\xE4ume.gif\r\nlogo.gif\r\n");
+    m_manager->show();
+    m_manager->SelectTemplate(QStringLiteral("thumbs.html"));
+    QCOMPARE(m_manager->descriptionmemo->toPlainText(),
+             QStringLiteral("Bilder aus K\u00f6ln\n\u201ezwei\u201c Reihen"));
+
+    // Saved again and again, the description stays as it was: the same encoding, and no empty
+    // line gained at each save.
+    m_manager->SaveNewDescriptionClick();
+    m_manager->SaveNewDescriptionClick();
+    QCOMPARE(ReadFile(Dir() + QStringLiteral("thumbs.txt")), description);
+
+    // Needed files are names: written back with the bytes they were read as.
+    m_manager->neededfiles->setCurrentRow(1);
+    m_manager->RemoveMarkedItemClick();
+    QCOMPARE(ReadFile(Dir() + QStringLiteral("thumbs.nef")), QByteArray("B\xE4ume.gif\r\n"));
+
+    m_manager->descriptionmemo->setPlainText(QStringLiteral("\u03a9"));
+    MessageBox::queueAnswer(PromptAnswer::No);
+    m_manager->SaveNewDescriptionClick();
+    QVERIFY(Shown(
+        "Save as UTF-8",
+        SaveAsUtf8Question((Dir() + QStringLiteral("thumbs.txt")).toStdString(), "\xCE\xA9")));
+    QCOMPARE(ReadFile(Dir() + QStringLiteral("thumbs.txt")), description);
+    QCOMPARE(m_manager->descriptionmemo->toPlainText(), QStringLiteral("\u03a9"));
+    MessageBox::queueAnswer(PromptAnswer::Yes);
+    m_manager->SaveNewDescriptionClick();
+    QCOMPARE(ReadFile(Dir() + QStringLiteral("thumbs.txt")), QByteArray("\xCE\xA9\r\n"));
 }
 
 int main(int argc, char **argv)

@@ -48,6 +48,8 @@ private slots:
     void previewWritesTempHtmlAndNeedsABrowser();
     void insertEntriesFollowTheTextsFocus();
     void limitHoldsForTypingNotForLoading();
+    void windows1252TemplateIsSavedAsRead();
+    void charactersWindows1252CannotHoldAreAskedAbout();
 
 private:
     QString Template() const { return m_root->path() + QStringLiteral("/layouts/gallery.html"); }
@@ -299,6 +301,75 @@ void TwinricheditTest::limitHoldsForTypingNotForLoading()
     const QString text = m_editor->RichEdit1->toPlainText();
     QCOMPARE(text.size(), 200000);
     QCOMPARE(text.mid(5, 11), QString(10, QLatin1Char('b')) + QLatin1Char('a'));
+}
+
+void TwinricheditTest::windows1252TemplateIsSavedAsRead()
+{
+    const QByteArray windows1252 = "<meta charset=\"windows-1252\">\r\n<p>Gr\xFC\xDF"
+                                   "e aus K\xF6ln \x84zitiert\x93 \x80 \x96 \x81</p>\r\n";
+    WriteFile(Template(), windows1252);
+    m_editor->OpenTemplate(Template());
+    QCOMPARE(m_editor->encoding(), FileEncoding::windows1252);
+    QVERIFY(m_editor->RichEdit1->toPlainText().contains(QStringLiteral("Gr\u00fc\u00dfe")));
+    QVERIFY(m_editor->RichEdit1->toPlainText().contains(QStringLiteral("\u201ezitiert\u201c")));
+
+    m_editor->FileSave1Execute();
+    QCOMPARE(ReadFile(Template()), windows1252);
+    m_editor->RichEdit1->moveCursor(QTextCursor::End);
+    m_editor->InsertText(QStringLiteral("<p>\u00c4rger \u20ac</p>"));
+    m_editor->FileSave1Execute();
+    QCOMPARE(ReadFile(Template()), windows1252.chopped(2) + "<p>\xC4rger \x80</p>\r\n");
+    QVERIFY(MessageBox::shownMessages().empty());
+
+    // A UTF-8 template stays UTF-8.
+    WriteFile(Template(), "<p>Gr\xC3\xBC\xC3\x9F"
+                          "e</p>\r\n");
+    m_editor->OpenTemplate(Template());
+    m_editor->InsertText(QStringLiteral("\u00e4"));
+    m_editor->FileSave1Execute();
+    QCOMPARE(ReadFile(Template()), QByteArray("\xC3\xA4<p>Gr\xC3\xBC\xC3\x9F"
+                                              "e</p>\r\n"));
+}
+
+void TwinricheditTest::charactersWindows1252CannotHoldAreAskedAbout()
+{
+    const QByteArray windows1252 = "<p>K\xF6ln</p>\r\n";
+    WriteFile(Template(), windows1252);
+    m_editor->OpenTemplate(Template());
+    m_editor->RichEdit1->moveCursor(QTextCursor::End);
+    m_editor->InsertText(QStringLiteral("\u03a9 \u2192 \u03a9"));
+
+    // No: nothing is saved, the text stays, and leaving keeps the window open.
+    MessageBox::queueAnswer(PromptAnswer::No);
+    m_editor->FileSave1Execute();
+    QCOMPARE(MessageBox::shownMessages().size(), std::size_t(1));
+    const MessageBox::Shown question = MessageBox::shownMessages().back();
+    QCOMPARE(question.title, std::string("Save as UTF-8"));
+    QCOMPARE(question.buttons, PromptButtons::YesNo);
+    QVERIFY(question.text.find(Template().toStdString()) != std::string::npos);
+    QVERIFY(question.text.find("\xCE\xA9 \xE2\x86\x92\r") != std::string::npos);
+    QCOMPARE(ReadFile(Template()), windows1252);
+    QVERIFY(m_editor->editorModified());
+    QCOMPARE(m_editor->encoding(), FileEncoding::windows1252);
+
+    MessageBox::queueAnswer(PromptAnswer::Yes); // content changed: save
+    MessageBox::queueAnswer(PromptAnswer::No);  // not as UTF-8
+    m_editor->show();
+    m_editor->FileExit1Execute();
+    QVERIFY(m_editor->isVisible());
+    QCOMPARE(ReadFile(Template()), windows1252);
+
+    // Yes: the whole file becomes UTF-8, and later saves need no question.
+    MessageBox::queueAnswer(PromptAnswer::Yes);
+    m_editor->FileSave1Execute();
+    QCOMPARE(ReadFile(Template()),
+             QByteArray("<p>K\xC3\xB6ln</p>\xCE\xA9 \xE2\x86\x92 \xCE\xA9\r\n"));
+    QVERIFY(!m_editor->editorModified());
+    QCOMPARE(m_editor->encoding(), FileEncoding::utf8);
+    const std::size_t asked = MessageBox::shownMessages().size();
+    m_editor->FileSave1Execute();
+    QCOMPARE(MessageBox::shownMessages().size(), asked);
+    m_editor->hide();
 }
 
 int main(int argc, char **argv)
