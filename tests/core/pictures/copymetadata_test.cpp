@@ -46,6 +46,31 @@ bool Holds(const std::vector<std::string> &segments, const std::string &segment)
     return std::find(segments.begin(), segments.end(), segment) != segments.end();
 }
 
+int InverseTurn(int orientation)
+{
+    return orientation == 6 ? 8 : orientation == 8 ? 6 : orientation;
+}
+
+// A turned picture decodes as the original turned, give or take the decoder's rounding, which
+// differs between a block and the same block transposed; turned back it decodes exactly as the
+// original, which no second encoding would.
+void ExpectTurnedWithoutLoss(const std::string &stored, const std::string &turned, int orientation)
+{
+    const RgbImage original = *DecodeJpegBytes(stored).image;
+    const RgbImage expected = OrientImage(original, orientation);
+    const RgbImage actual = *DecodeJpegBytes(turned).image;
+    ASSERT_EQ(actual.width, expected.width) << orientation;
+    ASSERT_EQ(actual.height, expected.height) << orientation;
+    int worst = 0;
+    for (int y = 0; y < actual.height; ++y)
+        for (int x = 0; x < actual.width; ++x)
+            worst = std::max(worst, ChannelDistance(actual, expected, x, y));
+    EXPECT_LE(worst, 2) << orientation;
+    const std::optional<std::string> back = TurnLosslessly(turned, InverseTurn(orientation));
+    ASSERT_TRUE(back) << orientation;
+    EXPECT_EQ(DecodeJpegBytes(*back).image->rgb, original.rgb) << orientation;
+}
+
 class PhotoCopy : public ::testing::Test {
 protected:
     std::filesystem::path Write(const std::string &name, const std::string &bytes)
@@ -126,12 +151,11 @@ TEST_F(PhotoCopy, ATurnedPhotoIsTurnedWithoutLossWhereBlocksAllow)
                  XmpSegment("tiff:Orientation=\"6\" dc:rights=\"Ada\""), IptcSegment()});
     const PlainCopy copy = Copy(photo);
     ASSERT_TRUE(copy.damage.empty());
-    const RgbImage turned = OrientImage(*DecodeJpegBytes(stored).image, 6);
     const JpegDecodeResult decoded = DecodeJpegBytes(copy.bytes);
     ASSERT_TRUE(decoded.image);
     EXPECT_EQ(decoded.image->width, 48);
     EXPECT_EQ(decoded.image->height, 64);
-    EXPECT_EQ(decoded.image->rgb, turned.rgb);
+    ExpectTurnedWithoutLoss(stored, copy.bytes, 6);
 
     EXPECT_EQ(ExifOrientationOf(copy.bytes), 1);
     const ReadExif exif(copy.bytes);
@@ -145,18 +169,16 @@ TEST_F(PhotoCopy, ATurnedPhotoIsTurnedWithoutLossWhereBlocksAllow)
     EXPECT_TRUE(Holds(HeaderSegments(copy.bytes), IptcSegment()));
 }
 
-TEST(LosslessTurn, EveryOrientationMatchesTheDisplayedPicture)
+TEST(LosslessTurn, EveryOrientationGivesTheDisplayedPictureWithoutLoss)
 {
     Encoding encoding;
     encoding.lumaH = 1;
     encoding.lumaV = 1;
     const std::string stored = EncodeWithLibjpeg(GradientPicture(32, 16), encoding);
-    const RgbImage picture = *DecodeJpegBytes(stored).image;
     for (int orientation = 2; orientation <= 8; ++orientation) {
         const std::optional<std::string> turned = TurnLosslessly(stored, orientation);
         ASSERT_TRUE(turned) << orientation;
-        EXPECT_EQ(DecodeJpegBytes(*turned).image->rgb, OrientImage(picture, orientation).rgb)
-            << orientation;
+        ExpectTurnedWithoutLoss(stored, *turned, orientation);
     }
     EXPECT_FALSE(TurnLosslessly(stored, 1));
     // Blocks of 16 x 16 do not fit 40 x 30: no perfect turn.
