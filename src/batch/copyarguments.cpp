@@ -15,7 +15,10 @@ const char *const copyUsage =
 
 const char *const copyHelp =
     "Copy mode (--copy-to): copies every picture of the directory (or of --list) into another\n"
-    "directory and makes no pages. Copies are upright and carry no EXIF, XMP or IPTC data.\n"
+    "directory and makes no pages. A copy keeps the photo's metadata (EXIF, XMP, IPTC, ICC\n"
+    "profile) but its GPS position; a turned photo is turned upright (losslessly where its\n"
+    "size allows) with orientation 1. Pictures whose copies would get the same name are\n"
+    "told apart by a number: \"a.jpg\", \"a (2).jpg\".\n"
     "\n"
     "  --copy-to DIR      the directory that receives the copies (it must exist)\n"
     "  --resize WxH       scale each copy: landscape pictures to width W, the others to height\n"
@@ -32,8 +35,9 @@ const char *const copyHelp =
     "  --jobs N           pictures worked on at once (default: one per processor)\n"
     "\n"
     "Exit status in copy mode: 0 every picture copied or left alone as it existed, 2 usage\n"
-    "error, 3 a picture could not be copied (or, with --resize, only copied unresized). Each\n"
-    "copy's path is printed on standard output.\n";
+    "error, 3 a picture could not be copied (or, with --resize, only copied unresized), 5 all\n"
+    "copied but some renamed with a number as their names clashed. Each copy's path is\n"
+    "printed on standard output.\n";
 
 namespace {
 

@@ -13,7 +13,7 @@ namespace pagoranto {
 
 namespace {
 
-enum CopyStatus { allCopied = 0, usageError = 2, notAllCopied = 3 };
+enum CopyStatus { allCopied = 0, usageError = 2, notAllCopied = 3, someRenamed = 5 };
 
 struct Result {
     CopyOutcome outcome = CopyOutcome::failed;
@@ -75,15 +75,33 @@ int RunBatchCopy(const CopyArguments &args)
         thread.join();
 
     int status = allCopied;
+    const auto worsen = [&status](CopyStatus to) {
+        if (status != notAllCopied)
+            status = to;
+    };
     for (std::size_t i = 0; i < plan.size(); ++i) {
         const std::string destination = (job.destinationDir / plan[i].newName).string();
+        if (!plan[i].clashingName.empty() && results[i].outcome != CopyOutcome::failed) {
+            std::fprintf(
+                stderr, "pagoranto-batch: %s copied as %s: an earlier picture's copy is %s\n",
+                plan[i].picture.c_str(), plan[i].newName.c_str(), plan[i].clashingName.c_str());
+            worsen(someRenamed);
+        }
         switch (results[i].outcome) {
         case CopyOutcome::copied:
             if (job.resize) {
                 std::fprintf(stderr, "pagoranto-batch: %s copied without resizing: %s\n",
                              plan[i].picture.c_str(), results[i].error.c_str());
-                status = notAllCopied;
+                worsen(notAllCopied);
             }
+            std::printf("%s\n", destination.c_str());
+            break;
+        case CopyOutcome::unreadable:
+            std::fprintf(stderr, "pagoranto-batch: %s cannot be read (%s), copied as it is%s\n",
+                         plan[i].picture.c_str(), results[i].error.c_str(),
+                         job.resize ? " without resizing" : "");
+            if (job.resize)
+                worsen(notAllCopied);
             std::printf("%s\n", destination.c_str());
             break;
         case CopyOutcome::resized:
@@ -96,7 +114,7 @@ int RunBatchCopy(const CopyArguments &args)
         case CopyOutcome::failed:
             std::fprintf(stderr, "pagoranto-batch: %s not copied: %s\n", plan[i].picture.c_str(),
                          results[i].error.c_str());
-            status = notAllCopied;
+            worsen(notAllCopied);
             break;
         }
     }

@@ -1,6 +1,7 @@
 // Runs pagoranto-batch --copy-to on pictures the tests make.
 #include "batch/copyarguments.h"
 #include "core/pictures/jpegdecoder.h"
+#include "tests/support/exifpictures.h"
 #include "tests/support/gtesthelpers.h"
 
 #include <cstdio>
@@ -28,7 +29,8 @@ protected:
     {
         const std::string command = std::string("'") + PAGORANTO_BATCH + "' --pictures '" +
                                     file("pics").string() + "' --copy-to '" +
-                                    file("copies").string() + "' " + arguments + " 2>/dev/null";
+                                    file("copies").string() + "' " + arguments + " 2>'" +
+                                    file("stderr.txt").string() + "'";
         std::string output;
         int status = -1;
         if (FILE *pipe = ::popen(command.c_str(), "r")) {
@@ -75,6 +77,38 @@ TEST_F(CopyModeTest, RefusesBadCommandLinesAndReportsFailedCopies)
     fs::remove_all(file("copies"));
     EXPECT_EQ(Run(""), 2);
     fs::create_directories(file("copies"));
+    Write("pics/broken.jpg", "");
+    EXPECT_EQ(Run("--resize 64x48"), 3);
+}
+
+TEST_F(CopyModeTest, ClashingNamesAreNumberedReportedAndLeftAloneWhenThere)
+{
+    fs::remove(file("pics/Tall.JPG"));
+    Write("pics/wide.JPG", WithSegments(MakeJpeg(GradientPicture(30, 20)),
+                                        {ExifSegment({.orientation = 1, .gps = true})}));
+    std::string out;
+    EXPECT_EQ(Run("--jobs 2", &out), 5);
+    const std::string errors = readBytes("stderr.txt");
+    EXPECT_NE(errors.find(" copied as wide (2).jpg: an earlier picture's copy is wide.jpg"),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(out.find(file("copies/wide (2).jpg").string()), std::string::npos);
+    // Which of the two comes first is the listing's business; each has its own copy.
+    const bool smallFirst = ReadPictureSize(file("copies/wide.jpg")) == PixelSize{30, 20};
+    EXPECT_EQ(ReadPictureSize(file(smallFirst ? "copies/wide (2).jpg" : "copies/wide.jpg")),
+              (PixelSize{300, 200}));
+    // The copy of the photo with a position keeps its camera but not the position.
+    const std::string small = readBytes(smallFirst ? "copies/wide.jpg" : "copies/wide (2).jpg");
+    const ReadExif exif(small);
+    ASSERT_TRUE(exif);
+    EXPECT_EQ(exif.GpsEntries(), 0u);
+    EXPECT_EQ(exif.Text(EXIF_IFD_0, EXIF_TAG_MAKE), "Lumenta");
+
+    // Copies that exist are left alone as ever, a numbered one too; the clash is still told.
+    writeBytes("copies/wide (2).jpg", "keep me");
+    EXPECT_EQ(Run(""), 5);
+    EXPECT_EQ(readBytes("copies/wide (2).jpg"), "keep me");
+    // A failure outweighs a clash.
     Write("pics/broken.jpg", "");
     EXPECT_EQ(Run("--resize 64x48"), 3);
 }

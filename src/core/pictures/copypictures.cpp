@@ -2,12 +2,16 @@
 
 #include "core/pictures/exiforientation.h"
 #include "core/pictures/jpegencoder.h"
+#include "core/pictures/jpegsegments.h"
+#include "core/pictures/losslessturn.h"
+#include "core/pictures/photometadata.h"
 #include "core/text/linefile.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,53 +19,28 @@ namespace pagoranto {
 
 namespace {
 
-// A turned photo has to be encoded again; this quality keeps the loss out of sight.
+// Only a turn that cannot move whole blocks is encoded again; this quality keeps the loss out of
+// sight.
 constexpr int turnedCopyQuality = 95;
 
-// APP1 holds EXIF and XMP, APP13 the IPTC record: places, owners and camera facts.
-bool CarriesPhotoFacts(unsigned char marker)
+std::optional<std::string> TurnedByEncoding(std::string_view jpeg, int orientation)
 {
-    return marker == 0xE1 || marker == 0xED;
+    const JpegDecodeResult decoded = DecodeJpegBytes(jpeg);
+    if (!decoded.image || !decoded.warning.empty())
+        return std::nullopt;
+    JpegEncodeOptions options;
+    options.quality = turnedCopyQuality;
+    JpegEncodeResult encoded =
+        EncodeJpeg(ViewOf(OrientImage(*decoded.image, orientation)), options);
+    if (!encoded)
+        return std::nullopt;
+    return std::move(encoded.jpeg);
 }
 
-std::string WithoutPhotoFacts(const std::string &bytes)
+std::string NumberedName(const std::string &name, int number)
 {
-    const auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const std::size_t n = bytes.size();
-    if (n < 4 || at(0) != 0xFF || at(1) != 0xD8)
-        return bytes;
-    std::string result = bytes.substr(0, 2);
-    std::size_t pos = 2;
-    while (pos < n) {
-        if (at(pos) != 0xFF)
-            return bytes;
-        std::size_t m = pos;
-        while (m < n && at(m) == 0xFF)
-            ++m;
-        if (m >= n)
-            return bytes;
-        const unsigned char marker = at(m);
-        // From the first scan on the stream holds no more header segments worth looking at.
-        if (marker == 0xDA || marker == 0xD9) {
-            result.append(bytes, pos, std::string::npos);
-            return result;
-        }
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            result.append(bytes, pos, m + 1 - pos);
-            pos = m + 1;
-            continue;
-        }
-        if (m + 2 >= n)
-            return bytes;
-        const std::size_t length = (std::size_t(at(m + 1)) << 8) | at(m + 2);
-        if (length < 2 || m + 1 + length > n)
-            return bytes;
-        const std::size_t end = m + 1 + length;
-        if (!CarriesPhotoFacts(marker))
-            result.append(bytes, pos, end - pos);
-        pos = end;
-    }
-    return bytes;
+    const std::string base = name.ends_with(".jpg") ? name.substr(0, name.size() - 4) : name;
+    return base + " (" + std::to_string(number) + ").jpg";
 }
 
 bool WriteAll(int fd, std::string_view bytes)
@@ -86,23 +65,26 @@ bool IsPlainFileName(const std::string &name)
 
 } // namespace
 
-std::optional<std::string> PlainCopyBytes(const std::filesystem::path &source)
+std::optional<PlainCopy> PlainCopyBytes(const std::filesystem::path &source)
 {
     std::optional<std::string> bytes = ReadFileBytes(source);
     if (!bytes)
         return std::nullopt;
-    const int orientation = ReadExifOrientation(source);
-    if (orientation != 1) {
-        const JpegDecodeResult decoded =
-            DecodeDisplayedJpegFile(source, JpegScale::full, orientation);
-        if (decoded.image) {
-            JpegEncodeOptions options;
-            options.quality = turnedCopyQuality;
-            if (JpegEncodeResult encoded = EncodeJpeg(ViewOf(*decoded.image), options))
-                return std::move(encoded.jpeg);
-        }
-    }
-    return WithoutPhotoFacts(*bytes);
+    const std::optional<JpegLayout> layout = ReadJpegLayout(*bytes);
+    if (!layout)
+        return PlainCopy{std::move(*bytes), "no JPEG picture"};
+    if (!IsWholeJpeg(*bytes, *layout))
+        return PlainCopy{WithoutGpsPosition(*bytes), "the picture is cut off"};
+    const int orientation = ExifOrientationOf(*bytes);
+    if (orientation == 1)
+        return PlainCopy{WithoutGpsPosition(*bytes), {}};
+    std::optional<std::string> turned = TurnLosslessly(*bytes, orientation);
+    if (!turned)
+        turned = TurnedByEncoding(*bytes, orientation);
+    // A picture that does not decode cleanly keeps its orientation tag, which still turns it.
+    if (!turned)
+        return PlainCopy{WithoutGpsPosition(*bytes), "the picture is damaged"};
+    return PlainCopy{WithPhotoMetadata(*turned, *bytes), {}};
 }
 
 CopyOutcome PutCopyFile(const std::filesystem::path &path, std::string_view bytes, bool overwrite)
@@ -160,30 +142,49 @@ CopyOutcome CopyOnePicture(const std::filesystem::path &source,
         }
         error = resized.error;
     }
-    const std::optional<std::string> bytes = PlainCopyBytes(source);
-    if (!bytes) {
+    const std::optional<PlainCopy> copy = PlainCopyBytes(source);
+    if (!copy) {
         error = "cannot read " + source.string();
         return CopyOutcome::failed;
     }
-    const CopyOutcome outcome = PutCopyFile(destination, *bytes, job.overwrite);
-    if (outcome == CopyOutcome::failed)
+    const CopyOutcome outcome = PutCopyFile(destination, copy->bytes, job.overwrite);
+    if (outcome == CopyOutcome::failed) {
         error = "cannot write " + destination.string();
+        return outcome;
+    }
+    if (outcome == CopyOutcome::copied && !copy->damage.empty()) {
+        error = copy->damage;
+        return CopyOutcome::unreadable;
+    }
     return outcome;
-}
-
-PlannedCopy PlanCopy(const std::string &picture, const CopyNameOptions &naming, int &copyNumber)
-{
-    if (UsesCopyNumber(naming.naming))
-        copyNumber = StepCopyNumber(copyNumber, 1);
-    return {picture, BuildCopyName(CopyBaseName(picture), naming, copyNumber), copyNumber};
 }
 
 std::vector<PlannedCopy> PlanCopies(const CopyJob &job, int &copyNumber)
 {
     std::vector<PlannedCopy> plan;
     plan.reserve(job.pictures.size());
-    for (const std::string &picture : job.pictures)
-        plan.push_back(PlanCopy(picture, job.naming, copyNumber));
+    std::set<std::string> wanted;
+    for (const std::string &picture : job.pictures) {
+        if (UsesCopyNumber(job.naming.naming))
+            copyNumber = StepCopyNumber(copyNumber, 1);
+        plan.push_back({picture,
+                        BuildCopyName(CopyBaseName(picture), job.naming, copyNumber),
+                        copyNumber,
+                        {}});
+        wanted.insert(plan.back().newName);
+    }
+    std::set<std::string> given;
+    for (PlannedCopy &copy : plan) {
+        if (given.contains(copy.newName)) {
+            copy.clashingName = copy.newName;
+            int number = 2;
+            while (wanted.contains(NumberedName(copy.clashingName, number)) ||
+                   given.contains(NumberedName(copy.clashingName, number)))
+                ++number;
+            copy.newName = NumberedName(copy.clashingName, number);
+        }
+        given.insert(copy.newName);
+    }
     return plan;
 }
 
@@ -202,11 +203,17 @@ CopyOutcome CopyPlanned(const CopyJob &job, const PlannedCopy &copy, std::string
 void CopyPictures(const CopyJob &job, int &copyNumber, const CopyEvents &events,
                   const std::atomic<bool> *stop)
 {
-    for (std::size_t i = 0; i < job.pictures.size(); ++i) {
+    int plannedNumber = copyNumber;
+    const std::vector<PlannedCopy> plan = PlanCopies(job, plannedNumber);
+    for (std::size_t i = 0; i < plan.size(); ++i) {
         if (stop && stop->load())
             return;
         const int index = static_cast<int>(i);
-        const PlannedCopy copy = PlanCopy(job.pictures[i], job.naming, copyNumber);
+        const PlannedCopy &copy = plan[i];
+        if (UsesCopyNumber(job.naming.naming))
+            copyNumber = copy.copyNumber;
+        if (events.renamed && !copy.clashingName.empty())
+            events.renamed(index, copy.clashingName, copy.newName);
         if (events.started)
             events.started(index, copy.copyNumber, copy.newName);
         std::string error;

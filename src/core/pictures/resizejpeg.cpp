@@ -2,6 +2,7 @@
 
 #include "core/pictures/exiforientation.h"
 #include "core/pictures/jpegencoder.h"
+#include "core/pictures/photometadata.h"
 #include "core/pictures/previewsize.h"
 #include "core/pictures/resample.h"
 #include "core/text/linefile.h"
@@ -48,14 +49,19 @@ ResizeResult ResizeJpeg(const std::filesystem::path &source, const ResizeOptions
         return Failed("Invalid Width");
     if (options.boxHeight < 1)
         return Failed("Invalid Height");
-    const PhotoHeader header = ReadPhotoHeader(source);
-    if (!header.displayedSize)
+    const std::optional<JpegHead> head = ReadJpegHead(source);
+    if (!head || !head->storedSize)
         return Failed("no JPEG picture");
-    const PixelSize size = ResizedSize(*header.displayedSize, options.boxWidth, options.boxHeight);
-    const JpegDecodeResult decoded = DecodeDisplayedJpegFile(
-        source, PreviewDecodeScale(*header.displayedSize, size), header.orientation);
+    const int orientation = ExifOrientationOf(head->bytes);
+    const PixelSize displayed = DisplayedSize(*head->storedSize, orientation);
+    const PixelSize size = ResizedSize(displayed, options.boxWidth, options.boxHeight);
+    const JpegDecodeResult decoded =
+        DecodeDisplayedJpegFile(source, PreviewDecodeScale(displayed, size), orientation);
     if (!decoded.image)
         return Failed(decoded.error);
+    // Half a picture filled with grey is no copy of the photo.
+    if (!decoded.warning.empty())
+        return Failed(decoded.warning);
     const RgbImage scaled =
         decoded.image->width == size.width && decoded.image->height == size.height
             ? *decoded.image
@@ -72,7 +78,7 @@ ResizeResult ResizeJpeg(const std::filesystem::path &source, const ResizeOptions
         return Failed(encoded.error);
     ResizeResult result;
     result.ok = true;
-    result.jpeg = std::move(encoded.jpeg);
+    result.jpeg = WithPhotoMetadata(encoded.jpeg, head->bytes);
     result.size = size;
     return result;
 }

@@ -1,5 +1,6 @@
 #include "gui/pictures/tcopywin.h"
 
+#include "core/pictures/copysummary.h"
 #include "core/pictures/fittobox.h"
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegencoder.h"
@@ -32,6 +33,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace pagoranto {
 
@@ -41,8 +43,6 @@ constexpr int previewWidth = 341;
 constexpr int previewHeight = 203;
 constexpr int sampleWidth = 200;
 constexpr int sampleHeight = 150;
-
-constexpr std::string_view doneText = "All files copied !";
 
 QRadioButton *NamedRadio(const QString &caption, const char *name, QWidget *parent)
 {
@@ -580,9 +580,12 @@ void Tcopywin::StartClick()
     const int firstNumber = m_copyNumber;
     m_pool->start([this, job = std::move(job), firstNumber] {
         int number = firstNumber;
-        int failed = 0;
-        int existing = 0;
+        CopySummary summary;
+        std::string clashingName;
         CopyEvents events;
+        events.renamed = [&clashingName](int, const std::string &clashing, const std::string &) {
+            clashingName = clashing;
+        };
         events.started = [this, &job](int index, int copyNumber, const std::string &name) {
             const QString source = QFile::decodeName(
                 QByteArray::fromStdString((job.pictureDir / job.pictures[index]).string()));
@@ -606,10 +609,12 @@ void Tcopywin::StartClick()
             QMetaObject::invokeMethod(
                 this, [this, percent] { ProgressBar2->setValue(percent); }, Qt::QueuedConnection);
         };
-        events.finished = [this, &failed, &existing](int, const std::filesystem::path &,
-                                                     CopyOutcome outcome, const std::string &) {
-            failed += outcome == CopyOutcome::failed;
-            existing += outcome == CopyOutcome::existing;
+        events.finished = [this, &job, &summary,
+                           &clashingName](int index, const std::filesystem::path &destination,
+                                          CopyOutcome outcome, const std::string &) {
+            summary.Add({job.pictures[index], destination.filename().string(), 0,
+                         std::exchange(clashingName, {})},
+                        outcome);
             QMetaObject::invokeMethod(
                 this,
                 [this] {
@@ -620,7 +625,7 @@ void Tcopywin::StartClick()
         };
         CopyPictures(job, number, events, &m_stop);
         QMetaObject::invokeMethod(
-            this, [this, number, failed, existing] { CopyFinished(number, failed, existing); },
+            this, [this, number, text = CopyEndMessage(summary)] { CopyFinished(number, text); },
             Qt::QueuedConnection);
     });
 }
@@ -639,21 +644,14 @@ void Tcopywin::CopyStarted(int index, int number, const QString &name, const QIm
     }
 }
 
-void Tcopywin::CopyFinished(int number, int failed, int existing)
+void Tcopywin::CopyFinished(int number, const std::string &endMessage)
 {
     m_copyNumber = number;
     ShowNumber();
     ShowExample();
     statusField[2]->setText(QStringLiteral("Ready"));
     m_copying = false;
-    std::string text(doneText);
-    if (failed > 0)
-        text = std::to_string(failed) + " of " + std::to_string(m_pictures.size()) +
-               " files could not be copied !";
-    if (existing > 0)
-        text += "\r\r" + std::to_string(existing) +
-                " files existed already and were left as they were.";
-    m_prompts.show("info", text, PromptButtons::Ok);
+    m_prompts.show("info", endMessage, PromptButtons::Ok);
     SetControlsEnabled(true);
 }
 

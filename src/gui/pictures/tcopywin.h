@@ -139,7 +139,7 @@ private:
     void ShowQualitySample();
     void SetControlsEnabled(bool enabled);
     void CopyStarted(int index, int number, const QString &name, const QImage &preview);
-    void CopyFinished(int number, int failed, int existing);
+    void CopyFinished(int number, const std::string &endMessage);
 
     Prompts &m_prompts;
     AdditionalOptions &m_names;

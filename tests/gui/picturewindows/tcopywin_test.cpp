@@ -27,6 +27,7 @@ private slots:
     void controlsFollowTheirOptions();
     void resizedCopiesKeepExistingFilesUnlessOverwriteIsTicked();
     void backHandsOverTheRefreshDirectory();
+    void endMessageNamesUnreadableAndRenamedPictures();
 
 private:
     void Copy(std::vector<std::string> pictures);
@@ -166,6 +167,20 @@ void TcopywinTest::backHandsOverTheRefreshDirectory()
     m_window->useForRefresh->click();
     m_window->backButton->click();
     QCOMPARE(m_window->refreshDirectory(), std::optional<QString>(Destination()));
+}
+
+void TcopywinTest::endMessageNamesUnreadableAndRenamedPictures()
+{
+    m_pictures->writePicture("a.JPG", 30, 20);
+    const std::string whole = *ReadFileBytes(m_pictures->path("a.jpg"));
+    m_pictures->write("cut.jpg", whole.substr(0, whole.size() / 2));
+    Copy({"a.jpg", "a.JPG", "cut.jpg"});
+    QCOMPARE(ReadPictureSize(m_destination->path("a (2).jpg")), (PixelSize{30, 20}));
+    QVERIFY(Exists("cut.jpg"));
+    QCOMPARE(MessageBox::shownMessages().back().text,
+             std::string("1 picture could not be read and was copied as it is: cut.jpg\r\r"
+                         "1 copy got a number, as an earlier picture's copy has its name: "
+                         "a.JPG as a (2).jpg"));
 }
 
 } // namespace pagoranto
