@@ -133,7 +133,13 @@ QFrame *Tendstatus::UnreadablePanel()
     QFont font = unreadablePictures->font();
     font.setBold(true);
     unreadablePictures->setFont(font);
-    layout->addWidget(unreadablePictures, 1);
+    m_unreadableHint = new QLabel(m_unreadablePanel);
+    m_unreadableHint->setWordWrap(true);
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(unreadablePictures);
+    texts->addWidget(m_unreadableHint);
+    layout->addLayout(texts, 1);
     m_unreadablePanel->hide();
     return m_unreadablePanel;
 }
@@ -172,9 +178,11 @@ int Tendstatus::ShowEndStatus(const EndStatus &status, BrowserStart choice)
 
 void Tendstatus::showUnreadablePictures(const std::vector<std::string> &pictures)
 {
-    unreadablePictures->setText(
-        ToQString(ToUtf8(UnreadablePicturesText(pictures))) +
-        QStringLiteral("\nThe gallery cannot show them: check the files or leave them out."));
+    unreadablePictures->setText(ToQString(ToUtf8(UnreadablePicturesText(pictures))));
+    m_unreadableHint->setText(
+        pictures.size() == 1
+            ? QStringLiteral("The gallery cannot show it: check the file or leave it out.")
+            : QStringLiteral("The gallery cannot show them: check the files or leave them out."));
     // The line names only a few; the whole list is at hand all the same.
     QStringList names;
     for (const std::string &picture : pictures)

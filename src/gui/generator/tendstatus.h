@@ -52,6 +52,7 @@ private:
     QPushButton *m_showThumbnails = nullptr;
     QPushButton *m_showFirstPage = nullptr;
     QFrame *m_unreadablePanel = nullptr;
+    QLabel *m_unreadableHint = nullptr;
 };
 
 } // namespace pagoranto

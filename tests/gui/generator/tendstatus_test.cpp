@@ -250,9 +250,8 @@ void TendstatusTest::unreadablePicturesAreNamedAboveTheFields()
         firstPage = m_window->d_firstpage->text();
     });
     QVERIFY(shownWithStatus);
-    QVERIFY2(text.startsWith("7 pictures could not be read: a.jpg, b.jpg, c.jpg, d.jpg, e.jpg "
-                             "and 2 more\n"),
-             qPrintable(text));
+    QCOMPARE(text, QString("7 pictures could not be read: a.jpg, b.jpg, c.jpg, d.jpg, e.jpg and 2 "
+                           "more"));
     QCOMPARE(toolTip, QString("a.jpg\nb.jpg\nc.jpg\nd.jpg\ne.jpg\nf.jpg\ng.jpg"));
     QCOMPARE(firstPage, QString::fromStdString(status.d_firstpage));
 

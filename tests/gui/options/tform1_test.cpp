@@ -226,8 +226,7 @@ void TForm1Test::damagedPictureIsMarkedAndNamedAtTheEnd()
     Create()->click();
 
     QCOMPARE(m_form->run().outcome(), RunOutcome::Completed);
-    QVERIFY2(named.startsWith(QStringLiteral("1 picture could not be read: p03 cut.jpg\n")),
-             qPrintable(named));
+    QCOMPARE(named, QStringLiteral("1 picture could not be read: p03 cut.jpg"));
 }
 
 void TForm1Test::stopEndsTheLoopAtTheNextPage()
