@@ -4,6 +4,7 @@
 // source editor with a template, for the README and for reviewing the look of the
 // windows.
 // Usage: pagoranto-screenshots PROGRAM_DIR OUTPUT_DIR
+#include "core/text/linefile.h"
 #include "gui/generator/tendstatus.h"
 #include "gui/options/tbefehlsinfofenster.h"
 #include "gui/options/tform1.h"
@@ -69,6 +70,16 @@ void SaveShown(QWidget *window, const QString &output)
     window->hide();
 }
 
+// What users' folders hold now and then: a photo cut off while copying, an empty file and one
+// that only looks like a picture, so the list and the end window show how they mark them.
+void WriteDamagedPictures(const std::string &pictures)
+{
+    const std::string photo = ReadFileBytes(pictures + "lighthouse.jpg").value_or(std::string());
+    WriteFileBytes(pictures + "lighthouse_cut.jpg", photo.substr(0, photo.size() * 55 / 100));
+    WriteFileBytes(pictures + "broken_upload.jpg", "<html>Upload failed</html>");
+    WriteFileBytes(pictures + "empty_copy.jpg", "");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -96,6 +107,7 @@ int main(int argc, char **argv)
     for (const auto &entry : fs::directory_iterator(programSource / "samples"))
         fs::copy_file(entry.path(), pictures + entry.path().filename().string());
     fs::copy(programSource / "samples", program + "samples", fs::copy_options::recursive);
+    WriteDamagedPictures(pictures);
 
     MessageBox::setResponder({});
     TForm1 form(
@@ -115,6 +127,7 @@ int main(int argc, char **argv)
         list->setChecked(i, i % 4 != 3);
     Settle(1500);
     Save(&form, output + "main-window.png");
+    Save(list, output + "thumbnail-list.png");
     for (const char *name :
          {"Thiddenoptwindow", "Tbefehlsinfo_fenster", "THeaderFooterWindow", "Twebassistentwindow"})
         SaveShown(form.findChild<QDialog *>(QLatin1String(name)), output);

@@ -9,6 +9,7 @@
 #include "core/pictures/descriptionstore.h"
 #include "core/pictures/picturedirectory.h"
 #include "core/pictures/sortinglist.h"
+#include "core/pictures/unreadablepictures.h"
 #include "core/platform/localclock.h"
 #include "core/platform/posixshell.h"
 #include "core/platform/settingsdirectory.h"
@@ -94,12 +95,11 @@ void WarnAboutUnreadablePictures(const std::string &pictureDir,
                                  const std::vector<std::string> &pictures,
                                  PictureHeaderCache &headers)
 {
-    for (const std::string &picture : pictures)
-        if (!headers.DisplayedPictureSize(pictureDir + picture))
-            std::fprintf(stderr,
-                         "pagoranto-batch: warning: %s cannot be read as a JPEG picture; its "
-                         "pages give it the size 10 x 10\n",
-                         picture.c_str());
+    for (const std::string &picture : UnreadablePictures(pictureDir, pictures, headers))
+        std::fprintf(stderr,
+                     "pagoranto-batch: warning: %s cannot be read as a JPEG picture; its "
+                     "pages give it the size 10 x 10\n",
+                     picture.c_str());
 }
 
 int Usage(const std::string &error)

@@ -15,7 +15,7 @@ namespace pagoranto::testing {
 struct PhotoFacts {
     int orientation = 1; // 0: no orientation tag
     bool gps = false;
-    std::string thumbnail; // a JPEG stored as the embedded preview when not empty
+    std::string thumbnail = {}; // a JPEG stored as the embedded preview when not empty
 };
 
 namespace exifdetail {

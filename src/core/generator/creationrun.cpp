@@ -6,6 +6,7 @@
 #include "core/generator/runview.h"
 #include "core/options/startupoptions.h"
 #include "core/pictures/picturedirectory.h"
+#include "core/pictures/unreadablepictures.h"
 #include "core/platform/directorylock.h"
 #include "core/platform/events.h"
 #include "core/platform/prompts.h"
@@ -378,11 +379,9 @@ void CreationRun::CreatePages()
     // Reset before the end window, so the main window behind it already shows the number the
     // next run starts with, and once more after it, in case the window changed the options.
     ApplyCounterReset();
-    view.ShowEndStatus({m_levels.destinationDir,
-                        m_setup.pictureDir,
-                        m_levels.thumbnailDirectory,
+    view.ShowEndStatus({m_levels.destinationDir, m_setup.pictureDir, m_levels.thumbnailDirectory,
                         m_outputDir + FirstPageName(m_settings.pageNames, pageCounterText),
-                        {}});
+                        UnreadablePictures(m_setup.pictureDir, m_creationList, m_pictureHeaders)});
     ApplyCounterReset();
     EndRun(RunOutcome::Completed);
 }

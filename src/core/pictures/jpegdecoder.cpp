@@ -262,12 +262,13 @@ JpegDecodeResult Decode(const Input &input, JpegScale scale)
     JpegDecodeResult result;
     RgbImage image;
     Decompression job;
-    if (!Decompress(job, input, scale, false, image)) {
+    const bool decoded = Decompress(job, input, scale, false, image);
+    if (job.errors.library.num_warnings > 0)
+        result.warning = job.errors.firstWarning;
+    if (!decoded) {
         result.error = job.errors.message;
         return result;
     }
-    if (job.errors.library.num_warnings > 0)
-        result.warning = job.errors.firstWarning;
     result.image = std::move(image);
     return result;
 }

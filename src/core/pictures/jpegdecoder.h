@@ -22,7 +22,8 @@ struct JpegDecodeResult {
     // The first complaint about damaged data that still gave a picture. Data that ends early is
     // such a case: the picture then holds what arrived and the rest is filled in grey, so a file
     // cut off while copying still shows its upper part; callers that must not keep such a picture
-    // can refuse it by this text.
+    // can refuse it by this text. A failed decode keeps it too: a file cut off in its header
+    // fails with a complaint about the missing picture, and this says why it is missing.
     std::string warning;
 
     explicit operator bool() const { return image.has_value(); }

@@ -137,10 +137,11 @@ std::string WithPhotoMetadata(std::string_view fresh, std::string_view sourceHea
         if (const std::optional<std::string> payload = KeptPayload(segment, xmpHoldsGps, changes))
             carried += SegmentBytes(segment.marker, *payload);
     }
-    // JFIF has to come first; the photo's segments follow it.
+    // JFIF has to come first; the fresh picture's own comment (a stamp of what it was made
+    // from) stays the first comment, the one readers take; the photo's segments follow.
     std::size_t insertAt = 2;
     for (const JpegSegment &segment : freshLayout->header) {
-        if (segment.marker != app0)
+        if (segment.marker != app0 && segment.marker != comment)
             break;
         insertAt = segment.end;
     }

@@ -1,7 +1,9 @@
 #include "gui/generator/tendstatus.h"
 
 #include "core/generator/endstatusshow.h"
+#include "core/pictures/unreadablepictures.h"
 #include "core/platform/shell.h"
+#include "core/text/bytetext.h"
 #include "gui/platform/messagebox.h"
 #include "gui/platform/qttext.h"
 
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace pagoranto {
@@ -69,6 +72,7 @@ Tendstatus::Tendstatus(Shell &shell, MessageBox &prompts, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(10);
     layout->addWidget(TitlePanel(this));
+    layout->addWidget(UnreadablePanel());
 
     auto *places = new QGroupBox(this);
     auto *fields = new QVBoxLayout(places);
@@ -107,6 +111,39 @@ Tendstatus::Tendstatus(Shell &shell, MessageBox &prompts, QWidget *parent)
     connect(m_showFirstPage, &QPushButton::clicked, this, &Tendstatus::showFirstPageClick);
 }
 
+QFrame *Tendstatus::UnreadablePanel()
+{
+    m_unreadablePanel = new QFrame(this);
+    m_unreadablePanel->setObjectName("unreadablePanel");
+    m_unreadablePanel->setStyleSheet("#unreadablePanel { background: #fff4e5; border: 1px solid "
+                                     "#e3a33b; border-radius: 4px; }"
+                                     "#unreadablePanel QLabel { color: #7a2a00; }");
+    auto *layout = new QHBoxLayout(m_unreadablePanel);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setSpacing(10);
+    auto *sign = new QLabel(m_unreadablePanel);
+    const int signSize = style()->pixelMetric(QStyle::PM_SmallIconSize) * 3 / 2;
+    sign->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(signSize));
+    layout->addWidget(sign, 0, Qt::AlignTop);
+    unreadablePictures = new QLabel(m_unreadablePanel);
+    unreadablePictures->setObjectName("unreadablePictures");
+    unreadablePictures->setWordWrap(true);
+    unreadablePictures->setTextFormat(Qt::PlainText);
+    unreadablePictures->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont font = unreadablePictures->font();
+    font.setBold(true);
+    unreadablePictures->setFont(font);
+    m_unreadableHint = new QLabel(m_unreadablePanel);
+    m_unreadableHint->setWordWrap(true);
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(unreadablePictures);
+    texts->addWidget(m_unreadableHint);
+    layout->addLayout(texts, 1);
+    m_unreadablePanel->hide();
+    return m_unreadablePanel;
+}
+
 QLineEdit *Tendstatus::addField(QVBoxLayout *layout, const char *name, const QString &label,
                                 QPushButton *&show)
 {
@@ -130,12 +167,28 @@ int Tendstatus::ShowEndStatus(const EndStatus &status, BrowserStart choice)
     d_images->setText(ToQString(status.d_images));
     d_thumbnails->setText(ToQString(status.d_thumbnails));
     d_firstpage->setText(ToQString(status.d_firstpage));
+    showUnreadablePictures(status.unreadablePictures);
     enableShowButtons();
 
     adjustSize();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     return exec();
+}
+
+void Tendstatus::showUnreadablePictures(const std::vector<std::string> &pictures)
+{
+    unreadablePictures->setText(ToQString(ToUtf8(UnreadablePicturesText(pictures))));
+    m_unreadableHint->setText(
+        pictures.size() == 1
+            ? QStringLiteral("The gallery cannot show it: check the file or leave it out.")
+            : QStringLiteral("The gallery cannot show them: check the files or leave them out."));
+    // The line names only a few; the whole list is at hand all the same.
+    QStringList names;
+    for (const std::string &picture : pictures)
+        names.append(ToQString(ToUtf8(picture)));
+    unreadablePictures->setToolTip(names.join('\n'));
+    m_unreadablePanel->setVisible(!pictures.empty());
 }
 
 void Tendstatus::enableShowButtons()

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+class QFrame;
+class QLabel;
 class QVBoxLayout;
 
 namespace pagoranto {
@@ -30,10 +32,14 @@ public:
     QLineEdit *d_images = nullptr;
     QLineEdit *d_thumbnails = nullptr;
     QLineEdit *d_firstpage = nullptr;
+    // The pictures of the run that could not be read; hidden when there are none.
+    QLabel *unreadablePictures = nullptr;
 
 private:
     QLineEdit *addField(QVBoxLayout *layout, const char *name, const QString &label,
                         QPushButton *&show);
+    QFrame *UnreadablePanel();
+    void showUnreadablePictures(const std::vector<std::string> &pictures);
     void enableShowButtons();
     void showDirectory(const QLineEdit *field);
     void showFirstPageClick();
@@ -45,6 +51,8 @@ private:
     QPushButton *m_showImages = nullptr;
     QPushButton *m_showThumbnails = nullptr;
     QPushButton *m_showFirstPage = nullptr;
+    QFrame *m_unreadablePanel = nullptr;
+    QLabel *m_unreadableHint = nullptr;
 };
 
 } // namespace pagoranto

@@ -4,6 +4,7 @@
 #include "core/pictures/picturedirectorytexts.h"
 #include "core/pictures/thumbnailtile.h"
 #include "core/text/bytetext.h"
+#include "gui/pictures/damagedtile.h"
 #include "gui/pictures/tiledecodejob.h"
 #include "gui/platform/qttext.h"
 #include "gui/platform/reentry.h"
@@ -21,6 +22,7 @@ namespace {
 // The bytes of the file name; the shown text may differ for names that are not UTF-8.
 constexpr int nameRole = Qt::UserRole;
 constexpr int imageIndexRole = Qt::UserRole + 1;
+constexpr int damageRole = Qt::UserRole + 2;
 constexpr QEvent::Type tileReadyEvent = QEvent::User;
 // Far enough ahead to keep every core busy, near enough that a stop wastes little.
 constexpr std::size_t decodeLookahead = 32;
@@ -87,9 +89,7 @@ void ThumbnailList::Build(const QString &pictureDir, const std::vector<std::stri
             }
             if (!StillBuilding(build))
                 break;
-            if (!tile->decoded)
-                continue;
-            AppendItem(names[std::size_t(i)], tile->image);
+            AppendItem(names[std::size_t(i)], *tile);
             ++m_nextThumbnailIndex;
             if (!ProcessMessagesFor(this))
                 return;
@@ -148,14 +148,30 @@ void ThumbnailList::customEvent(QEvent *event)
         QListWidget::customEvent(event);
 }
 
-void ThumbnailList::AppendItem(const std::string &name, const QImage &tile)
+QIcon ThumbnailList::TileIcon(const TileDecodeJob::Tile &tile)
 {
-    auto *item = new QListWidgetItem(QIcon(QPixmap::fromImage(tile)), ToQString(ToUtf8(name)));
+    switch (tile.condition.damage) {
+    case PictureDamage::none:
+        break;
+    case PictureDamage::partly:
+        return QIcon(QPixmap::fromImage(PartlyDamagedTile(tile.image)));
+    case PictureDamage::unreadable:
+        if (m_unreadableIcon.isNull())
+            m_unreadableIcon = QIcon(QPixmap::fromImage(UnreadableTile()));
+        return m_unreadableIcon;
+    }
+    return QIcon(QPixmap::fromImage(tile.image));
+}
+
+void ThumbnailList::AppendItem(const std::string &name, const TileDecodeJob::Tile &tile)
+{
+    auto *item = new QListWidgetItem(TileIcon(tile), ToQString(ToUtf8(name)));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
     item->setData(nameRole, QByteArray::fromStdString(name));
     item->setData(imageIndexRole, m_nextThumbnailIndex);
-    item->setToolTip(item->text());
+    item->setData(damageRole, static_cast<int>(tile.condition.damage));
+    item->setToolTip(TileToolTip(item->text(), tile.condition));
     addItem(item);
     setCurrentItem(item);
     scrollToItem(item);
@@ -235,6 +251,12 @@ std::optional<int> ThumbnailList::selectedIndex() const
     if (selected.isEmpty())
         return std::nullopt;
     return row(selected.constFirst());
+}
+
+PictureDamage ThumbnailList::damage(int index) const
+{
+    const QListWidgetItem *it = item(index);
+    return it ? static_cast<PictureDamage>(it->data(damageRole).toInt()) : PictureDamage::none;
 }
 
 void ThumbnailList::RemoveItemClick()

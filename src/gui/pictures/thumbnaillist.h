@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/pictures/picturedamage.h"
 #include "core/platform/prompts.h"
+#include "gui/pictures/tiledecodejob.h"
 
+#include <QIcon>
 #include <QListWidget>
 #include <QString>
 #include <QThreadPool>
@@ -13,17 +16,16 @@
 
 namespace pagoranto {
 
-class TileDecodeJob;
-
 // The thumbnail list `ListView1`: a 50 x 37 tile with a check box per picture; a ticked picture
 // goes into the gallery. Captions are the file names exactly as the jpg list gives them.
 //
 // A build decodes the tiles ahead on worker threads and appends the items strictly in file
 // order on the window's thread, letting the window handle its events after every item, so the
-// window stays usable and handlers may re-enter Build. thumbnailListBuilding() is the only stop
-// signal: a second Build while one runs only stops it; StopBuilding() followed by Build (a
-// directory change) makes the new list inside that call, and the interrupted build then stops
-// without touching the new list.
+// window stays usable and handlers may re-enter Build. A picture that cannot be read, or only
+// in part, keeps its place in the list with a marked tile and the reason as its tooltip.
+// thumbnailListBuilding() is the only stop signal: a second Build while one runs only stops it;
+// StopBuilding() followed by Build (a directory change) makes the new list inside that call, and
+// the interrupted build then stops without touching the new list.
 class ThumbnailList : public QListWidget {
     Q_OBJECT
 
@@ -59,6 +61,8 @@ public:
     bool isChecked(int index) const;
     // The row of the selected item, if any.
     std::optional<int> selectedIndex() const;
+    // What the tile's decode found wrong with the picture of item index.
+    PictureDamage damage(int index) const;
 
     // Pop-up "Remove item": the selected item leaves the list; the file stays.
     void RemoveItemClick();
@@ -79,7 +83,8 @@ private:
     bool StillBuilding(std::uint64_t build) const;
     std::shared_ptr<TileDecodeJob> StartDecoding(const QString &pictureDir,
                                                  const std::vector<std::string> &names);
-    void AppendItem(const std::string &name, const QImage &tile);
+    QIcon TileIcon(const TileDecodeJob::Tile &tile);
+    void AppendItem(const std::string &name, const TileDecodeJob::Tile &tile);
     void ShowCount();
 
     Prompts &m_prompts;
@@ -89,6 +94,8 @@ private:
     bool m_building = false;
     std::uint64_t m_buildNumber = 0;
     int m_nextThumbnailIndex = 0;
+    // One icon serves every unreadable picture.
+    QIcon m_unreadableIcon;
 };
 
 } // namespace pagoranto

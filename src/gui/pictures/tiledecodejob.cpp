@@ -69,13 +69,15 @@ TileDecodeJob::Tile TileDecodeJob::DecodeTile(const std::filesystem::path &file)
     // A tile is too small to show more than each block's mean, which progressive photos give
     // without holding all their coefficients.
     const JpegDecodeResult decoded = DecodeDisplayedJpegFileAtEighth(file);
+    Tile result{ConditionOf(decoded), {}};
     if (!decoded.image)
-        return {};
+        return result;
     const RgbImage tile = DrawTile(*decoded.image);
     // The engine's rows have no padding; QImage's are 4-byte aligned, hence the copy.
     const QImage view(tile.rgb.data(), tile.width, tile.height, tile.width * 3,
                       QImage::Format_RGB888);
-    return Tile{true, view.copy()};
+    result.image = view.copy();
+    return result;
 }
 
 } // namespace pagoranto

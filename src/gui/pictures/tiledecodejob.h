@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/pictures/picturedamage.h"
+
 #include <QImage>
 #include <condition_variable>
 #include <cstddef>
@@ -18,8 +20,8 @@ namespace pagoranto {
 class TileDecodeJob {
 public:
     struct Tile {
-        bool decoded = false; // false: the file is no picture we can read
-        QImage image;         // thumbnailTileWidth x thumbnailTileHeight when decoded
+        PictureCondition condition;
+        QImage image; // thumbnailTileWidth x thumbnailTileHeight, null when unreadable
     };
 
     // tileReady is called on a worker thread after each tile, to wake the list.

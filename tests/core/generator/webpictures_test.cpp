@@ -25,7 +25,10 @@ protected:
         job.options.WebSizePictures = true;
         job.options.WebSizeWidth = 40;
         job.options.WebSizeHeight = 30;
-        Write("pics/wide.jpg", MakeJpeg(GradientPicture(160, 120)));
+        // A photo with a comment of its own, which its copy keeps after our stamp.
+        JpegEncodeOptions commented;
+        commented.comment = "Holiday at the sea";
+        Write("pics/wide.jpg", MakeJpeg(GradientPicture(160, 120), commented));
         // Stored lying on its side: shown 96 x 128, the stored top (red) at the left.
         Write("pics/turned.jpg", WithExifOrientation(MakeJpeg(RedOverBluePicture(128, 96)), 8));
         Write("pics/small.jpg", MakeJpeg(GradientPicture(32, 24)));
@@ -69,6 +72,7 @@ TEST_F(WebPicturesTest, PhotosLargerThanTheBoxGetAnUprightCopyTheOthersAreShownA
     EXPECT_GT(left[0], 200) << "red at the left";
     EXPECT_GT(right[2], 200) << "blue at the right";
     EXPECT_TRUE(ReadJpegComment(Copy("wide.jpg"))->starts_with("pagoranto-web 1; box 40x30"));
+    EXPECT_NE(readBytes("web/wide.jpg").find("Holiday at the sea"), std::string::npos);
 }
 
 TEST_F(WebPicturesTest, ARunOverUnchangedPhotosOnlyLooksAndAChangedPhotoRemakesItsCopyAlone)

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -32,6 +33,7 @@ private slots:
     void firstPageWithoutBrowserUsesTheDefault();
     void closingGivesItsResult_data();
     void closingGivesItsResult();
+    void unreadablePicturesAreNamedAboveTheFields();
 
 private:
     // Shows the window, runs `whileShown` inside it, then closes it with OK or the close box.
@@ -79,7 +81,7 @@ std::string TendstatusTest::path(const QString &relative) const
 
 EndStatus TendstatusTest::existingStatus() const
 {
-    return {path("web/"), path("web/pictures/"), path("web/thumbs/"), path("web/page01.html")};
+    return {path("web/"), path("web/pictures/"), path("web/thumbs/"), path("web/page01.html"), {}};
 }
 
 QPushButton *TendstatusTest::showButton(const char *field) const
@@ -156,7 +158,7 @@ void TendstatusTest::showButtonsFollowThePaths()
     const auto full = [&](const QString &relative) {
         return relative.isEmpty() ? std::string() : path(relative);
     };
-    const EndStatus status{full(pages), full(images), full(thumbnails), full(firstpage)};
+    const EndStatus status{full(pages), full(images), full(thumbnails), full(firstpage), {}};
     QString shown;
     QString texts;
     showAndClose(status, BrowserStart::defaultBrowser, [&] {
@@ -230,6 +232,34 @@ void TendstatusTest::closingGivesItsResult()
     // The window is reused: a second run shows it again.
     QCOMPARE(showAndClose(existingStatus(), BrowserStart::defaultBrowser, [] {}),
              int(QDialog::Accepted));
+}
+
+void TendstatusTest::unreadablePicturesAreNamedAboveTheFields()
+{
+    EndStatus status = existingStatus();
+    status.unreadablePictures = {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "f.jpg", "g.jpg"};
+    bool shownWithStatus = false;
+    QString text;
+    QString toolTip;
+    QString firstPage;
+    showAndClose(status, BrowserStart::defaultBrowser, [&] {
+        const QLabel *line = m_window->unreadablePictures;
+        shownWithStatus = line->isVisible();
+        text = line->text();
+        toolTip = line->toolTip();
+        firstPage = m_window->d_firstpage->text();
+    });
+    QVERIFY(shownWithStatus);
+    QCOMPARE(text, QString("7 pictures could not be read: a.jpg, b.jpg, c.jpg, d.jpg, e.jpg and 2 "
+                           "more"));
+    QCOMPARE(toolTip, QString("a.jpg\nb.jpg\nc.jpg\nd.jpg\ne.jpg\nf.jpg\ng.jpg"));
+    QCOMPARE(firstPage, QString::fromStdString(status.d_firstpage));
+
+    // The window is reused: the next run without such pictures shows no line.
+    bool shownWithout = true;
+    showAndClose(existingStatus(), BrowserStart::defaultBrowser,
+                 [&] { shownWithout = m_window->unreadablePictures->isVisible(); });
+    QVERIFY(!shownWithout);
 }
 
 QTEST_MAIN(TendstatusTest)

@@ -80,9 +80,10 @@ private slots:
     void singlePageRunFromThePictureList();
     void closingDuringARunDoesNothing();
     void closingAsksAndWritesTheOptionFiles();
+    void damagedPictureIsMarkedAndNamedAtTheEnd();
 
 private:
-    void MakeForm();
+    void MakeForm(int pictures = 12);
     void SelectTemplate(const char *layout);
     void TickPictures(int count);
     QString PageFile(const char *name) const { return m_pictures + QString::fromLatin1(name); }
@@ -129,7 +130,7 @@ void TForm1Test::cleanup()
     m_root.reset();
 }
 
-void TForm1Test::MakeForm()
+void TForm1Test::MakeForm(int pictures)
 {
     StartupPaths paths{m_program.toStdString(), std::string(PAGORANTO_PROGRAM_DIR) + "/",
                        m_pictures};
@@ -137,7 +138,7 @@ void TForm1Test::MakeForm()
     m_form->show();
     m_form->FormActivate();
     QTRY_VERIFY(!List()->thumbnailListBuilding());
-    QTRY_COMPARE(List()->count(), 12);
+    QTRY_COMPARE(List()->count(), pictures);
 }
 
 void TForm1Test::SelectTemplate(const char *layout)
@@ -196,6 +197,36 @@ void TForm1Test::createWithReorderedPictures()
     QVERIFY(ReadPage(PageFile("page0005.html")).contains(QStringLiteral("p01.jpg")));
     QCOMPARE(Create()->text(), QStringLiteral("Create"));
     QVERIFY(Create()->isEnabled());
+}
+
+void TForm1Test::damagedPictureIsMarkedAndNamedAtTheEnd()
+{
+    QFile cut(m_pictures + QStringLiteral("p03 cut.jpg"));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write("\xFF\xD8\xFF");
+    cut.close();
+    MakeForm(13);
+    QCOMPARE(List()->caption(2), std::string("p03 cut.jpg"));
+    QCOMPARE(List()->damage(2), PictureDamage::unreadable);
+    QVERIFY(List()->item(2)->toolTip().contains(QStringLiteral("Cannot be read.")));
+
+    SelectTemplate("picture.html");
+    TickPictures(5);
+    Driver start(StartGalleryWhenShown(PictureList()));
+    QString named;
+    Driver endWindow([this, &named] {
+        if (!EndWindow()->isVisible())
+            return false;
+        named = EndWindow()->unreadablePictures->isVisible()
+                    ? EndWindow()->unreadablePictures->text()
+                    : QStringLiteral("<hidden>");
+        EndWindow()->accept();
+        return true;
+    });
+    Create()->click();
+
+    QCOMPARE(m_form->run().outcome(), RunOutcome::Completed);
+    QCOMPARE(named, QStringLiteral("1 picture could not be read: p03 cut.jpg"));
 }
 
 void TForm1Test::stopEndsTheLoopAtTheNextPage()

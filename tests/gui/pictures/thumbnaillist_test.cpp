@@ -17,7 +17,8 @@ class ThumbnailListTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void buildsItemsInFileOrderAndSkipsDamagedFiles();
+    void buildsItemsInFileOrderWithDamagedFilesInPlace();
+    void damagedPicturesAreMarkedWithTheReasonAsTooltip();
     void progressivePhotosShowUprightAndCutOffOnesStillShow();
     void tilesHaveBlackBarsWhereTheyBelong_data();
     void tilesHaveBlackBarsWhereTheyBelong();
@@ -65,7 +66,7 @@ void ThumbnailListTest::cleanup()
     MessageBox::clearScript();
 }
 
-void ThumbnailListTest::buildsItemsInFileOrderAndSkipsDamagedFiles()
+void ThumbnailListTest::buildsItemsInFileOrderWithDamagedFilesInPlace()
 {
     PictureFolder folder;
     folder.writePicture("a.jpg", 640, 480);
@@ -76,18 +77,78 @@ void ThumbnailListTest::buildsItemsInFileOrderAndSkipsDamagedFiles()
     QSignalSpy counts(&list, &ThumbnailList::countTextChanged);
     list.Build(folder.dir(), {"a.jpg", "b.jpg", "C.JPG", "d.jpg"});
 
-    QCOMPARE(list.captions(), (std::vector<std::string>{"a.jpg", "C.JPG", "d.jpg"}));
-    QCOMPARE(list.item(1)->text(), QStringLiteral("C.JPG"));
+    QCOMPARE(list.captions(), (std::vector<std::string>{"a.jpg", "b.jpg", "C.JPG", "d.jpg"}));
+    QCOMPARE(list.item(2)->text(), QStringLiteral("C.JPG"));
+    QCOMPARE(list.damage(1), PictureDamage::unreadable);
     QVERIFY(!list.thumbnailListBuilding());
-    QCOMPARE(list.nextThumbnailIndex(), 3);
+    QCOMPARE(list.nextThumbnailIndex(), 4);
     QVERIFY(MessageBox::shownMessages().empty());
     QCOMPARE(counts.first().at(0).toString(), QStringLiteral("1 jpg pictures"));
-    QCOMPARE(counts.last().at(0).toString(), QStringLiteral("3 jpg pictures"));
+    QCOMPARE(counts.last().at(0).toString(), QStringLiteral("4 jpg pictures"));
     QVERIFY(list.CollectCheckedPictures().empty());
-    QCOMPARE(list.selectedIndex(), std::optional<int>(2));
+    QCOMPARE(list.selectedIndex(), std::optional<int>(3));
     QCOMPARE(list.pictureDir(), folder.dir());
     for (int i = 0; i < list.count(); ++i)
         QVERIFY(list.item(i)->flags() & Qt::ItemIsUserCheckable);
+}
+
+void ThumbnailListTest::damagedPicturesAreMarkedWithTheReasonAsTooltip()
+{
+    PictureFolder folder;
+    const QColor green(40, 200, 60);
+    const std::string picture = PictureFolder::Jpeg(400, 300, green);
+    folder.write("cut.jpg", picture.substr(0, picture.size() * 2 / 3));
+    folder.write("empty.jpg", "");
+    folder.write("intact.jpg", picture);
+    folder.write("text.jpg", "not a picture");
+    ThumbnailList list(m_messages);
+    list.Build(folder.dir(), {"cut.jpg", "empty.jpg", "intact.jpg", "text.jpg"});
+
+    QCOMPARE(list.count(), 4);
+    const auto tile = [&list](int index) {
+        return list.item(index)
+            ->icon()
+            .pixmap(QSize(thumbnailTileWidth, thumbnailTileHeight))
+            .toImage();
+    };
+    const auto reddish = [](QColor colour) {
+        return colour.red() > 150 && colour.green() < 100 && colour.blue() < 100;
+    };
+    const auto near = [](QColor colour, QColor expected) {
+        return std::abs(colour.red() - expected.red()) < 30 &&
+               std::abs(colour.green() - expected.green()) < 30 &&
+               std::abs(colour.blue() - expected.blue()) < 30;
+    };
+
+    // Unreadable: a red frame around a light tile, not the black of an empty picture.
+    for (int index : {1, 3}) {
+        QCOMPARE(list.damage(index), PictureDamage::unreadable);
+        const QImage marked = tile(index);
+        QVERIFY(reddish(marked.pixelColor(0, thumbnailTileHeight / 2)));
+        QVERIFY(reddish(marked.pixelColor(thumbnailTileWidth / 2, thumbnailTileHeight - 1)));
+        QVERIFY(marked.pixelColor(4, 4).lightness() > 200);
+        QVERIFY(list.item(index)->flags() & Qt::ItemIsUserCheckable);
+    }
+    QCOMPARE(list.item(1)->toolTip(),
+             QStringLiteral("empty.jpg\nCannot be read. The file is empty."));
+    QCOMPARE(list.item(3)->toolTip(),
+             QStringLiteral("text.jpg\nCannot be read. The file is not a JPEG picture."));
+
+    // Partly damaged: the picture that arrived, framed in amber.
+    QCOMPARE(list.damage(0), PictureDamage::partly);
+    const QImage partly = tile(0);
+    QVERIFY(near(partly.pixelColor(10, 6), green));
+    const QColor frame = partly.pixelColor(0, thumbnailTileHeight / 2);
+    QVERIFY2(frame.red() > 200 && frame.green() > 100 && frame.blue() < 60,
+             qPrintable(frame.name()));
+    QCOMPARE(list.item(0)->toolTip(),
+             QStringLiteral("cut.jpg\nPartly damaged. The file is cut off: it ends before the "
+                            "picture does."));
+
+    QCOMPARE(list.damage(2), PictureDamage::none);
+    QCOMPARE(list.item(2)->toolTip(), QStringLiteral("intact.jpg"));
+    // Where the damaged tiles have their frame, an intact one shows its picture.
+    QVERIFY(near(tile(2).pixelColor(2, thumbnailTileHeight / 2), green));
 }
 
 void ThumbnailListTest::progressivePhotosShowUprightAndCutOffOnesStillShow()
@@ -110,6 +171,8 @@ void ThumbnailListTest::progressivePhotosShowUprightAndCutOffOnesStillShow()
     list.Build(folder.dir(), {"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
 
     QCOMPARE(list.captions(), (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
+    QCOMPARE(list.damage(1), PictureDamage::none);
+    QCOMPARE(list.damage(2), PictureDamage::partly);
     const auto tile = [&list](int index) {
         return list.item(index)
             ->icon()
@@ -243,9 +306,10 @@ void ThumbnailListTest::takesAtMost2000PicturesAndSaysSo()
     QCOMPARE(shown.front().title, std::string("ERROR"));
     QCOMPARE(shown.front().text, std::string("Found more than 2000 pictures !\rOnly 2000 pictures "
                                              "were going to be taken for the gallery !"));
-    // Only decodable pictures count towards the limit.
+    // A damaged picture has its place in the list like any other.
     QCOMPARE(list.count(), maxThumbnails);
-    QCOMPARE(list.caption(maxThumbnails - 1), names[maxThumbnails]);
+    QCOMPARE(list.caption(maxThumbnails - 1), names[maxThumbnails - 1]);
+    QCOMPARE(list.damage(5), PictureDamage::unreadable);
 }
 
 void ThumbnailListTest::selectUnselectAndInvert()
