@@ -29,9 +29,11 @@
 #include "gui/templates/tlayoutmanager.h"
 #include "gui/templates/twinrichedit.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -181,6 +183,44 @@ int main(int argc, char **argv)
     });
     endStatus.start(20);
     form.Button3Click();
+    Settle(300);
+
+    // The same gallery again over the pages of a longer earlier one, answered through real
+    // message boxes: the question about those pages is photographed.
+    for (int page = 40; page <= 45; ++page)
+        WriteFileBytes(pictures + "page00" + std::to_string(page) + ".html", "<p>earlier</p>");
+    MessageBox::clearScript();
+    bool shooting = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (shooting)
+            return;
+        if (listWindow->isVisible()) {
+            listWindow->startButton->click();
+            return;
+        }
+        if (endWindow->isVisible()) {
+            endWindow->accept();
+            return;
+        }
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (box->text().contains(QStringLiteral("earlier gallery"))) {
+            shooting = true;
+            Settle(400);
+            Save(box, output + "old-pages-question.png");
+            shooting = false;
+            box->button(QMessageBox::No)->click();
+        } else {
+            QAbstractButton *ok = box->button(QMessageBox::Ok);
+            (ok ? ok : box->button(QMessageBox::Yes))->click();
+        }
+    });
+    answer.start(50);
+    form.Button3Click();
+    answer.stop();
+    MessageBox::setResponder({});
     Settle(300);
 
     // The picture windows, each with a picture in it, shown without their modal loops.

@@ -44,10 +44,11 @@ int RunBatchCopy(const CopyArguments &args)
     job.resize = args.resize;
     if (!args.list.empty()) {
         const SortingListResult list = LoadSortingList(args.list);
-        if (!list.ok) {
+        // Refused entries are named and left out; only a list that cannot be read stops.
+        if (!list.ok)
             std::fprintf(stderr, "pagoranto-batch: %s\n", list.error.c_str());
+        if (!list.opened)
             return usageError;
-        }
         job.pictures = list.names;
     } else {
         std::string dir = job.pictureDir.string();

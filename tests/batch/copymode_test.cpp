@@ -113,6 +113,18 @@ TEST_F(CopyModeTest, ClashingNamesAreNumberedReportedAndLeftAloneWhenThere)
     EXPECT_EQ(Run("--resize 64x48"), 3);
 }
 
+TEST_F(CopyModeTest, RefusedSortingListEntriesAreNamedAndLeftOut)
+{
+    Write("pics/order.qvlist", "wide.jpg\r\n../../etc/passwd\r\n\r\n");
+    std::string out;
+    EXPECT_EQ(Run("--list '" + file("pics/order.qvlist").string() + "'", &out), 0);
+    EXPECT_EQ(out, file("copies/wide.jpg").string() + "\n");
+    EXPECT_NE(readBytes("stderr.txt").find("These entries are left out:\r../../etc/passwd"),
+              std::string::npos)
+        << readBytes("stderr.txt");
+    EXPECT_EQ(Run("--list '" + file("pics/missing.qvlist").string() + "'"), 2);
+}
+
 TEST(CopyArguments, DefaultsAndTheCopyModeSwitch)
 {
     EXPECT_FALSE(IsCopyCommandLine({"--pictures", "p", "--template", "t"}));
