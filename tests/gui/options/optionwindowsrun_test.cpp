@@ -18,6 +18,7 @@
 #include "tests/support/eventloopdriver.h"
 #include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
+#include "tests/support/shippeddefaults.h"
 #include "tests/support/testpictures.h"
 
 #include <QAction>
@@ -74,6 +75,7 @@ void OptionWindowsRunTest::init()
     m_pictures = m_root->filePath(QStringLiteral("pictures/"));
     const fs::path bin = PAGORANTO_PROGRAM_DIR;
     fs::create_directories(m_program.toStdString() + "thumbnailer");
+    testing::KeepShippedDefaultsOut(PAGORANTO_PROGRAM_DIR, m_program.toStdString());
     fs::copy(bin / "layouts", m_program.toStdString() + "layouts", fs::copy_options::recursive);
     fs::create_directories(m_pictures.toStdString());
     const RgbImage image = testing::FlatPicture(400, 300, {40, 120, 200});
