@@ -99,12 +99,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::filesystem::create_directories(program / "thumbnailer");
         for (const char *name :
              {"pgrooptions.cfg", "thumbnailer/mtoptions.cfg", "hcoptions.cfg", "navoptions.cfg",
-              "webtools.cfg", "tools.cfg", "headerandfooter.cfg"})
+              "webtools.cfg", "tools.cfg", "headerandfooter.cfg", "startcontrols.cfg"})
             fuzz::WriteScratchFile(std::string("program/") + name, bytes);
         GallerySettings settings;
-        ReadStartupOptions(program.string() + "/", settings);
-        WriteShutdownOptions(program.string() + "/", settings, ThumbnailerFile{});
-        ReadStartupOptions(program.string() + "/", settings);
+        const std::string directory = program.string() + "/";
+        ReadStartupOptions(directory, directory, settings);
+        WriteShutdownOptions(directory, settings, ThumbnailerFile{});
+        ReadStartupOptions(directory, directory, settings);
         break;
     }
     }

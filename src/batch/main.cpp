@@ -144,7 +144,7 @@ int main(int argc, char **argv)
 
     BatchPrompts prompts(args.overwrite);
     GallerySettings settings;
-    ReadStartupOptions(setup.programDirectory, settings);
+    ReadStartupOptions(setup.programDirectory, setup.installDirectory, settings);
     if (!args.config.empty() && !LoadCompleteConfigurationFile(args.config, settings, prompts))
         return runRefused;
     settings.special.pagecompressor = args.compress;

@@ -1,7 +1,9 @@
 // Runs the real pagoranto-batch on pictures and templates the tests make.
+#include "core/pictures/jpegsize.h"
 #include "core/text/linefile.h"
 #include "tests/support/gtesthelpers.h"
 #include "tests/support/scopedvariable.h"
+#include "tests/support/shippeddefaults.h"
 
 #include <array>
 #include <chrono>
@@ -32,6 +34,9 @@ protected:
         fs::create_directories(m_dir / "layouts");
         fs::create_directories(m_dir / "site" / "pics");
         pictures = m_dir / "site" / "pics";
+        // These runs see the program's own defaults; a fresh home, with the shipped ones, has
+        // tests of its own.
+        KeepShippedDefaultsOut(fs::path(PAGORANTO_BATCH).parent_path(), m_dir / "home");
     }
 
     void AddPictures(int count)
@@ -99,9 +104,10 @@ TEST_F(BatchTest, PictureGalleryOfEveryJpegInTheDirectory)
     EXPECT_NE(result.err.find("info: The destination directory of your html pages will be:\n\n"),
               std::string::npos);
     // A Create run writes the additional options and the thumbnailer's options, nothing else.
-    EXPECT_TRUE(fs::exists(m_dir / "home" / "pgrooptions.cfg"));
-    EXPECT_TRUE(fs::exists(m_dir / "home" / "thumbnailer" / "mtoptions.cfg"));
-    EXPECT_FALSE(fs::exists(m_dir / "home" / "hcoptions.cfg"));
+    EXPECT_NE(readBytes("home/pgrooptions.cfg"), "");
+    EXPECT_NE(readBytes("home/thumbnailer/mtoptions.cfg"), "");
+    EXPECT_EQ(readBytes("home/hcoptions.cfg"), "");
+    EXPECT_FALSE(fs::exists(m_dir / "home" / "tools.cfg"));
 }
 
 TEST_F(BatchTest, IndexGalleryWithThumbnailsFromOurThumbnailer)
@@ -134,11 +140,13 @@ TEST_F(BatchTest, ThumbnailsOfATpicTemplateAreMadeWhenMissingOrStaleOnly)
     AddPictures(3);
     const fs::path layout = Layout("i.html", {"$TPIC$$TPIC$$TPIC$"});
     const fs::path fresh = m_dir / "fresh-home";
+    // The last --home counts: every run of this test uses the fresh home and its defaults.
+    const std::string args = Args(layout) + " --home '" + fresh.string() + "'";
     const fs::path thumbnail = pictures / "thumbnails" / "IMG_2.JPG";
-    BatchResult result = Run(Args(layout) + " --home '" + fresh.string() + "'");
+    BatchResult result = Run(args);
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(fs::is_directory(fresh / "thumbnailer"));
-    const std::string page = Page("page0001.html");
+    const std::string page = Page("index.html");
     for (const char *name : {"IMG_1.jpg", "IMG_2.JPG", "IMG_3.jpg"}) {
         EXPECT_NE(page.find(std::string("SRC=\"thumbnails/") + name), std::string::npos) << page;
         EXPECT_TRUE(fs::exists(pictures / "thumbnails" / name)) << name;
@@ -146,22 +154,53 @@ TEST_F(BatchTest, ThumbnailsOfATpicTemplateAreMadeWhenMissingOrStaleOnly)
 
     const auto longAgo = fs::last_write_time(thumbnail) - std::chrono::hours(1);
     fs::last_write_time(thumbnail, longAgo);
-    const fs::path handedOver = m_dir / "home" / "thumbnailer" / "filelist.dat";
-    result = Run(Args(layout) + " --overwrite");
+    const fs::path handedOver = fresh / "thumbnailer" / "filelist.dat";
+    fs::remove(handedOver); // the first run's
+    result = Run(args + " --overwrite");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(fs::last_write_time(thumbnail), longAgo) << "up to date, so left alone";
     EXPECT_FALSE(fs::exists(handedOver)) << "nothing to make, so no thumbnailer started";
 
     Write("site/pics/IMG_2.JPG", MakeJpeg(GradientPicture(90, 120)));
-    result = Run(Args(layout) + " --overwrite --no-thumbnails");
+    result = Run(args + " --overwrite --no-thumbnails");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(fs::last_write_time(thumbnail), longAgo);
-    result = Run(Args(layout) + " --overwrite");
+    result = Run(args + " --overwrite");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_GT(fs::last_write_time(thumbnail), longAgo) << "its picture changed";
     EXPECT_TRUE(fs::exists(handedOver));
 
-    EXPECT_EQ(Run(Args(layout) + " --thumbnails --no-thumbnails").status, 2);
+    EXPECT_EQ(Run(args + " --thumbnails --no-thumbnails").status, 2);
+}
+
+TEST_F(BatchTest, AFreshHomeMakesAGalleryOneWouldPublish)
+{
+    AddPictures(3);
+    Write("site/pics/IMG_4.jpg", MakeJpeg(GradientPicture(90, 120)));
+    const fs::path layout = Layout("first.html", {"<html><head><!--title--></head><body>",
+                                                  "$PIC$ $NEXT$ $TPIC$", "</body></html>"});
+    const fs::path fresh = m_dir / "fresh-home";
+    const std::string args = Args(layout) + " --home '" + fresh.string() + "'";
+    const BatchResult result = Run(args);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, (pictures / "index.html").string() + "\n");
+    const std::string first = Page("index.html");
+    EXPECT_NE(first.find("<title>Photo 1 of 4</title>"), std::string::npos) << first;
+    EXPECT_NE(first.find("<a href=\"page0002.html\">Next</a>"), std::string::npos) << first;
+    EXPECT_NE(Page("page0004.html").find("<title>Photo 4 of 4</title>"), std::string::npos);
+    EXPECT_FALSE(fs::exists(pictures / "page0001.html"));
+    for (const char *name : {"IMG_1.jpg", "IMG_4.jpg"}) {
+        const std::optional<PixelSize> size = ReadJpegSize(pictures / "thumbnails" / name);
+        ASSERT_TRUE(size) << name;
+        EXPECT_EQ(size->width, 160) << "a portrait gets the box's width too";
+        EXPECT_EQ(size->height, 120);
+    }
+
+    // The shipped values written back into the home make the same gallery again.
+    const auto written = fs::last_write_time(pictures / "index.html");
+    ASSERT_EQ(Run(args).status, 0);
+    EXPECT_EQ(fs::last_write_time(pictures / "index.html"), written);
+    EXPECT_FALSE(fs::exists(pictures / "page0001.html"));
 }
 
 TEST_F(BatchTest, ThumbnailsThatCouldNotBeMadeEndWithFour)

@@ -5,26 +5,47 @@
 #include "core/options/headerfooteroptionsfile.h"
 #include "core/options/hiddenoptionsfile.h"
 #include "core/options/navigationoptionsfile.h"
+#include "core/options/startcontrolsfile.h"
 #include "core/options/thumbnailoptionsfile.h"
 #include "core/options/toolsfile.h"
 #include "core/options/websizeoptionsfile.h"
 #include "core/platform/prompts.h"
 
+#include <system_error>
+
 namespace pagoranto {
 
-void ReadStartupOptions(const std::string &programDirectory, GallerySettings &settings)
+std::filesystem::path StartupOptionFile(const std::string &programDirectory,
+                                        const std::string &installDirectory,
+                                        std::string_view relativeName)
 {
-    ReadAdditionalOptions(programDirectory + "pgrooptions.cfg", settings.linkTexts,
-                          settings.pageNames, settings.additional);
+    const std::filesystem::path own = programDirectory + std::string(relativeName);
+    std::error_code error;
+    // A link that leads nowhere is still the user's file.
+    const std::filesystem::file_type type = std::filesystem::symlink_status(own, error).type();
+    if (type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::none)
+        return own;
+    return installDirectory + std::string(shippedOptionsFolder) + std::string(relativeName);
+}
+
+void ReadStartupOptions(const std::string &programDirectory, const std::string &installDirectory,
+                        GallerySettings &settings)
+{
+    const auto file = [&](std::string_view name) {
+        return StartupOptionFile(programDirectory, installDirectory, name);
+    };
+    ReadAdditionalOptions(file("pgrooptions.cfg"), settings.linkTexts, settings.pageNames,
+                          settings.additional);
     ThumbnailerFile thumbnailer{{}, {}, settings.thumbnails};
-    if (ReadThumbnailerOptions(programDirectory + std::string(thumbnailerOptionsPath), thumbnailer))
+    if (ReadThumbnailerOptions(file(thumbnailerOptionsPath), thumbnailer))
         settings.thumbnails = thumbnailer.options;
-    ReadHiddenCommandOptions(programDirectory + "hcoptions.cfg", settings.hidden);
-    ReadNavigationOptions(programDirectory + "navoptions.cfg", settings.navigation);
-    ReadWebTools(programDirectory + "webtools.cfg", settings.webTools);
-    ReadTools(programDirectory + "tools.cfg", settings.tools);
-    ReadHeaderFooterOptions(programDirectory + "headerandfooter.cfg", settings.headerFooter);
-    ReadWebSizeOptions(programDirectory + std::string(webSizeOptionsPath), settings.webSize);
+    ReadHiddenCommandOptions(file(hiddenOptionsFileName), settings.hidden);
+    ReadNavigationOptions(file("navoptions.cfg"), settings.navigation);
+    ReadWebTools(file("webtools.cfg"), settings.webTools);
+    ReadTools(file("tools.cfg"), settings.tools);
+    ReadHeaderFooterOptions(file("headerandfooter.cfg"), settings.headerFooter);
+    ReadWebSizeOptions(file(webSizeOptionsPath), settings.webSize);
+    ReadStartControls(file(startControlsFileName), {settings.pageNames, settings.special});
 }
 
 bool WriteShutdownOptions(const std::string &programDirectory, const GallerySettings &settings,

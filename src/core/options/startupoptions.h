@@ -5,14 +5,27 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace pagoranto {
 
 class Prompts;
 
-// Reads the option files of a program directory (ending in "/") in the order of a program
-// start; a missing or foreign file leaves its values as they were.
-void ReadStartupOptions(const std::string &programDirectory, GallerySettings &settings);
+// Beside the program: the option files it ships, read where the user has none of the name.
+inline constexpr std::string_view shippedOptionsFolder = "defaults/";
+
+// The option file a program start reads: the user's file of that name in the program
+// directory (even one that turns out unusable, so a user's file is never passed over), else
+// the one shipped in the install directory. Both directories end in "/".
+std::filesystem::path StartupOptionFile(const std::string &programDirectory,
+                                        const std::string &installDirectory,
+                                        std::string_view relativeName);
+
+// Reads the option files in the order of a program start, each from StartupOptionFile; a
+// missing or foreign file leaves its values as they were. Last, the start values of the boxes
+// that no window's file stores.
+void ReadStartupOptions(const std::string &programDirectory, const std::string &installDirectory,
+                        GallerySettings &settings);
 
 // Writes the option files in the order of a program end; "thumbnailer/mtoptions.cfg" gets
 // thumbnailer, the destination of the directory levels with the thumbnail options. False when a

@@ -602,7 +602,7 @@ void TForm1::FormActivate()
     if (m_optionsLoaded)
         return;
     m_optionsLoaded = true;
-    ReadStartupOptions(m_setup.programDirectory, m_settings);
+    ReadStartupOptions(m_setup.programDirectory, m_setup.installDirectory, m_settings);
     ShowAllOptions();
     ComputeDirectoryLevels();
     m_resizer = ReadResizerSettings(ToQString(SettingsFile("resizer.ini")));

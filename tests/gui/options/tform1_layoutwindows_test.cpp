@@ -6,6 +6,7 @@
 #include "gui/ui/clickablelabel.h"
 #include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
+#include "tests/support/shippeddefaults.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,6 +75,7 @@ void TForm1LayoutWindowsTest::init()
     m_root = std::make_unique<testing::QtScratchDirectory>();
     const QString program = m_root->filePath(QStringLiteral("program/"));
     fs::create_directories(program.toStdString() + "thumbnailer");
+    testing::KeepShippedDefaultsOut(PAGORANTO_PROGRAM_DIR, program.toStdString());
     QVERIFY(QDir().mkpath(Layouts()));
     WriteFile(Layouts() + QStringLiteral("thumbs.html"), "<body>$TPIC$ $TPIC$</body>");
     WriteFile(Layouts() + QStringLiteral("thumbs.nef"), "thumbs.css\r\n");

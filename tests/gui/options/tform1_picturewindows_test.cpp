@@ -11,6 +11,7 @@
 #include "tests/support/eventloopdriver.h"
 #include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
+#include "tests/support/shippeddefaults.h"
 #include "tests/support/testpictures.h"
 
 #include <QAction>
@@ -62,6 +63,7 @@ void TForm1PictureWindowsTest::init()
     m_program = m_root->filePath(QStringLiteral("program/"));
     m_pictures = m_root->filePath(QStringLiteral("pictures/"));
     fs::create_directories(m_program.toStdString() + "thumbnailer");
+    testing::KeepShippedDefaultsOut(PAGORANTO_PROGRAM_DIR, m_program.toStdString());
     fs::create_directories(m_pictures.toStdString());
     fs::create_directories(m_root->filePath(QStringLiteral("copies")).toStdString());
     for (const char *name : {"a.jpg", "b.jpg", "c.jpg"})

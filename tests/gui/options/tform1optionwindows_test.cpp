@@ -21,6 +21,7 @@
 #include "tests/support/eventloopdriver.h"
 #include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
+#include "tests/support/shippeddefaults.h"
 #include "tests/support/testpictures.h"
 
 #include <QAction>
@@ -115,6 +116,7 @@ void TForm1OptionWindowsTest::init()
     m_pictures = m_root->filePath(QStringLiteral("pictures/"));
     const fs::path bin = PAGORANTO_PROGRAM_DIR;
     fs::create_directories(m_program.toStdString() + "thumbnailer");
+    testing::KeepShippedDefaultsOut(PAGORANTO_PROGRAM_DIR, m_program.toStdString());
     fs::copy(bin / "layouts", m_program.toStdString() + "layouts", fs::copy_options::recursive);
     fs::create_directories(m_pictures.toStdString());
     const RgbImage image = testing::RedOverBluePicture(400, 300);

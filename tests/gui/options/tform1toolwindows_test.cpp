@@ -6,6 +6,7 @@
 #include "gui/platform/messagebox.h"
 #include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
+#include "tests/support/shippeddefaults.h"
 
 #include <QAction>
 #include <QFile>
@@ -78,6 +79,7 @@ void TForm1ToolWindowsTest::init()
     QVERIFY(m_root->isValid());
     m_program = m_root->filePath(QStringLiteral("program/"));
     fs::create_directories(m_program.toStdString() + "thumbnailer");
+    testing::KeepShippedDefaultsOut(PAGORANTO_PROGRAM_DIR, m_program.toStdString());
     MessageBox::clearScript();
     MessageBox::setResponder({});
     StartupPaths paths{m_program.toStdString(), std::string(PAGORANTO_PROGRAM_DIR) + "/",
