@@ -1,11 +1,12 @@
 // Takes pictures of the main window, the option windows, the picture-list window and the end
-// status window while it makes the sample gallery, then of the description, destination, copy
-// and viewer windows with a picture in each, then of the layout manager and the template
-// source editor with a template, for the README and for reviewing the look of the
-// windows.
+// status window while it makes the sample gallery with web-size pictures, then of the description,
+// destination, copy and viewer windows with a picture in each, then of the layout manager and the
+// template source editor with a template, for the README and for reviewing the look of the windows.
 // Usage: pagoranto-screenshots PROGRAM_DIR OUTPUT_DIR
 #include "core/text/linefile.h"
+#include "gui/generator/tcreationwindow.h"
 #include "gui/generator/tendstatus.h"
+#include "gui/options/specialoptionspanel.h"
 #include "gui/options/tbefehlsinfofenster.h"
 #include "gui/options/tform1.h"
 #include "gui/options/theaderfooterwindow.h"
@@ -17,6 +18,7 @@
 #include "gui/options/tthumbnaileropt.h"
 #include "gui/options/ttoolwindow.h"
 #include "gui/options/twebtoolwindow.h"
+#include "gui/options/wizardpanel.h"
 #include "gui/pictures/tcopywin.h"
 #include "gui/pictures/tdestinationwin.h"
 #include "gui/pictures/tfilelistwindow.h"
@@ -161,6 +163,29 @@ int main(int argc, char **argv)
         pageNames->Edit1->setText(QStringLiteral("album_$nd$"));
         pageNames->Button1Click();
     });
+
+    // Web-size pictures: the control on its tab, the wizard's line and where the copies go.
+    auto *special = form.findChild<SpecialOptionsPanel *>(QStringLiteral("Panel11"));
+    special->webSize->WebSizePictures->setChecked(true);
+    special->webSize->CommitBox(QStringLiteral("640 x 480"));
+    form.SelectTab(TForm1::OptionTab::specialOptions);
+    Settle(500);
+    Save(&form, output + "web-size-options.png");
+    Save(form.findChild<WizardPanel *>(QStringLiteral("Panel21")), output + "web-size-wizard.png");
+    form.ToolButton3Click();
+    Settle(500);
+    Save(&form, output + "web-size-directory-levels.png");
+    form.reloadthumbnailsClick();
+
+    auto *creationWindow = form.findChild<TCreationWindow *>(QStringLiteral("TCreationWindow"));
+    QTimer webSizeProgress;
+    QObject::connect(&webSizeProgress, &QTimer::timeout, [&] {
+        if (creationWindow->progressLine().isEmpty())
+            return;
+        webSizeProgress.stop();
+        Save(creationWindow, output + "web-size-progress.png");
+    });
+    webSizeProgress.start(0);
 
     QTimer pictureList;
     QObject::connect(&pictureList, &QTimer::timeout, [&] {

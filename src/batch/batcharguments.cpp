@@ -1,5 +1,6 @@
 #include "batch/batcharguments.h"
 
+#include "core/options/websizebox.h"
 #include "core/options/windowcontrols.h"
 
 #include <charconv>
@@ -142,19 +143,14 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string> &args)
             parsed.webSize = false;
         } else if (arg == "--web-size") {
             const std::string *given = value();
-            const std::size_t x = given ? given->find('x') : std::string::npos;
-            const auto width =
-                x != std::string::npos ? ParseNumber(given->substr(0, x), 16, 10000) : std::nullopt;
-            const auto height = x != std::string::npos
-                                    ? ParseNumber(given->substr(x + 1), 16, 10000)
-                                    : std::nullopt;
-            if (!width || !height)
+            const std::optional<PixelSize> box = given ? ParseWebSizeBox(*given) : std::nullopt;
+            if (!box)
                 return {std::nullopt, "--web-size needs WxH, each from 16 to 10000"};
             if (parsed.webSize == false)
                 return {std::nullopt, "--web-size and --no-web-size exclude each other"};
             parsed.webSize = true;
-            parsed.webSizeWidth = static_cast<int>(*width);
-            parsed.webSizeHeight = static_cast<int>(*height);
+            parsed.webSizeWidth = box->width;
+            parsed.webSizeHeight = box->height;
         } else {
             return {std::nullopt, "unknown argument " + arg};
         }

@@ -359,6 +359,8 @@ TEST_F(BatchTest, UsageErrorsExitWithTwo)
     EXPECT_EQ(Run("--pictures x").status, 2);
     EXPECT_EQ(Run(Args(m_dir / "t.html") + " --level 4").status, 2);
     EXPECT_EQ(Run(Args(m_dir / "t.html") + " --bogus").status, 2);
+    EXPECT_EQ(Run(Args(m_dir / "t.html") + " --web-size 800").status, 2);
+    EXPECT_EQ(Run(Args(m_dir / "t.html") + " --web-size 15x100").status, 2);
 }
 
 TEST_F(BatchTest, AnEmptyThumbnailFolderRefusesAThumbnailRun)

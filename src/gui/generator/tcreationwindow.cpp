@@ -41,6 +41,8 @@ QLabel *TextLabel(const QString &text, int pointSize, QWidget *parent)
     return label;
 }
 
+const QString thumbnailHeading = QStringLiteral("THUMBNAIL");
+
 } // namespace
 
 TCreationWindow::TCreationWindow(QWidget *parent)
@@ -59,13 +61,18 @@ TCreationWindow::TCreationWindow(QWidget *parent)
     m_ledsAbove = makeLedLabel("ledsAbove");
     layout->addWidget(m_ledsAbove);
     layout->addSpacing(6);
-    layout->addWidget(TextLabel("THUMBNAIL", 14, this));
+    m_heading = TextLabel(thumbnailHeading, 14, this);
+    layout->addWidget(m_heading);
     layout->addWidget(TextLabel("C R E A T I O N", 14, this));
     layout->addWidget(TextLabel("IS", 10, this));
     layout->addWidget(TextLabel("R U N N I N G", 14, this));
     layout->addSpacing(6);
     m_ledsBelow = makeLedLabel("ledsBelow");
     layout->addWidget(m_ledsBelow);
+    m_progress = TextLabel(QString(), 10, this);
+    m_progress->setObjectName("progress");
+    m_progress->hide();
+    layout->addWidget(m_progress);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     m_timer.setInterval(timerInterval);
@@ -89,6 +96,23 @@ void TCreationWindow::ShowBusy(bool shown)
         hide();
         return;
     }
+    m_heading->setText(thumbnailHeading);
+    m_progress->hide();
+    Appear();
+}
+
+void TCreationWindow::ShowProgress(const QString &line)
+{
+    m_progress->setText(line);
+    if (isVisible() && m_progress->isVisible())
+        return;
+    m_heading->setText(QStringLiteral("WEB-SIZE PICTURE"));
+    m_progress->show();
+    Appear();
+}
+
+void TCreationWindow::Appear()
+{
     adjustSize();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

@@ -1,5 +1,6 @@
 #include "gui/options/directorylevelspanel.h"
 
+#include "core/options/websizebox.h"
 #include "gui/platform/qttext.h"
 
 #include <QFormLayout>
@@ -33,13 +34,16 @@ DirectoryLevelsPanel::DirectoryLevelsPanel(QWidget *parent) : QWidget(parent)
     Label24->setObjectName(QStringLiteral("Label24"));
     Label26 = new QLabel(this);
     Label26->setObjectName(QStringLiteral("Label26"));
-    for (QLabel *label : {Label24, Label26}) {
+    webSizeTarget = new QLabel(this);
+    webSizeTarget->setObjectName(QStringLiteral("webSizeTarget"));
+    for (QLabel *label : {Label24, Label26, webSizeTarget}) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label->setWordWrap(true);
     }
     auto *targets = new QFormLayout;
     targets->addRow(QStringLiteral("Destination of the pages:"), Label24);
     targets->addRow(QStringLiteral("Directory of the thumbnails:"), Label26);
+    targets->addRow(QStringLiteral("Web-size pictures:"), webSizeTarget);
     auto *close = new QPushButton(QStringLiteral("Close"), this);
     connect(close, &QPushButton::clicked, this, &DirectoryLevelsPanel::closeRequested);
 
@@ -67,6 +71,12 @@ void DirectoryLevelsPanel::ShowLevels(const DirectoryLevels &levels)
     }
     Label24->setText(ToQString(levels.destinationDir));
     Label26->setText(ToQString(levels.thumbnailDirectory));
+}
+
+void DirectoryLevelsPanel::ShowWebSizeTarget(const std::string &destinationDir,
+                                             const WebSizeOptions &options)
+{
+    webSizeTarget->setText(ToQString(WebSizeTargetText(destinationDir, options)));
 }
 
 } // namespace pagoranto

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/generator/directorylevels.h"
+#include "core/options/websizeoptions.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -16,12 +17,14 @@ public:
 
     int checkedLevel() const;
     void ShowLevels(const DirectoryLevels &levels);
+    void ShowWebSizeTarget(const std::string &destinationDir, const WebSizeOptions &options);
 
     QRadioButton *RadioButton1;
     QRadioButton *RadioButton2;
     QRadioButton *RadioButton3;
     QLabel *Label24;
     QLabel *Label26;
+    QLabel *webSizeTarget;
 
 signals:
     void levelChanged();

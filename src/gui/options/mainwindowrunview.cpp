@@ -99,6 +99,16 @@ void MainWindowRunView::ShowThumbnailerBusy(bool shown)
         m_form.Panel11->createthumbnails->setChecked(m_form.settings().special.createthumbnails);
 }
 
+void MainWindowRunView::ShowWebPictureProgress(std::size_t done, std::size_t total)
+{
+    if (done == 0 && total == 0) {
+        m_form.CreationWindow->ShowBusy(false);
+        return;
+    }
+    m_form.CreationWindow->ShowProgress(
+        QStringLiteral("Web-size pictures %1 of %2").arg(done).arg(total));
+}
+
 void MainWindowRunView::AddToHistory(const std::string &pictureDir, const std::string &templatePath)
 {
     m_form.AddToHistory(pictureDir, templatePath);

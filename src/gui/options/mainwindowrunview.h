@@ -25,6 +25,7 @@ public:
     PictureListResult ShowPictureList(std::vector<std::string> &creationList, const PagePlan &plan,
                                       const std::vector<std::string> &sortingLists) override;
     void ShowThumbnailerBusy(bool shown) override;
+    void ShowWebPictureProgress(std::size_t done, std::size_t total) override;
     void AddToHistory(const std::string &pictureDir, const std::string &templatePath) override;
     void ShowEndStatus(const EndStatus &status) override;
 

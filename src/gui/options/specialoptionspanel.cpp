@@ -21,7 +21,8 @@ constexpr std::array<const char *, 8> aspectRatioCaptions = {
 } // namespace
 
 SpecialOptionsPanel::SpecialOptionsPanel(PageNameOptions &names, SpecialOptions &special,
-                                         PageCounter &counter, QWidget *parent)
+                                         WebSizeOptions &webSizeOptions, PageCounter &counter,
+                                         QWidget *parent)
     : QWidget(parent), m_names(names), m_special(special), m_counter(counter)
 {
     setObjectName(QStringLiteral("Panel11"));
@@ -72,6 +73,8 @@ SpecialOptionsPanel::SpecialOptionsPanel(PageNameOptions &names, SpecialOptions 
     thumbnailRow->addWidget(Label53, 1);
     runColumn->addWidget(filecopyallowed);
     runColumn->addLayout(thumbnailRow);
+    webSize = new WebSizeControls(webSizeOptions, this);
+    runColumn->addWidget(webSize);
     runColumn->addWidget(pagecompressor);
     runColumn->addStretch();
     connect(filecopyallowed, &QCheckBox::toggled, this,
@@ -198,6 +201,7 @@ void SpecialOptionsPanel::ShowOptions()
     filecopyallowed->setChecked(special.filecopyallowed);
     createthumbnails->setChecked(special.createthumbnails);
     pagecompressor->setChecked(special.pagecompressor);
+    webSize->ShowOptions();
     ShowPageCounter();
 }
 

@@ -3,6 +3,8 @@
 #include "core/generator/pagecounter.h"
 #include "core/options/pagenameoptions.h"
 #include "core/options/specialoptions.h"
+#include "core/options/websizeoptions.h"
+#include "gui/options/websizecontrols.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,7 +23,8 @@ namespace pagoranto {
 class SpecialOptionsPanel : public QWidget {
     Q_OBJECT
 public:
-    SpecialOptionsPanel(PageNameOptions &names, SpecialOptions &special, PageCounter &counter,
+    SpecialOptionsPanel(PageNameOptions &names, SpecialOptions &special,
+                        WebSizeOptions &webSizeOptions, PageCounter &counter,
                         QWidget *parent = nullptr);
 
     void ShowOptions();
@@ -45,6 +48,7 @@ public:
     QCheckBox *filecopyallowed;
     QCheckBox *createthumbnails;
     QLabel *Label53;
+    WebSizeControls *webSize;
     QCheckBox *pagecompressor;
 
 signals:

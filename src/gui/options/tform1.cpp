@@ -391,8 +391,8 @@ QWidget *TForm1::CreateOptionTabs()
     Panel8 = new LinkTextsPanel(
         m_settings.linkTexts, m_prompts,
         ToQString(m_setup.programDirectory + "own_config_files/command_cfg/"), m_optionPanels);
-    Panel11 = new SpecialOptionsPanel(m_settings.pageNames, m_settings.special, m_run.pageCounter(),
-                                      m_optionPanels);
+    Panel11 = new SpecialOptionsPanel(m_settings.pageNames, m_settings.special, m_settings.webSize,
+                                      m_run.pageCounter(), m_optionPanels);
     Panel9 = new BrowserPanel(m_settings.additional, m_optionPanels);
     Panel7 = new CommandHelpPanel(m_prompts, m_optionPanels);
     for (QWidget *panel :
@@ -462,6 +462,11 @@ void TForm1::ConnectPanels()
     connect(Panel21->Button38, &QPushButton::clicked, this,
             [this] { SelectTab(OptionTab::specialOptions); });
     connect(Panel21->Button33, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(Panel21->webSizeStep, &QPushButton::clicked, this, [this] {
+        SelectTab(OptionTab::specialOptions);
+        Panel11->webSize->WebSizePictures->setFocus();
+    });
+    connect(Panel11->webSize, &WebSizeControls::optionsChanged, this, &TForm1::ShowWebSizeTargets);
     ConnectHiddenOptionWindows();
     AddLayoutWindowCommands();
 
@@ -741,7 +746,9 @@ std::vector<QWidget *> TForm1::RunLockedControls() const
             Panel21->Button36,
             Panel21->Button37,
             Panel21->Button38,
+            Panel21->webSizeStep,
             Panel11->createthumbnails,
+            Panel11->webSize,
             Panel11->pagecompressor,
             Panel1,
             Panel2};
@@ -861,7 +868,14 @@ void TForm1::ComputeDirectoryLevels()
     m_levels = pagoranto::ComputeDirectoryLevels(CurrentPictureDir(), Panel2->checkedLevel(),
                                                  m_settings.thumbnails.thumbdir);
     Panel2->ShowLevels(m_levels);
+    ShowWebSizeTargets();
     WriteThumbnailerDestination(m_setup.programDirectory, m_levels, m_settings.thumbnails);
+}
+
+void TForm1::ShowWebSizeTargets()
+{
+    Panel2->ShowWebSizeTarget(m_levels.destinationDir, m_settings.webSize);
+    Panel21->ShowWebSize(m_settings.webSize);
 }
 
 void TForm1::ToolButton3Click()

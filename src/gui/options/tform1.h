@@ -110,6 +110,8 @@ public:
     void SelectTab(OptionTab tab);
     void ToolButton3Click();
     void ComputeDirectoryLevels();
+    // Where the web-size copies go and their box, on the directory levels and in the wizard.
+    void ShowWebSizeTargets();
     // Captions, locks and working panels for where the run stands.
     void ShowRunState(RunState state);
     void LockControlsForRun(bool showCompressIndicator);

@@ -1,5 +1,8 @@
 #include "gui/options/wizardpanel.h"
 
+#include "core/options/websizebox.h"
+#include "gui/platform/qttext.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -24,11 +27,29 @@ WizardPanel::WizardPanel(QWidget *parent) : QWidget(parent)
     Button38 = AddStep(QStringLiteral("Step 5"), QStringLiteral("Pagename opt."), "Button38");
     Button39 = AddStep(QStringLiteral("Step 6"), QStringLiteral("Hidden opt."), "Button39");
     Button33 = AddStep(QStringLiteral("Step 7"), QStringLiteral("Create"), "Button33");
+    webSizeStep = new QPushButton(this);
+    webSizeStep->setObjectName(QStringLiteral("webSizeStep"));
+    webSizeStep->setFlat(true);
+    webSizeStep->setToolTip(
+        QStringLiteral("Before the pages, Create makes a copy of each photo larger than this box "
+                       "into the folder beside the thumbnails, and the pages show the copy; the "
+                       "photos stay as they are. Click to change it."));
+    layout->addWidget(webSizeStep);
+    ShowWebSize(WebSizeOptions());
     auto *hint = new QLabel(
         QStringLiteral("Please click on the buttons above for selecting options !"), this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
     layout->addStretch();
+}
+
+void WizardPanel::ShowWebSize(const WebSizeOptions &options)
+{
+    const QString box =
+        options.WebSizePictures
+            ? ToQString(WebSizeBoxText({options.WebSizeWidth, options.WebSizeHeight}))
+            : QStringLiteral("off");
+    webSizeStep->setText(QStringLiteral("Web-size pictures:\n") + box);
 }
 
 QPushButton *WizardPanel::AddStep(const QString &step, const QString &caption, const char *name)

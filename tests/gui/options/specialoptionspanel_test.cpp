@@ -20,13 +20,14 @@ private slots:
 
 private:
     SpecialOptions m_special;
+    pagoranto::WebSizeOptions m_webSize;
     PageCounter m_counter;
 };
 
 void SpecialOptionsPanelTest::pageNamesTakeOnlyTheirCharacters()
 {
     PageNameOptions names;
-    SpecialOptionsPanel panel(names, m_special, m_counter);
+    SpecialOptionsPanel panel(names, m_special, m_webSize, m_counter);
     panel.ownfilename->clear();
     QTest::keyClicks(panel.ownfilename, QStringLiteral("../al bum$nd$.x"));
     QCOMPARE(names.ownfilename, std::string("album$nd$x"));
@@ -52,7 +53,7 @@ void SpecialOptionsPanelTest::longestNamesAFileBringsAreShownWhole()
     QVERIFY(pagoranto::ReadAdditionalOptions(file, texts, names, additional));
     QCOMPARE(names.ownfilename.size(), std::size_t(80));
 
-    SpecialOptionsPanel panel(names, m_special, m_counter);
+    SpecialOptionsPanel panel(names, m_special, m_webSize, m_counter);
     QCOMPARE(panel.ownfilename->text().size(), 80);
     QCOMPARE(names.ownfilename, std::string(80, 'p'));
     QCOMPARE(names.differentfilename, std::string(80, 'f'));
@@ -61,7 +62,7 @@ void SpecialOptionsPanelTest::longestNamesAFileBringsAreShownWhole()
 void SpecialOptionsPanelTest::lengthOfNumberStaysInItsRange()
 {
     PageNameOptions names;
-    SpecialOptionsPanel panel(names, m_special, m_counter);
+    SpecialOptionsPanel panel(names, m_special, m_webSize, m_counter);
     panel.ScrollBar4->setValue(9);
     QCOMPARE(names.ScrollBar4, 7);
     QCOMPARE(panel.Label38->text(), QStringLiteral("0000001"));
