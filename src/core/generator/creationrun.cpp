@@ -83,6 +83,7 @@ bool CreationRun::Stop()
         return false;
     // Known as stopped at once, so the page loop ends at its next page whatever comes now.
     m_state = RunState::stopping;
+    m_stopRequested = true;
     m_services.prompts.show("ERROR", "Creation aborted by user !", PromptButtons::Ok);
     m_services.view.RefreshPageFileList();
     DelayWithMessages(m_services.events, 1000);
@@ -453,9 +454,13 @@ void CreationRun::WebPictureStep()
         return;
     RunView &view = m_services.view;
     view.ShowRunStatus("Web-size pictures");
+    m_stopRequested = false;
     const WebPictureJob job{m_setup.pictureDir,
-                            m_levels.destinationDir + m_settings.webSize.webDir(), m_creationList,
-                            m_settings.webSize};
+                            m_levels.destinationDir + m_settings.webSize.webDir(),
+                            m_creationList,
+                            m_settings.webSize,
+                            0,
+                            &m_stopRequested};
     m_webPictures = MakeWebPictures(job, m_pictureHeaders, m_services.events,
                                     [this, &view](std::size_t done, std::size_t total) {
                                         view.ShowWebPictureProgress(done, total);

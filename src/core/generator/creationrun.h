@@ -12,6 +12,7 @@
 #include "core/thumbnailer/thumbnailerlink.h"
 #include "core/thumbnailer/thumbnailstamp.h"
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -144,6 +145,8 @@ private:
     // program folder or one gallery would mix their files.
     std::optional<DirectoryLock> m_handOverLock;
     std::optional<DirectoryLock> m_galleryLock;
+    // Seen at once by the threads that make web-size copies while the message loop runs.
+    std::atomic<bool> m_stopRequested{false};
     std::vector<std::string> m_creationList;
     PictureHeaderCache m_pictureHeaders;
     PageCounter m_pageCounter;

@@ -153,7 +153,8 @@ WebPictures MakeWebPictures(const WebPictureJob &job, PictureHeaderCache &header
     const auto workerCount = static_cast<unsigned>(std::min<std::size_t>(cores, tasks.size()));
     std::atomic<unsigned> working{workerCount};
     const auto worker = [&] {
-        for (std::size_t k = next++; k < tasks.size() && !stop; k = next++) {
+        const auto stopped = [&] { return stop || (job.stopRequested && *job.stopRequested); };
+        for (std::size_t k = next++; k < tasks.size() && !stopped(); k = next++) {
             started[k] = true;
             failures[k] = tasks[k].stamp.empty()
                               ? std::optional<std::string>("the copy would replace the photo")

@@ -3,6 +3,7 @@
 #include "core/options/websizeoptions.h"
 #include "core/pictures/pixelsize.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -22,6 +23,8 @@ struct WebPictureJob {
     std::vector<std::string> pictures;
     WebSizeOptions options;
     unsigned threadCount = 0; // 0: one a processor core
+    // Set from a message handler (a Stop press): no further copy is begun.
+    const std::atomic<bool> *stopRequested = nullptr;
 };
 
 // What the pages show in each photo's place.

@@ -17,6 +17,7 @@
 #include "tests/support/eventloopdriver.h"
 #include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
+#include "tests/support/shippeddefaults.h"
 #include "tests/support/testpictures.h"
 
 #include <QApplication>
@@ -69,6 +70,8 @@ void WebSizeWindowsTest::init()
     fs::create_directories(m_program.toStdString() + "thumbnailer");
     fs::copy(bin / "layouts", m_program.toStdString() + "layouts", fs::copy_options::recursive);
     fs::create_directories(m_pictures.toStdString());
+    // The program's own defaults, not those it ships for a first gallery.
+    testing::KeepShippedDefaultsOut(PAGORANTO_PROGRAM_DIR, m_program.toStdString());
     MessageBox::clearScript();
     MessageBox::setResponder({});
 }
