@@ -18,20 +18,24 @@ command -v chromium >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failed=0
-check() { # check NAME CONDITION-EXIT-STATUS
+check() { # check NAME EXIT-STATUS
     if [ "$2" = 0 ]; then echo "ok    $1"; else echo "FAIL  $1"; failed=1; fi
 }
 
 # What a page shows, measured in the browser: sideways scrolling, whether the largest picture
 # lies inside the window, the narrowest thumbnail of an index grid.
-probe='<script>addEventListener("load",()=>{const d=document.documentElement;let big=null,area=0;for(const i of document.images){const r=i.getBoundingClientRect();if(r.width*r.height>area){area=r.width*r.height;big=r;}}const thumbs=[...document.querySelectorAll("a img")].filter(i=>i!==document.images[0]||document.images.length>1).map(i=>Math.round(i.getBoundingClientRect().width));document.title=JSON.stringify({sideways:d.scrollWidth>d.clientWidth,fits:!big||(big.top>=0&&big.left>=0&&big.bottom<=innerHeight+1&&big.right<=innerWidth+1),narrowest:thumbs.length?Math.min(...thumbs):null});});</script>'
+probe='<script>addEventListener("load",()=>{const d=document.documentElement;let big=null,area=0;for(const i of document.images){const r=i.getBoundingClientRect();if(r.width*r.height>area){area=r.width*r.height;big=r;}}const thumbs=[...document.images].filter(i=>(i.getAttribute("src")||"").startsWith("thumbnails/")).map(i=>Math.round(i.getBoundingClientRect().width));parent.document.title=JSON.stringify({sideways:d.scrollWidth>d.clientWidth,fits:!big||(big.top>=0&&big.left>=0&&big.bottom<=innerHeight+1&&big.right<=innerWidth+1),narrowest:thumbs.length?Math.min(...thumbs):null});});</script>'
+# Headless Chromium keeps its window at least 500 px wide, so each page is measured in a frame of
+# the size asked for; the probe hands its findings to the frame's parent as its title.
 measure() { # measure PAGE WIDTH HEIGHT: the probe's findings as JSON
-    local copy="${1%.html}.probe.html"
+    local copy="${1%.html}.probe.html" frame="${1%.html}.frame.html"
     PROBE="$probe" python3 -c 'import os,sys; s=open(sys.argv[1],encoding="utf-8",errors="replace").read(); open(sys.argv[2],"w").write(s.replace("</body>",os.environ["PROBE"]+"</body>"))' "$1" "$copy"
-    timeout 60 chromium --headless --no-sandbox --disable-gpu --hide-scrollbars \
-        --virtual-time-budget=3000 --window-size="$2,$3" --dump-dom "file://$copy" 2>/dev/null |
+    printf '<!DOCTYPE html><title>{}</title><body style="margin:0"><iframe src="%s" style="width:%spx;height:%spx;border:0"></iframe>' \
+        "$(basename "$copy")" "$2" "$3" > "$frame"
+    timeout 60 chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --allow-file-access-from-files \
+        --virtual-time-budget=3000 --window-size="$(($2 + 100)),$(($3 + 100))" --dump-dom "file://$frame" 2>/dev/null |
         python3 -c 'import sys,re,html; m=re.search(r"<title>(.*?)</title>",sys.stdin.read()); print(html.unescape(m.group(1)) if m else "{}")'
-    rm -f "$copy"
+    rm -f "$copy" "$frame"
 }
 
 for layout in index picture showcase strip; do
@@ -54,7 +58,9 @@ folder = sys.argv[1]
 worst_picture = worst_page = 0
 for page in (f for f in os.listdir(folder) if f.endswith(".html")):
     text = open(os.path.join(folder, page), encoding="utf-8", errors="replace").read()
-    shown = set(re.findall(r'(?:SRC|src|href)="([^"#?:]+\.(?:jpg|JPG|jpeg|css|svg|png))"', text))
+    # What the browser loads to show the page: its pictures and style sheets, not link targets.
+    shown = set(re.findall(r'<img [^>]*?(?:SRC|src)="([^"#?:]+)"', text)) | set(
+        re.findall(r'<link [^>]*?href="([^"#?:]+\.css)"', text))
     sizes = [os.path.getsize(os.path.join(folder, s)) for s in shown if os.path.isfile(os.path.join(folder, s))]
     pictures = [os.path.getsize(os.path.join(folder, s)) for s in re.findall(r'<img SRC="([^"]+)"', text)
                 if os.path.isfile(os.path.join(folder, s))]
@@ -72,9 +78,11 @@ def width(p):
         if 0xC0<=m<=0xCF and m not in (0xC4,0xC8,0xCC): return int.from_bytes(b[i+7:i+9],"big")
         i+=2+n
     return 0
-import glob; print(min((width(p) for p in glob.glob(sys.argv[1]+"/*.jpg")), default=999))' "$gallery/pics/thumbnails")
-    [ "$narrow" -ge 120 ]
-    check "$layout: thumbnails at least 120 px wide ($narrow)" $?
+import glob; print(min((width(p) for p in glob.glob(sys.argv[1]+"/*.jpg")), default=0))' "$gallery/pics/thumbnails")
+    if [ "$narrow" -gt 0 ]; then
+        [ "$narrow" -ge 120 ]
+        check "$layout: thumbnails at least 120 px wide ($narrow)" $?
+    fi
     for page in "$gallery/pics"/*.html; do
         name=$(basename "$page")
         [ "$layout" = index ] || case $name in index.html|page0002.html|page0013.html) ;; *) continue ;; esac
@@ -84,7 +92,10 @@ import glob; print(min((width(p) for p in glob.glob(sys.argv[1]+"/*.jpg")), defa
         for width in 390 500; do
             phone=$(measure "$page" "$width" 844)
             python3 -c 'import json,sys; m=json.loads(sys.argv[1]); idx=sys.argv[2]=="index"; sys.exit(0 if not m.get("sideways",True) and (not idx or (m.get("narrowest") or 0)>=100) else 1)' "$phone" "$layout"
-            check "$layout/$name: at $width px no sideways scrolling$([ "$layout" = index ] && echo ', thumbnails >= 100 px')" $?
+            status=$?
+            what="at $width px no sideways scrolling"
+            [ "$layout" = index ] && what="$what, thumbnails of at least 100 px ($(python3 -c 'import json,sys; print(json.loads(sys.argv[1]).get("narrowest"))' "$phone"))"
+            check "$layout/$name: $what" $status
         done
     done
     find "$gallery/pics" -type f -printf '%P %T@\n' | sort > "$gallery/before.txt"

@@ -363,6 +363,29 @@ TEST_F(BatchTest, UsageErrorsExitWithTwo)
     EXPECT_EQ(Run(Args(m_dir / "t.html") + " --web-size 15x100").status, 2);
 }
 
+TEST_F(BatchTest, WebSizeCopiesAreMadeOnceAndShownUntilTurnedOff)
+{
+    Write("site/pics/big.jpg", MakeJpeg(GradientPicture(400, 300)));
+    Write("site/pics/small.jpg", MakeJpeg(GradientPicture(80, 60)));
+    const fs::path layout = Layout("p.html", {"$PIC$"});
+    BatchResult result = Run(Args(layout) + " --web-size 200x150");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadJpegSize(pictures / "web" / "big.jpg"), (PixelSize{200, 150}));
+    EXPECT_FALSE(fs::exists(pictures / "web" / "small.jpg"));
+    EXPECT_NE(Page("page0001.html").find("SRC=\"web/big.jpg\""), std::string::npos);
+    EXPECT_NE(Page("page0002.html").find("SRC=\"small.jpg\""), std::string::npos);
+
+    const auto made = fs::last_write_time(pictures / "web" / "big.jpg");
+    result = Run(Args(layout) + " --web-size 200x150");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(fs::last_write_time(pictures / "web" / "big.jpg"), made) << "up to date";
+
+    result = Run(Args(layout) + " --no-web-size --overwrite");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(Page("page0001.html").find("SRC=\"big.jpg\""), std::string::npos);
+    EXPECT_EQ(Run(Args(layout) + " --web-size 200x150 --no-web-size").status, 2);
+}
+
 TEST_F(BatchTest, AnEmptyThumbnailFolderRefusesAThumbnailRun)
 {
     AddPictures(2);
