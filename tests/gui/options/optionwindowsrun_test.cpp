@@ -147,21 +147,7 @@ void OptionWindowsRunTest::pagesCarryHeaderTitleAndThumbnailSize()
     auto *list = Child<ThumbnailList>(m_form.get(), "ListView1");
     for (int i = 0; i < 3; ++i)
         list->setChecked(i, true);
-    auto *pictureList = Child<Tfilelistwindow>(m_form.get(), "Tfilelistwindow");
-    Driver start([pictureList] {
-        if (!pictureList->isVisible())
-            return false;
-        pictureList->startButton->click();
-        return true;
-    });
-    auto *endWindow = Child<Tendstatus>(m_form.get(), "Tendstatus");
-    Driver end([endWindow] {
-        if (!endWindow->isVisible())
-            return false;
-        endWindow->accept();
-        return true;
-    });
-    Child<QPushButton>(m_form.get(), "Button3")->click();
+    CreateGallery();
     QCOMPARE(m_form->run().outcome(), RunOutcome::Completed);
 
     const QString page = ReadPage(m_pictures + QStringLiteral("page0002.html"));
