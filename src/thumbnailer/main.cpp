@@ -36,6 +36,9 @@ int main(int argc, char **argv)
                 settings.remakeAll = true;
             else if (parameter == pagoranto::thumbnailerReplaceForeignParameter)
                 settings.replaceForeign = true;
+            else if (parameter.starts_with(pagoranto::thumbnailerWebCopiesParameter))
+                settings.webCopies =
+                    parameter.substr(pagoranto::thumbnailerWebCopiesParameter.size());
             else if (parameter.starts_with(pagoranto::thumbnailerHandOverParameter))
                 settings.handOverDigest =
                     parameter.substr(pagoranto::thumbnailerHandOverParameter.size());

@@ -1,5 +1,7 @@
 #include "thumbnailer/thumbnailrun.h"
 
+#include "core/generator/pagenames.h"
+#include "core/generator/webpictures.h"
 #include "core/options/optionfile.h"
 #include "core/options/thumbnailoptionsfile.h"
 #include "core/pictures/exiforientation.h"
@@ -88,19 +90,23 @@ bool SameFile(const fs::path &a, const fs::path &b)
 } // namespace
 
 std::optional<std::string> MakeThumbnail(const fs::path &picture, const fs::path &thumbnail,
-                                         const ThumbnailOptions &options)
+                                         const ThumbnailOptions &options, const fs::path &webCopy)
 {
     try {
         const std::optional<std::string> stamp = ThumbnailStamp(picture, options);
         if (!stamp)
             return "cannot read the picture";
-        const PhotoHeader header = ReadPhotoHeader(picture);
+        // The copy shows the photo upright at a fraction of its pixels; the stamp stays the
+        // photo's, as the thumbnail shows the photo.
+        const bool fromCopy = !webCopy.empty() && IsWebCopyOf(webCopy, picture);
+        const fs::path &source = fromCopy ? webCopy : picture;
+        const PhotoHeader header = ReadPhotoHeader(source);
         const std::optional<PixelSize> &size = header.displayedSize;
         if (!size)
             return "cannot read the picture's size";
         const PixelSize wanted = PlacedPictureSize(*size, options);
         const JpegDecodeResult decoded =
-            DecodeDisplayedJpegFile(picture, ChooseDecodeScale(*size, wanted), header.orientation);
+            DecodeDisplayedJpegFile(source, ChooseDecodeScale(*size, wanted), header.orientation);
         if (!decoded)
             return "cannot decode the picture: " + decoded.error;
         const RgbImage composed = ComposeThumbnail(*decoded.image, options);
@@ -166,6 +172,11 @@ ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory,
             return report;
         }
 
+        // Only a plain folder name below the destination, as the run names it.
+        const fs::path webFolder =
+            IsSafePageName(settings.webCopies)
+                ? fs::path(StripTrailingBackslash(values.destinationDir)) / settings.webCopies
+                : fs::path();
         std::vector<Task> tasks(pictures->size());
         std::vector<std::optional<std::string>> results(tasks.size());
         std::map<fs::path, std::size_t> lastWithName;
@@ -207,7 +218,9 @@ ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory,
                          IsForeignThumbnail(task.thumbnail))
                     keptForeign[work[k]] = true;
                 else
-                    results[work[k]] = MakeThumbnail(task.picture, task.thumbnail, values.options);
+                    results[work[k]] = MakeThumbnail(
+                        task.picture, task.thumbnail, values.options,
+                        webFolder.empty() ? fs::path() : webFolder / task.picture.filename());
                 if (settings.progress) {
                     const std::scoped_lock lock(progressLock);
                     settings.progress(++done, work.size());

@@ -33,6 +33,9 @@ struct ThumbnailRunSettings {
     // When set, the hand-over files must have this HandOverDigest, or nothing is made: they
     // are then another run's.
     std::optional<std::string> handOverDigest = {};
+    // The folder name (below the destination) of the run's web-size copies: a photo whose copy
+    // there is up to date is thumbnailed from the copy.
+    std::string webCopies = {};
     // Told after each picture, from any of the threads but never from two at once.
     std::function<void(std::size_t done, std::size_t total)> progress = {};
 };
@@ -49,9 +52,10 @@ ThumbnailRunReport MakeThumbnails(const std::filesystem::path &workingDirectory,
                                   const ThumbnailRunSettings &settings = {});
 
 // Makes one thumbnail, stamped with what it was made from; the error text when it could not be
-// made.
+// made. A web-size copy of the photo as it is now, when given, is decoded instead of the photo.
 std::optional<std::string> MakeThumbnail(const std::filesystem::path &picture,
                                          const std::filesystem::path &thumbnail,
-                                         const ThumbnailOptions &options);
+                                         const ThumbnailOptions &options,
+                                         const std::filesystem::path &webCopy = {});
 
 } // namespace pagoranto

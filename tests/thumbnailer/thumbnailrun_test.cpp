@@ -1,3 +1,4 @@
+#include "core/generator/webpictures.h"
 #include "core/options/thumbnailoptionsfile.h"
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegencoder.h"
@@ -309,6 +310,45 @@ TEST_F(ThumbnailRunTest, ASecondRunRemakesOnlyWhatChanged)
     EXPECT_EQ(report.made, 3u);
     EXPECT_EQ(report.upToDate, 0u);
     EXPECT_NE(ReadFileBytes(thumbnailOf("c.jpg")), usersOwn);
+}
+
+TEST_F(ThumbnailRunTest, AnUpToDateWebSizeCopyStandsInForThePhoto)
+{
+    const fs::path blue = pictures / "a.jpg";
+    ASSERT_TRUE(EncodeJpegFile(blue, ViewOf(testing::FlatPicture(640, 480, {0, 0, 255}))));
+    // A copy that says it was made from the photo, red so that it shows which was decoded.
+    fs::create_directories(root / "gallery" / "web");
+    const auto copyOfThePhotoAsItIs = [&] {
+        JpegEncodeOptions stamped;
+        stamped.comment = WebCopyStamp(fs::absolute(blue), fs::file_size(blue),
+                                       fs::last_write_time(blue), WebSizeOptions{});
+        ASSERT_TRUE(EncodeJpegFile(root / "gallery" / "web" / "a.jpg",
+                                   ViewOf(testing::FlatPicture(320, 240, {255, 0, 0})), stamped));
+    };
+    copyOfThePhotoAsItIs();
+    writeInputs({blue});
+    const auto centre = [this] {
+        const JpegDecodeResult thumbnail = DecodeJpegFile(thumbnailOf("a.jpg"));
+        EXPECT_TRUE(thumbnail);
+        const RgbImage &image = *thumbnail.image;
+        return std::vector<int>(
+            image.rgb.begin() + (image.height / 2 * image.width + image.width / 2) * 3,
+            image.rgb.begin() + (image.height / 2 * image.width + image.width / 2) * 3 + 3);
+    };
+    EXPECT_TRUE(MakeThumbnails(work, {.webCopies = "web"}).allMade());
+    EXPECT_GT(centre()[0], 200) << "made from the copy";
+
+    // The photo changed since: its copy no longer stands for it.
+    fs::last_write_time(blue, fs::last_write_time(blue) + std::chrono::seconds(2));
+    EXPECT_EQ(MakeThumbnails(work, {.webCopies = "web"}).made, 1u);
+    EXPECT_GT(centre()[2], 200) << "made from the photo";
+
+    // Without the word, or with a name that would leave the destination, the photo is used.
+    copyOfThePhotoAsItIs();
+    for (const char *folder : {"", "../gallery/web"}) {
+        EXPECT_TRUE(MakeThumbnails(work, {.remakeAll = true, .webCopies = folder}).allMade());
+        EXPECT_GT(centre()[2], 200) << folder;
+    }
 }
 
 TEST_F(ThumbnailRunTest, WorksOnlyFromTheHandOverOfTheRunThatStartedIt)

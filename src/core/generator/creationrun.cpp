@@ -322,8 +322,9 @@ void CreationRun::CreatePages()
     ShowState(RunState::creating);
     const std::uint64_t startTick = events.tickCount();
     view.ShowRunStatus("Creation starts");
-    ThumbnailStep();
+    // The copies first: the thumbnailer makes a thumbnail from a copy rather than from the photo.
     WebPictureStep();
+    ThumbnailStep();
     const std::string pageCounterText =
         FormatPageNumber(m_pageCounter.value(), m_settings.pageNames.ScrollBar4);
     view.ShowPagePlan(m_plan);
@@ -613,11 +614,16 @@ void CreationRun::MakeThumbnails(const ThumbnailCensus &census, bool replaceFore
     // The thumbnails read so far are about to change.
     m_pictureHeaders = PictureHeaderCache();
     m_thumbnailerStarted = true;
-    const ThumbnailerJob job{
-        m_setup.programDirectory, m_setup.pictureDir,
-        m_creationList,           ThumbnailerFileFor(m_levels, m_settings.thumbnails),
-        m_setup.installDirectory, m_setup.remakeAllThumbnails,
-        replaceForeign,           m_setup.thumbnailerPace};
+    const ThumbnailerJob job{m_setup.programDirectory,
+                             m_setup.pictureDir,
+                             m_creationList,
+                             ThumbnailerFileFor(m_levels, m_settings.thumbnails),
+                             m_setup.installDirectory,
+                             m_setup.remakeAllThumbnails,
+                             replaceForeign,
+                             m_setup.thumbnailerPace,
+                             m_webPictures.copies.empty() ? std::string()
+                                                          : m_settings.webSize.webdir};
     const ThumbnailerResult result =
         RunThumbnailer(job, m_services.shell, m_services.events,
                        [&view](bool shown) { view.ShowThumbnailerBusy(shown); });

@@ -1,5 +1,6 @@
 #include "core/generator/webpictures.h"
 
+#include "core/pictures/jpegsize.h"
 #include "core/pictures/pictureheadercache.h"
 #include "core/pictures/resizejpeg.h"
 #include "core/platform/events.h"
@@ -63,16 +64,42 @@ std::optional<std::string> MakeCopy(const CopyTask &task, const WebSizeOptions &
 
 } // namespace
 
-std::string WebCopyStamp(const fs::path &absolutePicture, std::uint64_t bytes,
-                         fs::file_time_type modified, const WebSizeOptions &options)
+namespace {
+
+// What the stamp says of the photo: it changes whenever the photo does.
+std::string SourceFacts(const fs::path &absolutePicture, std::uint64_t bytes,
+                        fs::file_time_type modified)
 {
     const auto nanoseconds =
         std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count();
+    return "; bytes " + std::to_string(bytes) + "; modified " + std::to_string(nanoseconds) +
+           "; from " + absolutePicture.lexically_normal().string();
+}
+
+} // namespace
+
+std::string WebCopyStamp(const fs::path &absolutePicture, std::uint64_t bytes,
+                         fs::file_time_type modified, const WebSizeOptions &options)
+{
     using std::to_string;
     return std::string(stampVersion) + "; box " + to_string(options.WebSizeWidth) + 'x' +
-           to_string(options.WebSizeHeight) + "; quality " + to_string(copyQuality) + "; bytes " +
-           to_string(bytes) + "; modified " + to_string(nanoseconds) + "; from " +
-           absolutePicture.lexically_normal().string();
+           to_string(options.WebSizeHeight) + "; quality " + to_string(copyQuality) +
+           SourceFacts(absolutePicture, bytes, modified);
+}
+
+bool IsWebCopyOf(const fs::path &copy, const fs::path &picture)
+{
+    std::error_code error;
+    const fs::path absolute = fs::absolute(picture, error);
+    const std::uintmax_t bytes = fs::file_size(absolute, error);
+    if (error)
+        return false;
+    const fs::file_time_type modified = fs::last_write_time(absolute, error);
+    if (error)
+        return false;
+    const std::optional<std::string> comment = ReadJpegComment(copy);
+    return comment && comment->starts_with(stampVersion) &&
+           comment->ends_with(SourceFacts(absolute, bytes, modified));
 }
 
 WebPictures MakeWebPictures(const WebPictureJob &job, PictureHeaderCache &headers, Events &events,

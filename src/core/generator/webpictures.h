@@ -46,6 +46,10 @@ struct WebPictures {
 std::string WebCopyStamp(const std::filesystem::path &absolutePicture, std::uint64_t bytes,
                          std::filesystem::file_time_type modified, const WebSizeOptions &options);
 
+// True when copy is a web-size copy made from picture as the picture is now: it may stand in for
+// the photo wherever a smaller picture of it is made.
+bool IsWebCopyOf(const std::filesystem::path &copy, const std::filesystem::path &picture);
+
 // Makes the copies of the photos larger than the box that are missing or out of date, on every
 // processor, while the calling thread handles messages and is told the progress; progress
 // returning false stops the step after the copies in work. Copies up to date are only looked

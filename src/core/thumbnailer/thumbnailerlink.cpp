@@ -41,6 +41,8 @@ std::string ThumbnailerParameters(const ThumbnailerJob &job, const std::string &
         parameters += " " + std::string(thumbnailerRemakeAllParameter);
     else if (job.replaceForeign)
         parameters += " " + std::string(thumbnailerReplaceForeignParameter);
+    if (!job.webCopies.empty())
+        parameters += " " + std::string(thumbnailerWebCopiesParameter) + job.webCopies;
     return parameters + " " + std::string(thumbnailerHandOverParameter) + digest;
 }
 

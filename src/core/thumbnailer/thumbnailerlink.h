@@ -29,6 +29,9 @@ inline constexpr std::string_view thumbnailerReplaceForeignParameter = "replace-
 // Followed by HandOverDigest of the files the run wrote, so that the thumbnailer works only from
 // the hand-over of the run that started it.
 inline constexpr std::string_view thumbnailerHandOverParameter = "hand-over=";
+// Followed by the folder name (below the destination) of the run's web-size copies: a photo with
+// an up-to-date copy there is thumbnailed from the copy, a fraction of the photo to decode.
+inline constexpr std::string_view thumbnailerWebCopiesParameter = "web-copies=";
 
 // The thumbnailer program in the "thumbnailer" folder of programDirectory (which ends in "/"),
 // its file name matched without regard to case; the exact spelling wins when there are several.
@@ -57,6 +60,7 @@ struct ThumbnailerJob {
     bool remakeAll = false;      // also the thumbnails that are up to date
     bool replaceForeign = false; // also thumbnails made elsewhere
     ThumbnailerPace pace;
+    std::string webCopies = {}; // the web-size copies' folder name; empty: none
 };
 
 enum class ThumbnailerEnd {
