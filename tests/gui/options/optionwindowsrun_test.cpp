@@ -4,7 +4,6 @@
 #include "core/pictures/jpegencoder.h"
 #include "core/pictures/jpegsize.h"
 #include "core/text/linefile.h"
-#include "gui/generator/tendstatus.h"
 #include "gui/options/commandhelppanel.h"
 #include "gui/options/specialoptionspanel.h"
 #include "gui/options/tform1.h"
@@ -15,6 +14,7 @@
 #include "gui/pictures/thumbnaillist.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
+#include "tests/support/createthroughwindows.h"
 #include "tests/support/eventloopdriver.h"
 #include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
@@ -58,7 +58,6 @@ private slots:
     void thumbnailsOfOtherOptionsAreNamedBeforeThePages();
 
 private:
-    void CreateGallery();
     void MakeForm();
     QAction *Action(const char *name) const { return Child<QAction>(m_form.get(), name); }
 
@@ -147,7 +146,7 @@ void OptionWindowsRunTest::pagesCarryHeaderTitleAndThumbnailSize()
     auto *list = Child<ThumbnailList>(m_form.get(), "ListView1");
     for (int i = 0; i < 3; ++i)
         list->setChecked(i, true);
-    CreateGallery();
+    testing::CreateThroughTheWindows(*m_form);
     QCOMPARE(m_form->run().outcome(), RunOutcome::Completed);
 
     const QString page = ReadPage(m_pictures + QStringLiteral("page0002.html"));
@@ -220,26 +219,6 @@ void OptionWindowsRunTest::commandHelpOpensTheHiddenOptionsForTheHtmlCommands()
     QCOMPARE(QFileInfo(m_program + QStringLiteral("hcoptions.cfg")).size(), 0); // as init left it
 }
 
-// Create as a user presses it: the picture list started, the end window closed.
-void OptionWindowsRunTest::CreateGallery()
-{
-    auto *pictureList = Child<Tfilelistwindow>(m_form.get(), "Tfilelistwindow");
-    Driver start([pictureList] {
-        if (!pictureList->isVisible())
-            return false;
-        pictureList->startButton->click();
-        return true;
-    });
-    auto *endWindow = Child<Tendstatus>(m_form.get(), "Tendstatus");
-    Driver end([endWindow] {
-        if (!endWindow->isVisible())
-            return false;
-        endWindow->accept();
-        return true;
-    });
-    Child<QPushButton>(m_form.get(), "Button3")->click();
-}
-
 void OptionWindowsRunTest::thumbnailsOfOtherOptionsAreNamedBeforeThePages()
 {
     MakeForm();
@@ -250,7 +229,7 @@ void OptionWindowsRunTest::thumbnailsOfOtherOptionsAreNamedBeforeThePages()
     auto *list = Child<ThumbnailList>(m_form.get(), "ListView1");
     for (int i = 0; i < 3; ++i)
         list->setChecked(i, true);
-    CreateGallery();
+    testing::CreateThroughTheWindows(*m_form);
     QCOMPARE(m_form->run().outcome(), RunOutcome::Completed);
     const std::string thumbnail = m_pictures.toStdString() + "thumbnails/a.jpg";
     const std::optional<std::string> made = ReadFileBytes(thumbnail);
@@ -274,7 +253,7 @@ void OptionWindowsRunTest::thumbnailsOfOtherOptionsAreNamedBeforeThePages()
         questions.push_back(shown.text);
         return PromptAnswer::No;
     });
-    CreateGallery();
+    testing::CreateThroughTheWindows(*m_form);
     QCOMPARE(m_form->run().outcome(), RunOutcome::Completed);
     QCOMPARE(questions.size(), std::size_t{1});
     QVERIFY2(questions[0].starts_with("Of the 3 pictures of your list, 3 have a thumbnail that is "

@@ -5,7 +5,6 @@
 #include "core/pictures/jpegencoder.h"
 #include "core/pictures/jpegsize.h"
 #include "gui/generator/tcreationwindow.h"
-#include "gui/generator/tendstatus.h"
 #include "gui/options/directorylevelspanel.h"
 #include "gui/options/specialoptionspanel.h"
 #include "gui/options/tform1.h"
@@ -14,6 +13,7 @@
 #include "gui/pictures/thumbnaillist.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
+#include "tests/support/createthroughwindows.h"
 #include "tests/support/eventloopdriver.h"
 #include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
@@ -236,21 +236,7 @@ void WebSizeWindowsTest::copiesAreMadeWithProgressAndThePagesShowThem()
         }
         return false;
     });
-    auto *pictureList = Child<Tfilelistwindow>(m_form.get(), "Tfilelistwindow");
-    Driver start([pictureList] {
-        if (!pictureList->isVisible())
-            return false;
-        pictureList->startButton->click();
-        return true;
-    });
-    auto *endWindow = Child<Tendstatus>(m_form.get(), "Tendstatus");
-    Driver end([endWindow] {
-        if (!endWindow->isVisible())
-            return false;
-        endWindow->accept();
-        return true;
-    });
-    Child<QPushButton>(m_form.get(), "Button3")->click();
+    testing::CreateThroughTheWindows(*m_form);
     QCOMPARE(m_form->run().outcome(), RunOutcome::Completed);
 
     QVERIFY(!lines.isEmpty());
