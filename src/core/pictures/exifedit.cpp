@@ -1,5 +1,7 @@
 #include "core/pictures/exifedit.h"
 
+#include "core/pictures/exifblock.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <libexif/exif-data.h>
@@ -9,7 +11,6 @@ namespace pagoranto {
 
 namespace {
 
-constexpr std::string_view exifHeader{"Exif\0\0", 6};
 // A segment's length field counts itself, so its payload holds at most this much.
 constexpr std::size_t segmentPayloadMaximum = 65533;
 
@@ -35,17 +36,12 @@ ExifDataPointer LoadExif(std::string_view exif)
 // A GPS pointer in the first directory, read without libexif, which skips what it cannot load.
 bool FirstDirectoryPointsToGps(std::string_view exif)
 {
-    if (exif.size() < exifHeader.size() + 8)
+    const std::optional<TiffData> data = TiffDataOf(exif);
+    if (!data)
         return false;
-    const auto *tiff = reinterpret_cast<const unsigned char *>(exif.data()) + exifHeader.size();
-    const std::size_t size = exif.size() - exifHeader.size();
-    ExifByteOrder order;
-    if (tiff[0] == 'I' && tiff[1] == 'I')
-        order = EXIF_BYTE_ORDER_INTEL;
-    else if (tiff[0] == 'M' && tiff[1] == 'M')
-        order = EXIF_BYTE_ORDER_MOTOROLA;
-    else
-        return false;
+    const unsigned char *tiff = data->bytes;
+    const std::size_t size = data->size;
+    const ExifByteOrder order = data->order;
     const std::size_t offset = exif_get_long(tiff + 4, order);
     if (offset >= size || size - offset < 2)
         return false;

@@ -1,5 +1,7 @@
 #include "core/pictures/exiforientation.h"
 
+#include "core/pictures/exifblock.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -15,8 +17,6 @@ namespace {
 struct ExifDataRelease {
     void operator()(ExifData *data) const { exif_data_unref(data); }
 };
-
-constexpr std::string_view exifHeader{"Exif\0\0", 6};
 
 // The payload of the first APP1 segment that holds EXIF, before the first scan; empty when none.
 std::string_view ExifSegment(std::string_view jpeg)
@@ -60,17 +60,12 @@ int ValidOrientation(std::uint32_t value)
 // elsewhere; libexif then answers.
 std::optional<int> OrientationInFirstDirectory(std::string_view exif)
 {
-    if (exif.size() < 14)
+    const std::optional<TiffData> data = TiffDataOf(exif);
+    if (!data)
         return std::nullopt;
-    const auto *tiff = reinterpret_cast<const unsigned char *>(exif.data()) + exifHeader.size();
-    const std::size_t size = exif.size() - exifHeader.size();
-    ExifByteOrder order;
-    if (tiff[0] == 'I' && tiff[1] == 'I')
-        order = EXIF_BYTE_ORDER_INTEL;
-    else if (tiff[0] == 'M' && tiff[1] == 'M')
-        order = EXIF_BYTE_ORDER_MOTOROLA;
-    else
-        return std::nullopt;
+    const unsigned char *tiff = data->bytes;
+    const std::size_t size = data->size;
+    const ExifByteOrder order = data->order;
     if (exif_get_short(tiff + 2, order) != 0x2A)
         return std::nullopt;
     std::size_t offset = exif_get_long(tiff + 4, order);
