@@ -194,12 +194,15 @@ WebPictures MakeWebPictures(const WebPictureJob &job, PictureHeaderCache &header
         std::vector<std::jthread> threads;
         for (unsigned t = 0; t < workerCount; ++t)
             threads.emplace_back(worker);
-        for (std::size_t told = 0; working > 0;) {
+        // Messages are handled at least once, so a window shows the progress it was told.
+        for (std::size_t told = 0;;) {
+            events.waitForMessages(passMs);
             const std::size_t now = done;
             if (now != told && !progress(now, tasks.size()))
                 stop = true;
             told = now;
-            events.waitForMessages(passMs);
+            if (working == 0)
+                break;
         }
     }
     progress(done, tasks.size());
