@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libgmock-dev libjpeg62-turbo-dev libturbojpeg0-dev
           libexif-dev pkg-config qt6-base-dev qt6-webengine-dev xvfb xauth clang-format
-          desktop-file-utils appstream clang)
+          desktop-file-utils appstream clang rsync openssh-client openssh-server)
 if [ "${1:-}" = "--bench" ]; then
     packages+=(libvips-tools libjpeg-turbo-progs time)
 fi
