@@ -13,6 +13,8 @@ const char *const batchUsage =
     "                       [--compress] [--counter N] [--overwrite] [--single-page]\n"
     "                       [--remove-old-pages] [--web-size WxH|--no-web-size]\n"
     "                       [--set NAME=VALUE]...\n"
+    "                       [--publish DEST]\n"
+    "       pagoranto-batch --pictures DIR --publish DEST [--level 1|2|3] [--home DIR]\n"
     "       pagoranto-batch --help | --version\n";
 
 const char *const batchHelp =
@@ -47,11 +49,14 @@ const char *const batchHelp =
     "  --set NAME=VALUE   set a control that no option file stores, by its name, as the\n"
     "                     option files would decode it; the README's section \"Settings of a\n"
     "                     batch run\" lists every name with its meaning and default\n"
+    "  --publish DEST     send the gallery's pages and what they link, only what changed,\n"
+    "                     with rsync to user@host:folder (over ssh) or to a local folder,\n"
+    "                     after the run; without --template nothing is made, only published\n"
     "  --help, --version  print this text or the version and exit\n"
     "\n"
     "Exit status: 0 pages written, 1 the run was refused, 2 usage error, 3 a page could not be\n"
-    "written, 4 pages written but thumbnails asked for were not made. The path of the first\n"
-    "page is printed on standard output.\n";
+    "written, 4 pages written but thumbnails asked for were not made, 6 publishing failed. The\n"
+    "path of the first page is printed on standard output.\n";
 
 namespace {
 
@@ -93,6 +98,8 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string> &args)
             text = &parsed.config;
         else if (arg == "--list")
             text = &parsed.list;
+        else if (arg == "--publish")
+            text = &parsed.publish;
         if (text) {
             const std::string *given = value();
             if (!given || given->empty())
@@ -155,8 +162,8 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string> &args)
             return {std::nullopt, "unknown argument " + arg};
         }
     }
-    if (parsed.pictures.empty() || parsed.templateFile.empty())
-        return {std::nullopt, "--pictures and --template are needed"};
+    if (parsed.pictures.empty() || (parsed.templateFile.empty() && parsed.publish.empty()))
+        return {std::nullopt, "--pictures and --template (or --publish) are needed"};
     return {parsed, {}};
 }
 

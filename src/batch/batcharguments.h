@@ -34,6 +34,8 @@ struct BatchArguments {
     std::optional<bool> webSize;
     int webSizeWidth = 0;
     int webSizeHeight = 0;
+    // --publish DEST: after the run, or alone without --template.
+    std::string publish;
     // --set NAME=VALUE, in the order given.
     std::vector<std::pair<std::string, std::string>> settings;
 };

@@ -3,7 +3,9 @@
 #include "batch/batcharguments.h"
 #include "batch/batchfrontend.h"
 #include "batch/copyfrontend.h"
+#include "batch/publishfrontend.h"
 #include "core/generator/creationrun.h"
+#include "core/generator/directorylevels.h"
 #include "core/options/startupoptions.h"
 #include "core/options/windowcontrols.h"
 #include "core/pictures/descriptionstore.h"
@@ -32,6 +34,7 @@ enum ExitStatus {
     usageError = 2,
     pageNotWritten = 3,
     thumbnailsNotMade = 4,
+    publishFailed = 6,
 };
 
 std::string DirectoryWithSlash(const fs::path &directory)
@@ -140,6 +143,12 @@ int main(int argc, char **argv)
                           : DirectoryWithSlash(args.home);
     setup.pictureDir = DirectoryWithSlash(args.pictures);
     setup.directoryLevel = args.level;
+    if (args.templateFile.empty()) {
+        const std::string galleryFolder =
+            ComputeDirectoryLevels(setup.pictureDir, args.level, {}).destinationDir;
+        return RunBatchPublish(galleryFolder, args.publish, setup.programDirectory) ? pagesWritten
+                                                                                    : publishFailed;
+    }
     setup.templatePath = fs::absolute(args.templateFile, error);
 
     BatchPrompts prompts(args.overwrite);
@@ -203,12 +212,16 @@ int main(int argc, char **argv)
     ReportKeptFiles(run);
 
     switch (run.outcome()) {
-    case RunOutcome::Completed:
+    case RunOutcome::Completed: {
         std::printf("%s\n", view.firstPage().c_str());
-        if (thumbnailsWanted && run.thumbnailerStarted() &&
-            !ThumbnailsMade(run, setup, settings.thumbnails))
-            return thumbnailsNotMade;
-        return pagesWritten;
+        std::fflush(stdout);
+        const bool thumbnailsComplete = !thumbnailsWanted || !run.thumbnailerStarted() ||
+                                        ThumbnailsMade(run, setup, settings.thumbnails);
+        if (!args.publish.empty() &&
+            !RunBatchPublish(run.outputDir(), args.publish, setup.programDirectory))
+            return publishFailed;
+        return thumbnailsComplete ? pagesWritten : thumbnailsNotMade;
+    }
     case RunOutcome::SaveFailed:
         return pageNotWritten;
     default:
