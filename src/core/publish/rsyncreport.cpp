@@ -47,12 +47,20 @@ std::optional<std::uint64_t> LeadingNumber(std::string_view text)
     return digits ? std::optional(value) : std::nullopt;
 }
 
-std::string_view LastLine(std::string_view text)
+// The last line that says more than rsync's own closing "rsync error: ... (code N)".
+std::string_view TellingLine(std::string_view text)
 {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.remove_suffix(1);
-    const auto newline = text.find_last_of('\n');
-    return newline == std::string_view::npos ? text : text.substr(newline + 1);
+    std::string_view chosen;
+    while (!text.empty()) {
+        const auto newline = text.find('\n');
+        std::string_view line = text.substr(0, newline);
+        text = newline == std::string_view::npos ? std::string_view() : text.substr(newline + 1);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+            line.remove_suffix(1);
+        if (!line.empty() && (chosen.empty() || !line.starts_with("rsync error:")))
+            chosen = line;
+    }
+    return chosen;
 }
 
 // ssh's "Permission denied (publickey,password)", not a file's "Permission denied (13)".
@@ -150,7 +158,7 @@ PublishFailure ClassifyRsyncEnd(int exitCode, std::string_view errors)
 
 std::string FailureMessage(PublishFailure failure, std::string_view errors, bool remote)
 {
-    const std::string detail(LastLine(errors));
+    const std::string detail(TellingLine(errors));
     const std::string withDetail = detail.empty() ? std::string() : "\r(" + detail + ")";
     switch (failure) {
     case PublishFailure::none:
