@@ -197,10 +197,8 @@ std::vector<std::string> HtmlLinks(std::string_view page)
             AddSrcset(DecodeEntities(raw), links);
         else if (isLink)
             links.push_back(DecodeEntities(Trim(raw)));
-        else if (EqualsIgnoringCase(name, "style"))
-            AddCssLinks(DecodeEntities(raw), links);
     }
-    // Style blocks of the page itself.
+    // Style blocks and style attributes.
     AddCssLinks(page, links);
     return links;
 }

@@ -161,7 +161,7 @@ ParsedDestination ParseDestination(std::string_view text)
     if (text.starts_with("rsync://") || path.starts_with(":"))
         return {std::nullopt,
                 "Only SSH destinations (user@host:folder) and local folders can be used."};
-    if (host.empty() || host.front() == '-' || host.back() == '@' ||
+    if (host.empty() || host.front() == '-' || host.front() == '@' || host.back() == '@' ||
         host.find(' ') != std::string_view::npos)
         return {std::nullopt, "The host name of the destination cannot be used."};
     if (path.starts_with("-"))
