@@ -206,12 +206,12 @@ private:
 
     static std::string Summary(const PublishResult &result)
     {
-        std::string summary =
-            result.filesSent == 0
-                ? std::string("The server was up to date: no file was sent.")
-                : (result.filesSent == 1 ? std::string("1 file was sent")
-                                         : std::to_string(result.filesSent) + " files were sent") +
-                      " (" + std::to_string(result.totalBytesSent) + " bytes).";
+        const std::string bytes = " (" + std::to_string(result.totalBytesSent) + " bytes sent).";
+        std::string summary = result.filesSent == 0 ? "The server was up to date: no file was sent"
+                              : result.filesSent == 1
+                                  ? std::string("1 file was sent")
+                                  : std::to_string(result.filesSent) + " files were sent";
+        summary += bytes;
         if (result.filesRemoved > 0)
             summary += " " + std::to_string(result.filesRemoved) + " removed from the server.";
         if (!result.outside.empty())

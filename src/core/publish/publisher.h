@@ -52,7 +52,8 @@ public:
     virtual void ShowPublishProgress(const PublishProgress &) {}
     // Polled while rsync runs; true stops it, leaving the server as a second Publish completes.
     virtual bool PublishStopRequested() { return false; }
-    // With removeStale: the server's files the gallery no longer has; true removes them.
+    // With removeStale: the server's files the gallery no longer has, relative to its folder
+    // (folders end in "/"); true removes them.
     virtual bool ConfirmStaleRemoval(const std::vector<std::string> & /*files*/) { return false; }
 };
 
