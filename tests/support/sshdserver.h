@@ -14,6 +14,7 @@
 #include <netinet/in.h>
 #include <pwd.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -174,6 +175,8 @@ private:
         const std::string log = m_dir.file("sshd.log").string();
         const pid_t pid = ::fork();
         if (pid == 0) {
+            // A test that crashes leaves no server behind.
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
             const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
             if (out >= 0) {
                 ::dup2(out, STDOUT_FILENO);
