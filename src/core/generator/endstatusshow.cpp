@@ -26,12 +26,21 @@ void ShowFirstGalleryPage(Shell &shell, Prompts &prompts, BrowserStart choice,
 void ShowFirstGalleryPage(Shell &shell, Prompts &prompts, BrowserStart choice,
                           const std::string &page, std::string_view pathVariable)
 {
+    bool started = false;
     if (choice == BrowserStart::none) {
         prompts.inform(defaultBrowserInsteadTitle, defaultBrowserInsteadText);
-        shell.openDocument(page);
-        return;
+        started = shell.openDocument(page);
+    } else {
+        started = ShowInExternalBrowser(shell, choice, page, pathVariable);
     }
-    ShowInExternalBrowser(shell, choice, page, pathVariable);
+    if (!started)
+        prompts.inform(noBrowserStartedTitle, NoBrowserStartedText(page));
+}
+
+void ShowEndStatusFolder(Shell &shell, Prompts &prompts, const std::string &folder)
+{
+    if (!shell.openDocument(folder))
+        prompts.inform(noBrowserStartedTitle, NoBrowserStartedText(folder));
 }
 
 } // namespace pagoranto

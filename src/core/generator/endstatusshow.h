@@ -18,10 +18,14 @@ inline constexpr std::string_view defaultBrowserInsteadText =
 bool EndStatusPathExists(const std::string &path);
 
 // Opens the first gallery page in the chosen browser; with no browser chosen the user is told
-// and the desktop's default browser opens it all the same. Failed starts stay silent.
+// and the desktop's default browser opens it all the same. When nothing could be started at
+// all, the user is told that too.
 void ShowFirstGalleryPage(Shell &shell, Prompts &prompts, BrowserStart choice,
                           const std::string &page);
 void ShowFirstGalleryPage(Shell &shell, Prompts &prompts, BrowserStart choice,
                           const std::string &page, std::string_view pathVariable);
+
+// Opens a folder of the finished gallery as the desktop does, telling when nothing opened it.
+void ShowEndStatusFolder(Shell &shell, Prompts &prompts, const std::string &folder);
 
 } // namespace pagoranto

@@ -35,6 +35,11 @@ std::string QuotedArgument(std::string_view text)
 
 } // namespace
 
+std::string NoBrowserStartedText(std::string_view shown)
+{
+    return "No browser could be started to show\r" + std::string(shown);
+}
+
 std::vector<std::string> BrowserPrograms(BrowserStart choice)
 {
     switch (choice) {

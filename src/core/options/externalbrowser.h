@@ -14,6 +14,11 @@ class Shell;
 inline constexpr std::string_view selectBrowserTitle = "ERROR";
 inline constexpr std::string_view selectBrowserText = "Please select a browser.";
 
+// When no browser at all could be started for a page or folder, the user hears of it: the
+// click would otherwise seem lost.
+inline constexpr std::string_view noBrowserStartedTitle = "ERROR";
+std::string NoBrowserStartedText(std::string_view shown);
+
 // The programs that stand in for a named browser, in the order they are tried; empty for the
 // default browser (the desktop's) and for none.
 std::vector<std::string> BrowserPrograms(BrowserStart choice);

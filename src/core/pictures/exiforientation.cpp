@@ -54,6 +54,14 @@ int ValidOrientation(std::uint32_t value)
     return value >= 1 && value <= 8 ? static_cast<int>(value) : 1;
 }
 
+bool PointsElsewhere(ExifTag tag)
+{
+    return tag == EXIF_TAG_EXIF_IFD_POINTER || tag == EXIF_TAG_GPS_INFO_IFD_POINTER ||
+           tag == EXIF_TAG_INTEROPERABILITY_IFD_POINTER ||
+           tag == EXIF_TAG_JPEG_INTERCHANGE_FORMAT ||
+           tag == EXIF_TAG_JPEG_INTERCHANGE_FORMAT_LENGTH;
+}
+
 // The orientation tag of the first image directory, read as libexif loads that directory: a
 // photo has it there, and libexif's set-up for a whole EXIF block costs more than all the rest
 // of reading a photo's header. Empty when the block is not plainly well formed or the tag is
@@ -76,7 +84,12 @@ std::optional<int> OrientationInFirstDirectory(std::string_view exif)
     count = std::min(count, (size - offset) / 12);
     for (std::size_t i = 0; i < count; ++i) {
         const unsigned char *entry = tiff + offset + 12 * i;
-        if (exif_get_short(entry, order) != EXIF_TAG_ORIENTATION)
+        const ExifTag tag = static_cast<ExifTag>(exif_get_short(entry, order));
+        // libexif may stop reading the directory at one of these (a pointer past the block, a
+        // directory loaded twice); photos sort the tag before them, so only odd blocks get here.
+        if (PointsElsewhere(tag))
+            return std::nullopt;
+        if (tag != EXIF_TAG_ORIENTATION)
             continue;
         // Kept a number: a damaged entry's format may be none of the enumeration's values.
         const unsigned format = exif_get_short(entry + 2, order);

@@ -24,4 +24,9 @@ std::string TemplateNameComment(std::string_view savedAsFile,
 // "<!--dd.mm.yyyy-->", whatever the system's date format.
 std::string DateComment(int year, int month, int day);
 
+// The template for its preview, which is written elsewhere: a <base> to the template's own
+// directory, first thing in its head, lets the stylesheet and pictures it names be found.
+// Unchanged without a directory.
+std::string PreviewWithBase(std::string_view page, std::string_view templateDirectory);
+
 } // namespace pagoranto

@@ -204,7 +204,7 @@ void Tendstatus::enableShowButtons()
 
 void Tendstatus::showDirectory(const QLineEdit *field)
 {
-    m_shell.openDocument(ToEngineText(field->text()));
+    ShowEndStatusFolder(m_shell, m_prompts, ToEngineText(field->text()));
 }
 
 void Tendstatus::showFirstPageClick()

@@ -6,6 +6,7 @@
 #include "core/options/externalbrowser.h"
 #include "core/options/startupoptions.h"
 #include "core/pictures/sortinglist.h"
+#include "core/text/localeformats.h"
 #include "core/thumbnailer/thumbnailerlink.h"
 #include "gui/generator/tcreationwindow.h"
 #include "gui/generator/tendstatus.h"
@@ -42,6 +43,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -67,6 +69,10 @@ TForm1::TForm1(StartupPaths paths, InformationTimes times, QWidget *parent)
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Pagoranto"));
     m_prompts.setParentWindow(this);
+    // Dates and times start in the user's own formats; the C locale has none of its own.
+    if (const QLocale locale = QLocale::system(); locale.language() != QLocale::C)
+        m_dateTimeFormats = FormatsFromLocale(ToEngineText(locale.dateFormat(QLocale::ShortFormat)),
+                                              ToEngineText(locale.timeFormat(QLocale::LongFormat)));
     m_setup.programDirectory = paths.programDirectory;
     m_setup.installDirectory = paths.installDirectory;
 
@@ -399,6 +405,7 @@ QWidget *TForm1::CreateOptionTabs()
          std::initializer_list<QWidget *>{Panel10, Panel8, Panel11, Panel9, Panel7})
         m_optionPanels->addWidget(panel);
     connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
+    TabControl1->installEventFilter(this);
     auto *column = new QVBoxLayout(tabs);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -599,6 +606,16 @@ bool TForm1::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate)
         RunAfterCurrentEvent(this, [this] { FormActivate(); });
     return QMainWindow::event(event);
+}
+
+// Clicking the tab already selected changes nothing, so the focus brings back the source
+// directory's panel once the browser has covered it.
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == TabControl1 && event->type() == QEvent::FocusIn &&
+        TabControl1->currentIndex() == static_cast<int>(OptionTab::sourceDirectory))
+        TabControl1Change(TabControl1->currentIndex());
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::FormActivate()

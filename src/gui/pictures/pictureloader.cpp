@@ -4,16 +4,14 @@
 #include "core/pictures/previewsize.h"
 #include "core/pictures/resample.h"
 
-#include <QFile>
 #include <QMetaObject>
 #include <QPointer>
 
 namespace pagoranto {
 
-QImage DecodeDisplayedPicture(const QString &path, const PictureLoader::Fit &fit,
+QImage DecodeDisplayedPicture(const std::filesystem::path &file, const PictureLoader::Fit &fit,
                               PixelSize *displayed)
 {
-    const std::filesystem::path file = QFile::encodeName(path).toStdString();
     const PhotoHeader header = ReadPhotoHeader(file);
     if (!header.displayedSize)
         return {};
@@ -48,7 +46,7 @@ PictureLoader::~PictureLoader()
     m_pool.waitForDone();
 }
 
-void PictureLoader::Load(const QString &path, Fit fit)
+void PictureLoader::Load(const std::filesystem::path &path, Fit fit)
 {
     const std::uint64_t request = ++m_request;
     // Requests not started yet are out of date now.

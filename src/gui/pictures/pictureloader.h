@@ -7,6 +7,7 @@
 #include <QString>
 #include <QThreadPool>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -26,7 +27,7 @@ public:
     ~PictureLoader() override;
 
     // A failed decode reports a null image.
-    void Load(const QString &path, Fit fit = {});
+    void Load(const std::filesystem::path &path, Fit fit = {});
     // Forgets the outstanding request.
     void Cancel();
     // Waits until the worker is idle (for tests and for closing).
@@ -43,7 +44,7 @@ private:
 
 // The photo as displayed, decoded at the strongest reduction that still gives at least the
 // shown size and scaled to it; a null image when it cannot be read.
-QImage DecodeDisplayedPicture(const QString &path, const PictureLoader::Fit &fit,
+QImage DecodeDisplayedPicture(const std::filesystem::path &file, const PictureLoader::Fit &fit,
                               PixelSize *displayed = nullptr);
 
 } // namespace pagoranto

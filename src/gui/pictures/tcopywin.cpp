@@ -242,9 +242,10 @@ Tcopywin::Tcopywin(Prompts &prompts, AdditionalOptions &names, const QString &sa
     UpdateEnabling();
     ShowExample();
     if (!samplePicture.isEmpty())
-        m_sampleLoader->Load(samplePicture, [](PixelSize displayed) {
-            return FitWithoutEnlarging(displayed, 4 * sampleWidth, 4 * sampleHeight);
-        });
+        m_sampleLoader->Load(
+            QFile::encodeName(samplePicture).toStdString(), [](PixelSize displayed) {
+                return FitWithoutEnlarging(displayed, 4 * sampleWidth, 4 * sampleHeight);
+            });
 }
 
 Tcopywin::~Tcopywin()
@@ -587,9 +588,8 @@ void Tcopywin::StartClick()
             clashingName = clashing;
         };
         events.started = [this, &job](int index, int copyNumber, const std::string &name) {
-            const QString source = QFile::decodeName(
-                QByteArray::fromStdString((job.pictureDir / job.pictures[index]).string()));
-            QImage preview = DecodeDisplayedPicture(source, CopyPreviewSize);
+            QImage preview =
+                DecodeDisplayedPicture(job.pictureDir / job.pictures[index], CopyPreviewSize);
             QMetaObject::invokeMethod(
                 this,
                 [this, index, copyNumber, name = ToQString(ToUtf8(name)),

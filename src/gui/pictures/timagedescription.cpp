@@ -243,7 +243,7 @@ void Timagedescription::ChoosePicture(const std::string &name)
     if (!SaveCurrentDescription())
         return;
     Image1->clear();
-    m_loader->Load(directory() + QFile::decodeName(QByteArray::fromStdString(name)));
+    m_loader->Load(std::filesystem::path(QFile::encodeName(directory()).toStdString()) / name);
     Memo1->clear();
     m_current = name;
     picname->setText(ToQString(ToUtf8(name)));

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEventLoop>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -89,8 +90,7 @@ Tshowfullpicture::Tshowfullpicture(ThumbnailPanel &thumbnails, QWidget *parent)
     }
 
     connect(m_loader, &PictureLoader::loaded, this, [this](const QImage &image) {
-        if (image.isNull())
-            return; // a picture that cannot be loaded is not reported
+        // A picture that cannot be loaded is not reported, but the one before it goes.
         Image1->setPixmap(QPixmap::fromImage(image));
         PlaceImage();
     });
@@ -180,7 +180,9 @@ void Tshowfullpicture::ShowCurrentPicture()
 
     const int boxWidth = m_canvas->width();
     const int boxHeight = m_canvas->height();
-    m_loader->Load(list->pictureDir() + ToQString(ToUtf8(name)),
+    // By the name's own bytes: a name that is not UTF-8 is shown converted but read as it is.
+    m_loader->Load(std::filesystem::path(QFile::encodeName(list->pictureDir()).toStdString()) /
+                       name,
                    [this, boxWidth, boxHeight](PixelSize displayed) {
                        const PixelSize fitted = FitWithoutEnlarging(displayed, boxWidth, boxHeight);
                        return fitted;

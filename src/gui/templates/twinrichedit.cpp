@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QDate>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QMenuBar>
 #include <QTextBlock>
@@ -406,12 +407,18 @@ void Twinrichedit::Previewtemplateindefaultbrowser1Click()
     // does it show it as UTF-8, without asking about a file of its own.
     const std::string text = TextLines();
     const EncodedText encoded = EncodeText(text, m_encoding);
-    WriteFileBytes(preview, encoded.unheld.empty() ? encoded.bytes : text);
+    const std::string templateDirectory =
+        m_currentTemplateFile.isEmpty()
+            ? std::string()
+            : ToEngineText(QFileInfo(m_currentTemplateFile).absolutePath());
+    WriteFileBytes(
+        preview, PreviewWithBase(encoded.unheld.empty() ? encoded.bytes : text, templateDirectory));
     if (m_additional.browserStart == BrowserStart::none) {
         m_prompts.show(selectBrowserTitle, selectBrowserText, PromptButtons::Ok);
         return;
     }
-    ShowInExternalBrowser(m_shell, m_additional.browserStart, preview);
+    if (!ShowInExternalBrowser(m_shell, m_additional.browserStart, preview))
+        m_prompts.show(noBrowserStartedTitle, NoBrowserStartedText(preview), PromptButtons::Ok);
 }
 
 void Twinrichedit::Getahtmlcolorforthetemplate1Click()

@@ -42,18 +42,28 @@ TEST(EndStatusShow, WithoutBrowserChoiceTellsAndOpensWithTheDefault)
     EXPECT_EQ(shell.opened, std::vector<std::string>{"/web/page1.html"});
 }
 
-TEST(EndStatusShow, ChosenBrowserStartsSilently)
+TEST(EndStatusShow, ChosenBrowserStartsSilentlyAndOnlyAFailureIsTold)
 {
     RecordingShell shell;
     RecordingPrompts prompts;
     ShowFirstGalleryPage(shell, prompts, BrowserStart::defaultBrowser, "/web/page1.html", "");
     EXPECT_EQ(shell.opened, std::vector<std::string>{"/web/page1.html"});
+    EXPECT_TRUE(prompts.shown.empty());
 
-    // No stand-in for the named browser on the PATH: nothing starts and nothing is said.
+    // No stand-in for the named browser on the PATH: nothing starts, and the user hears so.
     ShowFirstGalleryPage(shell, prompts, BrowserStart::netscape, "/web/page1.html", "");
     EXPECT_EQ(shell.opened.size(), 1u);
     EXPECT_TRUE(shell.starts.empty());
-    EXPECT_TRUE(prompts.shown.empty());
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "No browser could be started to show\r/web/page1.html");
+
+    // Nor could the desktop open it, with or without a choice.
+    shell.openSucceeds = false;
+    ShowFirstGalleryPage(shell, prompts, BrowserStart::none, "/web/page1.html", "");
+    ShowEndStatusFolder(shell, prompts, "/web/thumbs/");
+    ASSERT_EQ(prompts.shown.size(), 4u);
+    EXPECT_EQ(prompts.shown[2].title, "ERROR");
+    EXPECT_EQ(prompts.shown[3].text, "No browser could be started to show\r/web/thumbs/");
 }
 
 } // namespace

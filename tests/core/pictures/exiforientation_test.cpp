@@ -124,6 +124,15 @@ TEST(ExifOrientationOf, TheFirstDirectoryIsReadAsLibexifReadsIt)
          {{{make, 2, 4, 0}}, {{orientationTag, 3, 1, 5u << 16}}},
          5},
         {"none", {{{make, 2, 4, 0}}}, 1},
+        {"after a thumbnail pointer past the block",
+         {{{0x0201, 4, 1, 0x10000}, {orientationTag, shortFormat, 1, 6u << 16}}},
+         1},
+        {"after a sub-directory pointer past the block",
+         {{{0x8769, 4, 1, 0x10000}, {orientationTag, shortFormat, 1, 6u << 16}}},
+         1},
+        {"before a pointer past the block",
+         {{{orientationTag, shortFormat, 1, 6u << 16}, {0x8825, 4, 1, 0x10000}}},
+         6},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -131,6 +140,29 @@ TEST(ExifOrientationOf, TheFirstDirectoryIsReadAsLibexifReadsIt)
         EXPECT_EQ(ExifOrientationOf(JpegStartWith(exif)), c.orientation);
         EXPECT_EQ(ExifOrientationByLibexif(exif), c.orientation);
     }
+}
+
+TEST(ExifOrientationOf, ADirectoryRunningPastItsBlockIsReadAsLibexifReadsIt)
+{
+    // Found by fuzzing: 257 entries claimed in 415 bytes, a thumbnail pointer far past the end
+    // (where libexif stops) and an orientation of 6 after it.
+    const std::string hex =
+        "4d4d002a0000000801011100ffc4001f0000010501010101010100000000000000000102030405060708090a0b"
+        "ffc400b510000201032703020403050504040000aadaad8a8cc8ffcbdaeef5ffffff9bc1fffffffaffe6fdfff8"
+        "ffc0000b080008000801011100ffc4001f0000010501010101010100000000000000000102030405060708090a"
+        "0bffc400b5100002010303020403050504040000017d010203000411051201fd01020300041105122131410613"
+        "516107227114328191a1082342b1c11552d1f017180101120003000000010006000000000000ffe000104a4649"
+        "4600010100000100010000ffdb004300281c1e23ffffffffffffffffffffffffffffffffffffffffffffffffff"
+        "ffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffffff"
+        "ffffffffffffffffff1e19282321232d2b28313c64413c37373c7b585d4964918099968f808c8aa0b4e6c3a0aa"
+        "daad8a8cc8ffcbdaeef5ffffff9bc1fffffffaffe6fdfff8000000000000000000000000000000000000000045"
+        "78696600000000000000";
+    std::string tiff;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        tiff += char(std::stoi(hex.substr(i, 2), nullptr, 16));
+    ASSERT_EQ(tiff.size(), 415u);
+    const std::string exif = std::string("Exif\0\0", 6) + tiff;
+    EXPECT_EQ(ExifOrientationOf(JpegStartWith(exif)), ExifOrientationByLibexif(exif));
 }
 
 } // namespace

@@ -34,5 +34,19 @@ TEST(TemplateEditorTest, DateCommentIsDayMonthYearWithLeadingZeros)
     EXPECT_EQ(DateComment(1999, 12, 31), "<!--31.12.1999-->");
 }
 
+TEST(TemplateEditorTest, PreviewFindsTheTemplatesOwnFiles)
+{
+    const std::string base = "<base href=\"file:///web/my%20layouts/\">";
+    EXPECT_EQ(PreviewWithBase("<HTML><Head lang=\"en\"><title>t</title></head></html>",
+                              "/web/my layouts"),
+              "<HTML><Head lang=\"en\">" + base + "<title>t</title></head></html>");
+    // A header element is no head; a page without a head gets the base first.
+    EXPECT_EQ(PreviewWithBase("<header>x</header>", "/web/my layouts/"),
+              base + "<header>x</header>");
+    EXPECT_EQ(PreviewWithBase("<head>", "/l\xC3\xA4youts/a\"b#c"),
+              "<head><base href=\"file:///l%C3%A4youts/a%22b%23c/\">");
+    EXPECT_EQ(PreviewWithBase("<head>", ""), "<head>");
+}
+
 } // namespace
 } // namespace pagoranto

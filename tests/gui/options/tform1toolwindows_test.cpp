@@ -9,7 +9,9 @@
 #include "tests/support/shippeddefaults.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QFocusEvent>
 #include <QTabBar>
 #include <QTimer>
 #include <QtTest>
@@ -63,6 +65,7 @@ private slots:
     void webToolNeedsAProgramAndATemplate();
     void toolsStartWithTheirFileInTheThumbnailerFolder();
     void documentEntriesFollowTheBrowserChoice();
+    void focusOnTheFirstTabShowsItsPanelAgain();
 
 private:
     QAction *Action(const char *name) const { return Child<QAction>(m_form.get(), name); }
@@ -231,6 +234,28 @@ void TForm1ToolWindowsTest::documentEntriesFollowTheBrowserChoice()
         QVERIFY2(QFile::exists(QStringLiteral(PAGORANTO_PROGRAM_DIR "/") +
                                QString::fromLatin1(document)),
                  document);
+}
+
+void TForm1ToolWindowsTest::focusOnTheFirstTabShowsItsPanelAgain()
+{
+    auto *tabs = Child<QTabBar>(m_form.get(), "TabControl1");
+    auto *thumbnails = Child<QWidget>(m_form.get(), "thumbnail");
+    const auto focusTabs = [tabs] {
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(tabs, &focusIn);
+    };
+    tabs->setCurrentIndex(0);
+    QVERIFY(thumbnails->isVisible());
+    m_form->ShowInInternalBrowser(m_root->filePath(QStringLiteral("missing.html")));
+    QVERIFY(!thumbnails->isVisible());
+    focusTabs();
+    QVERIFY(thumbnails->isVisible());
+
+    // Another tab keeps what is shown.
+    tabs->setCurrentIndex(1);
+    m_form->ShowInInternalBrowser(m_root->filePath(QStringLiteral("missing.html")));
+    focusTabs();
+    QVERIFY(!thumbnails->isVisible());
 }
 
 QTEST_MAIN(TForm1ToolWindowsTest)

@@ -24,6 +24,7 @@ private slots:
     void stepsWrapAndRefreshTheMainPreview();
     void picturesFitWithoutEnlarging();
     void checkBoxTicksTheListItemAtOnce();
+    void namesThatAreNotUtf8AndUnreadablePictures();
 
 private:
     void Open(int index);
@@ -133,6 +134,24 @@ void TshowfullpictureTest::checkBoxTicksTheListItemAtOnce()
     m_viewer->fullpicturechecked->click();
     QVERIFY(m_panel->ListView1->isChecked(0));
     QVERIFY(m_panel->useForGallery->isChecked());
+}
+
+void TshowfullpictureTest::namesThatAreNotUtf8AndUnreadablePictures()
+{
+    const std::string latin1Name = "m\xFCller.jpg";
+    m_folder->writePicture(latin1Name, 120, 90);
+    m_folder->writeDamaged("broken.jpg");
+    m_panel->ListView1->Build(m_folder->dir(), {latin1Name, "broken.jpg"});
+    Open(0);
+    QCOMPARE(m_viewer->imageSize(), QSize(120, 90));
+    QCOMPARE(m_panel->previewImageSize(), (PixelSize{120, 90}));
+
+    // The picture before it does not stay on show under the unreadable one's name.
+    m_viewer->NextPictureClick();
+    m_viewer->WaitForPicture();
+    QCOMPARE(m_viewer->name1->text(), QStringLiteral("broken.jpg"));
+    QCOMPARE(m_viewer->imageSize(), QSize(0, 0));
+    QVERIFY(m_viewer->Image1->pixmap().isNull());
 }
 
 } // namespace pagoranto
