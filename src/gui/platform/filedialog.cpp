@@ -1,10 +1,27 @@
 #include "gui/platform/filedialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace pagoranto {
 
 namespace {
+
+// Qt's own dialog refuses a directory that is not there yet with a warning of its own.
+class NewDirectoryDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (!chosen.isEmpty() && !QFileInfo::exists(chosen.constFirst())) {
+            done(QDialog::Accepted);
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
 
 std::optional<QString> &nextFileName()
 {
@@ -67,6 +84,19 @@ QString FileDialog::getExistingDirectory(QWidget *parent, const QString &caption
     if (auto next = takeNextFileName())
         return *next;
     return QFileDialog::getExistingDirectory(parent, caption, dir);
+}
+
+QString FileDialog::getDirectoryMaybeNew(QWidget *parent, const QString &caption,
+                                         const QString &dir)
+{
+    if (auto next = takeNextFileName())
+        return *next;
+    NewDirectoryDialog dialog(parent, caption, dir);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace pagoranto

@@ -18,6 +18,10 @@ public:
     static QString getOpenProgramName(QWidget *parent, const QString &caption, const QString &dir);
     static QString getExistingDirectory(QWidget *parent, const QString &caption,
                                         const QString &dir);
+    // Also takes a typed-in name of a directory that does not exist yet; the caller offers to
+    // create it.
+    static QString getDirectoryMaybeNew(QWidget *parent, const QString &caption,
+                                        const QString &dir);
 
     static void setNextFileName(const QString &fileName);
 

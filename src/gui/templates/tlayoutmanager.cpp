@@ -328,10 +328,22 @@ void TLayoutmanager::ShowCounts()
 
 void TLayoutmanager::SpeedButton1Click()
 {
-    const QString directory = FileDialog::getExistingDirectory(
+    const QString directory = FileDialog::getDirectoryMaybeNew(
         this, QStringLiteral("Select a directory with templates"), m_templateDir);
-    if (!directory.isEmpty())
-        setTemplateDir(directory);
+    if (directory.isEmpty())
+        return;
+    if (!QFileInfo(directory).isDir()) {
+        const std::string question = "The directory\r" + directory.toStdString() +
+                                     "\rdoes not exist.\r\rDo you want to create it ?";
+        if (m_prompts.confirm("Question", question) != PromptAnswer::Yes)
+            return;
+        if (!QDir().mkpath(directory)) {
+            m_prompts.inform("ERROR", "The directory\r" + directory.toStdString() +
+                                          "\rcould not be created.");
+            return;
+        }
+    }
+    setTemplateDir(directory);
 }
 
 void TLayoutmanager::SpeedButton2Click()

@@ -60,6 +60,7 @@ private slots:
     void nothingSelectedMeansNoEditing();
     void webToolsNeedACaptionAndASelection();
     void companionFilesKeepTheirEncoding();
+    void aTypedInNewDirectoryIsCreatedAfterAsking();
 
 private:
     QString Dir() const { return m_root->path() + QStringLiteral("/layouts/"); }
@@ -290,6 +291,32 @@ void TLayoutmanagerTest::companionFilesKeepTheirEncoding()
     MessageBox::queueAnswer(PromptAnswer::Yes);
     m_manager->SaveNewDescriptionClick();
     QCOMPARE(ReadFile(Dir() + QStringLiteral("thumbs.txt")), QByteArray("\xCE\xA9\r\n"));
+}
+
+void TLayoutmanagerTest::aTypedInNewDirectoryIsCreatedAfterAsking()
+{
+    m_manager->show();
+    const QString fresh = m_root->path() + QStringLiteral("/fresh/layouts");
+
+    FileDialog::setNextFileName(fresh);
+    MessageBox::queueAnswer(PromptAnswer::No);
+    m_manager->SpeedButton1Click();
+    QVERIFY(!QFileInfo::exists(fresh));
+    QCOMPARE(m_manager->templateDir(), Dir());
+
+    FileDialog::setNextFileName(fresh);
+    MessageBox::queueAnswer(PromptAnswer::Yes);
+    m_manager->SpeedButton1Click();
+    QVERIFY(QFileInfo(fresh).isDir());
+    QCOMPARE(m_manager->templateDir(), fresh + QStringLiteral("/"));
+    QCOMPARE(MessageBox::shownMessages().back().title, std::string("Question"));
+
+    // An existing directory is taken without a question.
+    const auto asked = MessageBox::shownMessages().size();
+    FileDialog::setNextFileName(Other());
+    m_manager->SpeedButton1Click();
+    QCOMPARE(m_manager->templateDir(), Other());
+    QCOMPARE(MessageBox::shownMessages().size(), asked);
 }
 
 int main(int argc, char **argv)
