@@ -22,10 +22,9 @@ namespace pagoranto {
 namespace {
 
 constexpr const char *copyNote =
-    "To publish the gallery, press Publish: it sends the pages and what they show to your web "
-    "server over SSH or to a mounted folder, only what changed. Or copy the content of the "
-    "directories shown above to your web server yourself, keeping the directory structure exactly "
-    "as it is on your disk: the pages find their pictures and thumbnails through relative paths.";
+    "Press Publish to send the gallery to your web server over SSH or to a folder, only what "
+    "changed. Copying it yourself? Keep the directory structure as it is on your disk: the pages "
+    "find their pictures and thumbnails through relative paths.";
 
 constexpr const char *caseNote =
     "Web servers tell upper-case and lower-case letters apart in directory and file names. "

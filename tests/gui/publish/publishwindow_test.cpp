@@ -32,6 +32,8 @@ private slots:
     void failuresAreToldInPlainWords_data();
     void failuresAreToldInPlainWords();
     void staleFilesAreNamedAndRemovedOnlyWhenConfirmed();
+    void theGalleryIsNeverItsOwnDestination_data();
+    void theGalleryIsNeverItsOwnDestination();
     void stopKeepsTheWindowResponsiveAndASecondPublishCompletes();
     void readableBytes_data();
     void readableBytes();
@@ -219,6 +221,35 @@ void PublishWindowTest::staleFilesAreNamedAndRemovedOnlyWhenConfirmed()
     QVERIFY(QFile::exists(server + "/pictures/photo.jpg"));
     QVERIFY2(publish->resultLine->text().contains("15 removed"),
              qPrintable(publish->resultLine->text()));
+}
+
+void PublishWindowTest::theGalleryIsNeverItsOwnDestination_data()
+{
+    QTest::addColumn<QString>("destination");
+    QTest::addColumn<bool>("removeStale");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("the gallery folder") << "gallery" << false << true;
+    QTest::newRow("the gallery folder, written otherwise") << "gallery/pictures/.." << true << true;
+    QTest::newRow("a folder holding it, removing") << "." << true << true;
+    QTest::newRow("a folder holding it, keeping") << "." << false << false;
+    QTest::newRow("a folder inside it") << "gallery/out" << true << false;
+}
+
+void PublishWindowTest::theGalleryIsNeverItsOwnDestination()
+{
+    QFETCH(QString, destination);
+    QFETCH(bool, removeStale);
+    QFETCH(bool, refused);
+    const QString gallery = makeGallery("gallery");
+    auto publish = window();
+    publish->Prepare(gallery.toStdString());
+    publish->destination->setText(m_dir->filePath(destination));
+    publish->removeStale->setChecked(removeStale);
+    MessageBox::setResponder([](const MessageBox::Shown &) { return PromptAnswer::Yes; });
+    publish->PublishClick();
+    QCOMPARE(publish->resultLine->property("failed").toBool(), refused);
+    QVERIFY2(QFile::exists(gallery + "/sorting.txt"), "the gallery keeps its own files");
+    QVERIFY(QFile::exists(gallery + "/pictures/photo.jpg"));
 }
 
 void PublishWindowTest::stopKeepsTheWindowResponsiveAndASecondPublishCompletes()
