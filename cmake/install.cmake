@@ -3,7 +3,7 @@
 set(PAGORANTO_INSTALL_FOLDER lib/pagoranto)
 set(PAGORANTO_APP_ID org.pagoranto.Pagoranto)
 
-install(TARGETS pagoranto pagoranto-batch RUNTIME DESTINATION ${PAGORANTO_INSTALL_FOLDER})
+install(TARGETS pagoranto pagoranto-batch pagoranto-askpass RUNTIME DESTINATION ${PAGORANTO_INSTALL_FOLDER})
 install(TARGETS PagorantoThumbNailer RUNTIME DESTINATION ${PAGORANTO_INSTALL_FOLDER}/thumbnailer)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${PAGORANTO_INSTALL_FOLDER})
 # The programs find their folder from their own resolved path, so the launchers are links.

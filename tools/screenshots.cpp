@@ -1,9 +1,12 @@
 // Takes pictures of the main window, the option windows, the picture-list window and the end
 // status window while it makes the sample gallery with web-size pictures, then of the description,
 // destination, copy and viewer windows with a picture in each, then of the layout manager and the
-// template source editor with a template, for the README and for reviewing the look of the windows.
+// template source editor with a template, then of the publish window before, during and after
+// publishing the gallery to a folder and of the window ssh asks about an unknown server in, for the
+// README and for reviewing the look of the windows.
 // Usage: pagoranto-screenshots PROGRAM_DIR OUTPUT_DIR
 #include "core/text/linefile.h"
+#include "gui/askpass/askpasswindow.h"
 #include "gui/generator/tcreationwindow.h"
 #include "gui/generator/tendstatus.h"
 #include "gui/options/specialoptionspanel.h"
@@ -28,6 +31,7 @@
 #include "gui/pictures/tshowfullpicture.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
+#include "gui/publish/publishwindow.h"
 #include "gui/templates/tlayoutmanager.h"
 #include "gui/templates/twinrichedit.h"
 
@@ -35,6 +39,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -197,11 +202,13 @@ int main(int argc, char **argv)
         listWindow->startButton->click();
     });
     pictureList.start(20);
+    QString galleryFolder;
     QTimer endStatus;
     QObject::connect(&endStatus, &QTimer::timeout, [&] {
         if (!endWindow->isVisible())
             return;
         endStatus.stop();
+        galleryFolder = endWindow->d_pages->text();
         Settle(500);
         Save(endWindow, output + "end-status.png");
         endWindow->accept();
@@ -300,5 +307,47 @@ int main(int argc, char **argv)
     auto *editor = form.findChild<Twinrichedit *>(QStringLiteral("Twinrichedit"));
     editor->OpenTemplate(showcase);
     shoot(editor, QSize(900, 650), [] {});
+
+    // Publishing the gallery to a folder: the window as it opens, a slowed-down transfer caught
+    // in the middle, and the window after a complete publish.
+    const QString server = scratch.filePath("server");
+    auto *publish = form.findChild<PublishWindow *>(QStringLiteral("PublishWindow"));
+    publish->Prepare(galleryFolder.toStdString());
+    publish->destination->setText(server);
+    SaveShown(publish, output + "publish-idle-");
+    PublishSetup slow;
+    slow.settingsDirectory = program;
+    slow.extraRsyncArguments = {"--bwlimit=150"};
+    PublishWindow slowPublish(slow, form.prompts());
+    slowPublish.Prepare(galleryFolder.toStdString());
+    slowPublish.destination->setText(server);
+    slowPublish.show();
+    QTimer during;
+    QObject::connect(&during, &QTimer::timeout, [&] {
+        if (slowPublish.filesSent->text().toInt() < 2)
+            return;
+        during.stop();
+        Save(&slowPublish, output + "publish-progress.png");
+        slowPublish.StopClick();
+    });
+    during.start(50);
+    slowPublish.PublishClick();
+    slowPublish.hide();
+    publish->show();
+    publish->PublishClick();
+    Settle(300);
+    Save(publish, output + "publish-done.png");
+    publish->hide();
+
+    AskpassWindow askpass(
+        QStringLiteral("The authenticity of host 'photos.example.org (192.0.2.7)' can't be "
+                       "established.\nED25519 key fingerprint is "
+                       "SHA256:u2G8rDfd+Tt0lQ/8PHc3kq1Vv0Zp9cXn1c0b2H3d4eE.\nThis key is not "
+                       "known by any other names.\nAre you sure you want to continue connecting "
+                       "(yes/no/[fingerprint])? "),
+        QString());
+    SaveShown(&askpass, output + "askpass-host-key-");
+    AskpassWindow password(QStringLiteral("anna@photos.example.org's password: "), QString());
+    SaveShown(&password, output + "askpass-password-");
     return 0;
 }

@@ -290,6 +290,28 @@ private:
     std::string m_filterFile;
 };
 
+// The gallery folder as its own destination would lose everything no page links once stale files
+// are removed, and so would a folder holding it; the photos and descriptions are there.
+std::string LocalDestinationRefusal(const PublishRequest &request, const Destination &destination)
+{
+    if (destination.remote)
+        return {};
+    std::error_code error;
+    const fs::path gallery = fs::weakly_canonical(request.galleryFolder, error);
+    const fs::path target = fs::weakly_canonical(destination.path, error);
+    if (error)
+        return {};
+    const auto relative = gallery.lexically_relative(target);
+    if (relative.empty() || *relative.begin() == "..")
+        return {};
+    if (relative == ".")
+        return "The destination is the gallery folder itself. Choose another folder.";
+    if (request.target.removeStale)
+        return "The destination folder holds the gallery folder, whose files would be removed "
+               "from it. Choose another folder, or publish without removing files.";
+    return {};
+}
+
 } // namespace
 
 PublishResult Publish(const PublishRequest &request, PublishView &view, Events &events)
@@ -306,6 +328,13 @@ PublishResult Publish(const PublishRequest &request, PublishView &view, Events &
         PublishResult result;
         result.failure = PublishFailure::nothingToPublish;
         result.message = "The gallery folder " + request.galleryFolder + " does not exist.";
+        return result;
+    }
+    if (const std::string refusal = LocalDestinationRefusal(request, *parsed.destination);
+        !refusal.empty()) {
+        PublishResult result;
+        result.failure = PublishFailure::badDestination;
+        result.message = refusal;
         return result;
     }
     return Publishing(request, *parsed.destination, view, events).Run();

@@ -6,6 +6,7 @@
 #include "core/text/bytetext.h"
 #include "gui/platform/messagebox.h"
 #include "gui/platform/qttext.h"
+#include "gui/publish/publishwindow.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -21,9 +22,9 @@ namespace pagoranto {
 namespace {
 
 constexpr const char *copyNote =
-    "To publish the gallery, copy the content of the directories shown above to your web "
-    "server with an FTP program. Keep the directory structure exactly as it is on your disk: "
-    "the pages find their pictures and thumbnails through relative paths.";
+    "Press Publish to send the gallery to your web server over SSH or to a folder, only what "
+    "changed. Copying it yourself? Keep the directory structure as it is on your disk: the pages "
+    "find their pictures and thumbnails through relative paths.";
 
 constexpr const char *caseNote =
     "Web servers tell upper-case and lower-case letters apart in directory and file names. "
@@ -94,11 +95,20 @@ Tendstatus::Tendstatus(Shell &shell, MessageBox &prompts, QWidget *parent)
     noteColumn->addWidget(Note("copyNote", copyNote, important));
     noteColumn->addWidget(Note("caseNote", caseNote, important));
     notes->addLayout(noteColumn, 1);
+    auto *buttons = new QVBoxLayout;
+    buttons->addStretch();
+    m_publish = new QPushButton("Publish...", important);
+    m_publish->setObjectName("publish");
+    m_publish->setToolTip("Send the gallery to your web server or a folder");
+    m_publish->setMinimumWidth(90);
+    m_publish->hide();
+    buttons->addWidget(m_publish);
     auto *ok = new QPushButton("OK", important);
     ok->setObjectName("OK");
     ok->setDefault(true);
     ok->setMinimumWidth(90);
-    notes->addWidget(ok, 0, Qt::AlignBottom);
+    buttons->addWidget(ok);
+    notes->addLayout(buttons);
     layout->addWidget(important);
 
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -109,6 +119,19 @@ Tendstatus::Tendstatus(Shell &shell, MessageBox &prompts, QWidget *parent)
     connect(m_showImages, &QPushButton::clicked, this, [this] { showDirectory(d_images); });
     connect(m_showThumbnails, &QPushButton::clicked, this, [this] { showDirectory(d_thumbnails); });
     connect(m_showFirstPage, &QPushButton::clicked, this, &Tendstatus::showFirstPageClick);
+    connect(m_publish, &QPushButton::clicked, this, &Tendstatus::PublishClick);
+}
+
+void Tendstatus::setPublishWindow(PublishWindow *window)
+{
+    m_publishWindow = window;
+    m_publish->setVisible(window != nullptr);
+}
+
+void Tendstatus::PublishClick()
+{
+    if (m_publishWindow)
+        m_publishWindow->ShowFor(ToEngineText(d_pages->text()));
 }
 
 QFrame *Tendstatus::UnreadablePanel()
@@ -200,6 +223,7 @@ void Tendstatus::enableShowButtons()
     m_showImages->setEnabled(exists(d_images));
     m_showThumbnails->setEnabled(exists(d_thumbnails));
     m_showFirstPage->setEnabled(exists(d_firstpage));
+    m_publish->setEnabled(exists(d_pages));
 }
 
 void Tendstatus::showDirectory(const QLineEdit *field)

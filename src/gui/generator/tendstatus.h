@@ -14,6 +14,7 @@ class QVBoxLayout;
 namespace pagoranto {
 
 class MessageBox;
+class PublishWindow;
 class Shell;
 
 // The end of a finished run: where the pages, pictures and thumbnails are, the first page, and
@@ -27,6 +28,9 @@ public:
     // Fills the fields and shows the window modally; Accepted for "OK", Rejected for the
     // close box.
     int ShowEndStatus(const EndStatus &status, BrowserStart choice);
+    // The window "Publish" opens for the pages' folder; without one the button is hidden.
+    void setPublishWindow(PublishWindow *window);
+    void PublishClick();
 
     QLineEdit *d_pages = nullptr;
     QLineEdit *d_images = nullptr;
@@ -51,6 +55,8 @@ private:
     QPushButton *m_showImages = nullptr;
     QPushButton *m_showThumbnails = nullptr;
     QPushButton *m_showFirstPage = nullptr;
+    QPushButton *m_publish = nullptr;
+    PublishWindow *m_publishWindow = nullptr;
     QFrame *m_unreadablePanel = nullptr;
     QLabel *m_unreadableHint = nullptr;
 };

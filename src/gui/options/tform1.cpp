@@ -35,6 +35,7 @@
 #include "gui/platform/filedialog.h"
 #include "gui/platform/qttext.h"
 #include "gui/platform/reentry.h"
+#include "gui/publish/publishwindow.h"
 #include "gui/templates/templateinfopanel.h"
 #include "gui/ui/clickablelabel.h"
 
@@ -165,6 +166,8 @@ void TForm1::CreateMenus()
     AddCommands(m_fileMenu, {
                                 {"Select a directory with jpg pictures", selectDirectory},
                                 {},
+                                {"Publish the gallery...", [this] { PublishClick(); }, "Publish1"},
+                                {},
                                 {"Close", [this] { close(); }, "Close1"},
                             });
     m_layoutMenu = menuBar()->addMenu(QStringLiteral("&Layout control"));
@@ -246,6 +249,8 @@ QToolBar *TForm1::CreateToolBar()
             "Copy/resize all selected pictures to the destination directory (if you like to copy "
             "them to an other directory",
             "ToolButtonCopy", [this] { CopyPicturesClick(); });
+    addTool("Publish", "Send the gallery to your web server or a folder, only what changed",
+            "ToolButtonPublish", [this] { PublishClick(); });
     ToolButton3 = new QToolButton(m_toolBar);
     ToolButton3->setObjectName(QStringLiteral("ToolButton3"));
     ToolButton3->setText(QStringLiteral("Directory levels"));
@@ -442,6 +447,14 @@ void TForm1::CreateWindows()
     threegalleries =
         new Tthreegalleries(ToQString(m_setup.installDirectory + "threegalleries/"), this);
     endstatus = new Tendstatus(m_shell, m_prompts, this);
+    PublishSetup publishing;
+    publishing.settingsDirectory = m_setup.programDirectory;
+    publishing.askpassProgram = InstallFile("pagoranto-askpass");
+    // The same way to reach the server as pagoranto-batch and rsync itself take.
+    if (const QString shell = qEnvironmentVariable("RSYNC_RSH"); !shell.isEmpty())
+        publishing.remoteShell = ToEngineText(shell);
+    publishwindow = new PublishWindow(std::move(publishing), m_prompts, this);
+    endstatus->setPublishWindow(publishwindow);
 
     PictureListContext context;
     context.makePlan = [this](int pictureCount) { return m_run.PlanFor(pictureCount); };
@@ -539,6 +552,13 @@ void TForm1::ImageDescriptionClick()
                               thumbnail->ListView1->CollectCheckedPictures());
     if (thumbnail->previewShown())
         thumbnail->ShowPreview(thumbnail->currentPictureIndex());
+}
+
+void TForm1::PublishClick()
+{
+    const DirectoryLevels levels = pagoranto::ComputeDirectoryLevels(
+        CurrentPictureDir(), Panel2->checkedLevel(), m_settings.thumbnails.thumbdir);
+    publishwindow->ShowFor(levels.destinationDir);
 }
 
 std::string TForm1::CurrentPictureDir() const

@@ -41,6 +41,7 @@ class DirectoryLevelsPanel;
 class DirectoryPanel;
 class LinkTextsPanel;
 class ProtocolPanel;
+class PublishWindow;
 class SpecialOptionsPanel;
 class TCreationWindow;
 class TThumbnailerOpt;
@@ -127,6 +128,8 @@ public:
     void SingleRunFromPictureList();
     void MarkSortingListPictures(const QString &fileName);
     void Button5Click();
+    // Opens the publish window for the folder the pages go to.
+    void PublishClick();
     void StepByStepClick();
     void AddToHistory(const std::string &pictureDir, const std::string &templatePath);
     // The option windows of the menu, each writing its option files when it closes.
@@ -221,6 +224,7 @@ private:
     Tfilelistwindow *filelistwindow;
     TCreationWindow *CreationWindow;
     Tendstatus *endstatus;
+    PublishWindow *publishwindow;
     TThumbnailerOpt *ThumbnailerOpt;
     Tnavigationsleistewindow *navigationsleistewindow;
     Tpagenamewindow *pagenamewindow;

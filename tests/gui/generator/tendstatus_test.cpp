@@ -1,11 +1,13 @@
 #include "gui/generator/tendstatus.h"
 #include "gui/platform/messagebox.h"
+#include "gui/publish/publishwindow.h"
 #include "tests/support/qtscratchdirectory.h"
 #include "tests/support/recordingshell.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -34,6 +36,7 @@ private slots:
     void closingGivesItsResult_data();
     void closingGivesItsResult();
     void unreadablePicturesAreNamedAboveTheFields();
+    void publishOpensThePublishWindowForThePagesFolder();
 
 private:
     // Shows the window, runs `whileShown` inside it, then closes it with OK or the close box.
@@ -260,6 +263,37 @@ void TendstatusTest::unreadablePicturesAreNamedAboveTheFields()
     showAndClose(existingStatus(), BrowserStart::defaultBrowser,
                  [&] { shownWithout = m_window->unreadablePictures->isVisible(); });
     QVERIFY(!shownWithout);
+}
+
+void TendstatusTest::publishOpensThePublishWindowForThePagesFolder()
+{
+    QPushButton *publish = m_window->findChild<QPushButton *>("publish");
+    bool shownWithoutWindow = true;
+    showAndClose(existingStatus(), BrowserStart::defaultBrowser,
+                 [&] { shownWithoutWindow = publish->isVisible(); });
+    QVERIFY2(!shownWithoutWindow, "no Publish without a publish window");
+
+    pagoranto::PublishSetup setup;
+    setup.settingsDirectory = path("settings");
+    pagoranto::PublishWindow publishWindow(setup, m_prompts, m_window.get());
+    m_window->setPublishWindow(&publishWindow);
+    QString shownGallery;
+    showAndClose(existingStatus(), BrowserStart::defaultBrowser, [&] {
+        QVERIFY(publish->isVisible() && publish->isEnabled());
+        QTimer::singleShot(0, &publishWindow, [&] {
+            shownGallery = publishWindow.isVisible() ? publishWindow.gallery->text() : QString();
+            publishWindow.findChild<QPushButton *>("closeButton")->click();
+        });
+        publish->click();
+    });
+    QCOMPARE(shownGallery, QString::fromStdString(path("web/")));
+
+    EndStatus missing = existingStatus();
+    missing.d_pages = path("gone/");
+    bool enabledForMissingPages = true;
+    showAndClose(missing, BrowserStart::defaultBrowser,
+                 [&] { enabledForMissingPages = publish->isEnabled(); });
+    QVERIFY(!enabledForMissingPages);
 }
 
 QTEST_MAIN(TendstatusTest)
