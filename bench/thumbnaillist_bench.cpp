@@ -1,5 +1,6 @@
 // Fills the thumbnail list from every JPEG of a directory, as the window does, and prints the
-// time until the build ends and the longest the window went without handling its events.
+// time until the first screen of tiles shows, until the build ends, and the longest the window
+// went without handling its events.
 #include "core/pictures/filemask.h"
 #include "core/platform/allocatortuning.h"
 #include "gui/pictures/thumbnaillist.h"
@@ -16,8 +17,8 @@ int main(int argc, char **argv)
 {
     pagoranto::ReturnLargeBuffersToSystem();
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s PICTURE_DIR\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s PICTURE_DIR [SCREENSHOT_PREFIX]\n", argv[0]);
         return 2;
     }
     QString dir = QFile::decodeName(argv[1]);
@@ -40,15 +41,32 @@ int main(int argc, char **argv)
     QObject::connect(&tick, &QTimer::timeout,
                      [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
 
+    const QSize grid = list.gridSize();
+    const int firstScreen = std::max(1, list.viewport()->width() / grid.width()) *
+                            std::max(1, list.viewport()->height() / grid.height());
     QElapsedTimer elapsed;
+    double firstScreenSeconds = 0;
+    // With a prefix, the list is photographed half filled and filled.
+    const QString shots = argc == 3 ? QFile::decodeName(argv[2]) : QString();
+    QObject::connect(&list, &QListWidget::currentRowChanged, [&](int row) {
+        if (row + 1 == firstScreen)
+            firstScreenSeconds = elapsed.nsecsElapsed() / 1e9;
+        if (!shots.isEmpty() && row + 1 == int(names.size()) / 2)
+            list.grab().save(shots + QStringLiteral("-half.png"));
+    });
     elapsed.start();
     sinceTick.start();
     tick.start();
     list.Build(dir, names);
     const double seconds = elapsed.nsecsElapsed() / 1e9;
     tick.stop();
+    if (!shots.isEmpty())
+        list.grab().save(shots + QStringLiteral("-filled.png"));
 
-    std::printf("%d tiles of %zu files in %.3f s, longest pause of the window %lld ms\n",
-                list.count(), names.size(), seconds, static_cast<long long>(longestGap));
+    std::printf("%d tiles of %zu files in %.3f s, first screen of %d tiles in %.3f s, longest "
+                "pause of the window %lld ms\n",
+                list.count(), names.size(), seconds, std::min(firstScreen, list.count()),
+                list.count() >= firstScreen ? firstScreenSeconds : seconds,
+                static_cast<long long>(longestGap));
     return 0;
 }

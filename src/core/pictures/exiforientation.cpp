@@ -18,37 +18,6 @@ struct ExifDataRelease {
     void operator()(ExifData *data) const { exif_data_unref(data); }
 };
 
-// The payload of the first APP1 segment that holds EXIF, before the first scan; empty when none.
-std::string_view ExifSegment(std::string_view jpeg)
-{
-    const auto byte = [&](std::size_t at) { return static_cast<std::uint8_t>(jpeg[at]); };
-    if (jpeg.size() < 2 || byte(0) != 0xFF || byte(1) != 0xD8)
-        return {};
-    std::size_t at = 2;
-    while (at + 2 <= jpeg.size() && byte(at) == 0xFF) {
-        const std::uint8_t marker = byte(at + 1);
-        if (marker == 0xFF) {
-            ++at;
-            continue;
-        }
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) {
-            at += 2;
-            continue;
-        }
-        if (marker == 0xDA || marker == 0xD9 || at + 4 > jpeg.size())
-            return {};
-        const std::size_t length = std::size_t{byte(at + 2)} << 8 | byte(at + 3);
-        if (length < 2)
-            return {};
-        const std::string_view payload =
-            jpeg.substr(at + 4, std::min(length - 2, jpeg.size() - (at + 4)));
-        if (marker == 0xE1 && payload.substr(0, exifHeader.size()) == exifHeader)
-            return payload;
-        at += 2 + length;
-    }
-    return {};
-}
-
 int ValidOrientation(std::uint32_t value)
 {
     return value >= 1 && value <= 8 ? static_cast<int>(value) : 1;
@@ -120,9 +89,39 @@ bool SwapsSides(int orientation)
 
 } // namespace
 
+std::string_view ExifBlockOf(std::string_view jpeg)
+{
+    const auto byte = [&](std::size_t at) { return static_cast<std::uint8_t>(jpeg[at]); };
+    if (jpeg.size() < 2 || byte(0) != 0xFF || byte(1) != 0xD8)
+        return {};
+    std::size_t at = 2;
+    while (at + 2 <= jpeg.size() && byte(at) == 0xFF) {
+        const std::uint8_t marker = byte(at + 1);
+        if (marker == 0xFF) {
+            ++at;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) {
+            at += 2;
+            continue;
+        }
+        if (marker == 0xDA || marker == 0xD9 || at + 4 > jpeg.size())
+            return {};
+        const std::size_t length = std::size_t{byte(at + 2)} << 8 | byte(at + 3);
+        if (length < 2)
+            return {};
+        const std::string_view payload =
+            jpeg.substr(at + 4, std::min(length - 2, jpeg.size() - (at + 4)));
+        if (marker == 0xE1 && payload.substr(0, exifHeader.size()) == exifHeader)
+            return payload;
+        at += 2 + length;
+    }
+    return {};
+}
+
 int ExifOrientationOf(std::string_view jpegStart)
 {
-    const std::string_view exif = ExifSegment(jpegStart);
+    const std::string_view exif = ExifBlockOf(jpegStart);
     if (exif.empty())
         return 1;
     if (const std::optional<int> orientation = OrientationInFirstDirectory(exif))

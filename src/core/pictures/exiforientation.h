@@ -14,6 +14,10 @@ namespace pagoranto {
 // turn it; browsers honour the tag, so every size and picture the program shows or writes is
 // the photo as displayed.
 
+// The payload of the first APP1 segment that holds EXIF ("Exif\0\0" and what follows), before
+// the first scan; empty when there is none.
+std::string_view ExifBlockOf(std::string_view jpegStart);
+
 // The tag's value, 1 (as stored) when the file has none, an unreadable one or none at all.
 int ReadExifOrientation(const std::filesystem::path &path);
 // The same from the bytes that begin a JPEG file, up to its first scan (a JpegHead's).

@@ -1,6 +1,7 @@
 #include "core/pictures/thumbnailtile.h"
 
 #include "core/pictures/fittobox.h"
+#include "core/pictures/resample.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -18,26 +19,54 @@ TileRect PlaceTile(PixelSize decoded)
                     std::max(thumbnailTileHeight / 2 - height / 2, 0), width, height};
 }
 
-RgbImage DrawTile(const RgbImage &decoded)
+namespace {
+
+bool HasPixels(const RgbImage &picture)
+{
+    return picture.width > 0 && picture.height > 0 &&
+           picture.rgb.size() >= std::size_t(picture.width) * picture.height * 3;
+}
+
+// A black tile with the picture stretched into rect by nearest sample.
+RgbImage TileWith(const RgbImage &picture, const TileRect &rect)
 {
     RgbImage tile{
         thumbnailTileWidth, thumbnailTileHeight,
         std::vector<std::uint8_t>(std::size_t(thumbnailTileWidth) * thumbnailTileHeight * 3, 0)};
-    if (decoded.width <= 0 || decoded.height <= 0 ||
-        decoded.rgb.size() < std::size_t(decoded.width) * decoded.height * 3)
+    if (!HasPixels(picture))
         return tile;
-    const TileRect rect = PlaceTile(PixelSize{decoded.width, decoded.height});
     for (int y = 0; y < rect.height; ++y) {
-        const int sourceY = static_cast<int>(std::int64_t(y) * decoded.height / rect.height);
-        const std::uint8_t *sourceRow = &decoded.rgb[std::size_t(sourceY) * decoded.width * 3];
+        const int sourceY = static_cast<int>(std::int64_t(y) * picture.height / rect.height);
+        const std::uint8_t *sourceRow = &picture.rgb[std::size_t(sourceY) * picture.width * 3];
         std::uint8_t *targetRow =
             &tile.rgb[(std::size_t(rect.top + y) * thumbnailTileWidth + rect.left) * 3];
         for (int x = 0; x < rect.width; ++x) {
-            const int sourceX = static_cast<int>(std::int64_t(x) * decoded.width / rect.width);
+            const int sourceX = static_cast<int>(std::int64_t(x) * picture.width / rect.width);
             std::memcpy(targetRow + std::size_t(x) * 3, sourceRow + std::size_t(sourceX) * 3, 3);
         }
     }
     return tile;
+}
+
+} // namespace
+
+RgbImage DrawTile(const RgbImage &decoded)
+{
+    return TileWith(decoded, PlaceTile(PixelSize{decoded.width, decoded.height}));
+}
+
+PixelSize EighthSize(PixelSize photo)
+{
+    return PixelSize{(photo.width + 7) / 8, (photo.height + 7) / 8};
+}
+
+RgbImage DrawTileFromPreview(const RgbImage &preview, PixelSize photo)
+{
+    const TileRect rect = PlaceTile(EighthSize(photo));
+    if (!HasPixels(preview) || rect.width <= 0 || rect.height <= 0)
+        return TileWith(RgbImage{}, rect);
+    // Reduced to the placed size, the nearest sample copies it pixel for pixel.
+    return TileWith(Resample(preview, rect.width, rect.height), rect);
 }
 
 PixelSize PreviewSize(PixelSize picture)

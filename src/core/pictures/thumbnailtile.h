@@ -31,6 +31,14 @@ TileRect PlaceTile(PixelSize decoded);
 // pixels gives a black tile.
 RgbImage DrawTile(const RgbImage &decoded);
 
+// The size the decoder gives for a photo of that size at one eighth: each side rounded up.
+PixelSize EighthSize(PixelSize photo);
+
+// A tile of a picture larger than the tile's need, placed as the photo's one-eighth decode would
+// be (the geometry of DrawTile) and reduced by area averaging, which looks like the decode's
+// block means.
+RgbImage DrawTileFromPreview(const RgbImage &preview, PixelSize photo);
+
 // The preview box fit, clamped to the picture's own size: a preview is never enlarged.
 PixelSize PreviewSize(PixelSize picture);
 

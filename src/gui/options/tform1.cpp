@@ -29,6 +29,7 @@
 #include "gui/pictures/tdestinationwin.h"
 #include "gui/pictures/tfilelistwindow.h"
 #include "gui/pictures/thumbnaillist.h"
+#include "gui/pictures/thumbnaillistsettings.h"
 #include "gui/pictures/thumbnailpanel.h"
 #include "gui/pictures/timagedescription.h"
 #include "gui/pictures/tshowfullpicture.h"
@@ -379,6 +380,9 @@ QWidget *TForm1::CreateViewArea()
     // The first page load makes the view's render widget; done now, before any window exists.
     WebBrowser_V11->setUrl(QUrl(QStringLiteral("about:blank")));
     thumbnail = new ThumbnailPanel(m_prompts, m_descriptions, m_viewArea);
+    connect(thumbnail->ListView1, &ThumbnailList::sharesPreviewsChanged, this, [this](bool share) {
+        WriteSharesPreviews(ToQString(SettingsFile(thumbnailListSettingsFileName)), share);
+    });
     Panel1 = new TemplateInfoPanel(m_prompts, InstallFile("descriptionempty.txt"), m_viewArea);
     Panel2 = new DirectoryLevelsPanel(m_viewArea);
     Panel3 = new ProtocolPanel(m_viewArea);
@@ -648,6 +652,8 @@ void TForm1::FormActivate()
     ShowAllOptions();
     ComputeDirectoryLevels();
     m_resizer = ReadResizerSettings(ToQString(SettingsFile("resizer.ini")));
+    thumbnail->ListView1->setSharesPreviews(
+        ReadSharesPreviews(ToQString(SettingsFile(thumbnailListSettingsFileName))));
     copywin->setQuality(m_resizer.compression);
     copywin->setSizeIndex(m_resizer.resizer);
     copywin->ShowNameTexts();

@@ -51,6 +51,12 @@ ThumbnailList::ThumbnailList(Prompts &prompts, QWidget *parent)
     removeItem->setObjectName(QStringLiteral("removeItem"));
     connect(removeItem, &QAction::triggered, this, &ThumbnailList::RemoveItemClick);
     addAction(removeItem);
+    m_sharePreviews = new QAction(QStringLiteral("Share previews with the desktop"), this);
+    m_sharePreviews->setObjectName(QStringLiteral("sharePreviews"));
+    m_sharePreviews->setCheckable(true);
+    m_sharePreviews->setChecked(true);
+    connect(m_sharePreviews, &QAction::triggered, this, &ThumbnailList::sharesPreviewsChanged);
+    addAction(m_sharePreviews);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(this, &QListWidget::itemDoubleClicked, this, &ThumbnailList::ListView1DblClick);
@@ -132,9 +138,13 @@ std::shared_ptr<TileDecodeJob> ThumbnailList::StartDecoding(const QString &pictu
     for (const std::string &name : names)
         files.push_back(dir / name);
     // Posting is thread-safe, and the destructor waits for the workers before the list goes.
-    auto job = std::make_shared<TileDecodeJob>(std::move(files), decodeLookahead, [this] {
-        QCoreApplication::postEvent(this, new QEvent(tileReadyEvent));
-    });
+    std::optional<SharedThumbnailCache> cache;
+    if (sharesPreviews())
+        cache = SharedThumbnailCache::Default();
+    auto job = std::make_shared<TileDecodeJob>(
+        std::move(files), decodeLookahead,
+        [this] { QCoreApplication::postEvent(this, new QEvent(tileReadyEvent)); },
+        std::move(cache));
     m_job = job;
     const int workers = std::max(1, m_pool.maxThreadCount());
     for (int i = 0; i < workers; ++i)
@@ -263,6 +273,16 @@ void ThumbnailList::RemoveItemClick()
 {
     if (const std::optional<int> index = selectedIndex())
         delete takeItem(*index);
+}
+
+bool ThumbnailList::sharesPreviews() const
+{
+    return m_sharePreviews->isChecked();
+}
+
+void ThumbnailList::setSharesPreviews(bool share)
+{
+    m_sharePreviews->setChecked(share);
 }
 
 void ThumbnailList::ListView1DblClick()

@@ -4,6 +4,7 @@
 #include "core/platform/prompts.h"
 #include "gui/pictures/tiledecodejob.h"
 
+#include <QAction>
 #include <QIcon>
 #include <QListWidget>
 #include <QString>
@@ -67,6 +68,11 @@ public:
     // Pop-up "Remove item": the selected item leaves the list; the file stays.
     void RemoveItemClick();
 
+    // Whether builds read and write the desktop's shared previews (on by default); the pop-up
+    // "Share previews with the desktop" shows and sets it.
+    bool sharesPreviews() const;
+    void setSharesPreviews(bool share);
+
 signals:
     // Double-click with an item selected: the preview of that item.
     void previewRequested(int index);
@@ -74,6 +80,8 @@ signals:
     void countTextChanged(const QString &text);
     // A build (not a mere stop request) has returned.
     void buildFinished();
+    // The user turned the shared previews on or off.
+    void sharesPreviewsChanged(bool share);
 
 protected:
     void customEvent(QEvent *event) override;
@@ -88,6 +96,7 @@ private:
     void ShowCount();
 
     Prompts &m_prompts;
+    QAction *m_sharePreviews = nullptr;
     QThreadPool m_pool;
     std::shared_ptr<TileDecodeJob> m_job;
     QString m_pictureDir;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/pictures/picturedamage.h"
+#include "gui/pictures/sharedthumbnailcache.h"
 
 #include <QImage>
 #include <condition_variable>
@@ -17,6 +18,9 @@ namespace pagoranto {
 // take the files in order but finish in any order; the list takes the tiles strictly in file
 // order. Workers run at most a window of files ahead of the list, so a build that stops early
 // (a stop, the 2000 limit) leaves little work behind.
+//
+// A tile comes from the first of: the desktop's shared preview (when a cache is given), the
+// photo's embedded preview, the photo decoded at one eighth; a sound decode is shared back.
 class TileDecodeJob {
 public:
     struct Tile {
@@ -26,7 +30,8 @@ public:
 
     // tileReady is called on a worker thread after each tile, to wake the list.
     TileDecodeJob(std::vector<std::filesystem::path> files, std::size_t lookahead,
-                  std::function<void()> tileReady);
+                  std::function<void()> tileReady,
+                  std::optional<SharedThumbnailCache> cache = std::nullopt);
 
     // A worker's loop: decodes files until none is left or the job is cancelled.
     void Work();
@@ -38,11 +43,13 @@ public:
     void Cancel();
 
 private:
-    static Tile DecodeTile(const std::filesystem::path &file);
+    static Tile DecodeTile(const std::filesystem::path &file,
+                           const std::optional<SharedThumbnailCache> &cache);
 
     std::mutex m_mutex;
     std::condition_variable m_room;
     const std::vector<std::filesystem::path> m_files;
+    const std::optional<SharedThumbnailCache> m_cache;
     std::vector<std::optional<Tile>> m_tiles;
     const std::size_t m_lookahead;
     std::size_t m_nextToClaim = 0;
