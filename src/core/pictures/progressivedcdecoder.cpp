@@ -724,6 +724,13 @@ struct FileCloser {
     void operator()(std::FILE *file) const { std::fclose(file); }
 };
 
+JpegDecodeResult Upright(RgbImage &&stored, int orientation)
+{
+    JpegDecodeResult result;
+    result.image = orientation == 1 ? std::move(stored) : OrientImage(stored, orientation);
+    return result;
+}
+
 } // namespace
 
 std::optional<RgbImage> DecodeProgressiveDc(std::string_view jpeg)
@@ -747,10 +754,17 @@ JpegDecodeResult DecodeDisplayedJpegFileAtEighth(const std::filesystem::path &pa
     std::optional<RgbImage> small = DecodeProgressiveDcFile(path);
     if (!small)
         return DecodeDisplayedJpegFile(path, JpegScale::eighth);
-    const int orientation = ReadExifOrientation(path);
-    JpegDecodeResult result;
-    result.image = orientation == 1 ? std::move(*small) : OrientImage(*small, orientation);
-    return result;
+    return Upright(std::move(*small), ReadExifOrientation(path));
+}
+
+JpegDecodeResult DecodeDisplayedJpegFileToShrink(const std::filesystem::path &path, JpegScale scale,
+                                                 int orientation, bool dcDecode)
+{
+    if (dcDecode && scale == JpegScale::eighth) {
+        if (std::optional<RgbImage> small = DecodeProgressiveDcFile(path))
+            return Upright(std::move(*small), orientation);
+    }
+    return DecodeDisplayedJpegFile(path, scale, orientation);
 }
 
 } // namespace pagoranto

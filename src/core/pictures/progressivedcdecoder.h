@@ -25,4 +25,10 @@ std::optional<RgbImage> DecodeProgressiveDcFile(const std::filesystem::path &pat
 // that are only shown small: the DC decode where it applies, libjpeg's otherwise.
 JpegDecodeResult DecodeDisplayedJpegFileAtEighth(const std::filesystem::path &path);
 
+// DecodeDisplayedJpegFile for pictures that are made smaller still (thumbnails, small copies): at
+// one eighth a progressive photo comes from the DC decode, which takes a fraction of libjpeg's
+// time and runs beside other decodes; any other scale, or dcDecode false, is libjpeg's decode.
+JpegDecodeResult DecodeDisplayedJpegFileToShrink(const std::filesystem::path &path, JpegScale scale,
+                                                 int orientation, bool dcDecode = true);
+
 } // namespace pagoranto
