@@ -12,8 +12,9 @@ namespace pagoranto {
 // A progressive JPEG at one eighth of its size, made from the DC coefficient of each 8x8 block
 // alone. libjpeg holds every coefficient of a progressive picture while its scans arrive (36 MB
 // for 12 megapixels, whatever the output scale); this keeps one value a block and skips the
-// data of the AC scans. Luma and grey come out as libjpeg's 1/8 decode has them; subsampled
-// chroma is interpolated where libjpeg uses a few more coefficients, so it differs slightly.
+// data of the AC scans. Only chroma halved both ways, which libjpeg's 1/8 decode takes from a
+// few AC coefficients too, has its AC scans decoded. The pixels are those of libjpeg's 1/8
+// decode.
 //
 // Empty for anything it does not take: pictures that are not progressive Huffman-coded 8-bit
 // grey or YCbCr, Adobe or RGB component conventions, odd sampling, and damaged or truncated
