@@ -4,10 +4,11 @@
 # Times PagorantoThumbNailer making 160x120 thumbnails (quality 70) of every JPEG directly in
 # CORPUS_DIR, and of its progressive photos alone, once with progressive photos taken from their
 # DC coefficients (as it runs by default) and once decoded from all their scans (its "all-scans"
-# parameter, as it ran before), and prints both times and their ratios. Every timing is repeated
-# REPEATS times (default 3), the two ways taking turns, and the lowest is kept, since other
-# programs on the machine only ever add time. Every run remakes all thumbnails. The machine's
-# load is printed before and after. Nothing in CORPUS_DIR is written.
+# parameter, as it ran before), and prints both times, wall clock and processor (user and system
+# of all threads), and their ratios. Every timing is repeated REPEATS times (default 3), the two
+# ways taking turns, and the lowest is kept, since other programs on the machine only ever add
+# time; the processor time suffers less from them. Every run remakes all thumbnails. The
+# machine's load is printed before and after. Nothing in CORPUS_DIR is written.
 set -euo pipefail
 
 usage() { echo "usage: $0 CORPUS_DIR [THUMBNAILER] [REPEATS]" >&2; exit 2; }
@@ -44,15 +45,20 @@ prepare whole "${files[@]}"
 prepare progressive "${progressive[@]}"
 cat "${files[@]}" > /dev/null
 
-now() { date +%s.%N; }
-run() { # NAME [PARAMETER...]: seconds of one run
+run() { # NAME [PARAMETER...]: "wall processor" seconds of one run
     local name=$1; shift
-    local start; start=$(now)
-    (cd "$scratch/$name/thumbnailer" && "$program" '?' 2 3 4 5 1 remake-all "$@") 2>> "$scratch/errors.txt" ||
-        echo "failed: $name $*" >> "$scratch/errors.txt"
-    awk -v a="$start" -v b="$(now)" 'BEGIN { print b - a }'
+    local TIMEFORMAT='%R %U %S'
+    local took
+    took=$( { time (cd "$scratch/$name/thumbnailer" && "$program" '?' 2 3 4 5 1 remake-all "$@" \
+        2>> "$scratch/errors.txt" || echo "failed: $name $*" >> "$scratch/errors.txt") ; } 2>&1)
+    awk -v t="$took" 'BEGIN { split(t, f, " "); print f[1], f[2] + f[3] }'
 }
-lower() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b < a) ? b : a }'; }
+lower() { # the lower wall and the lower processor time of two "wall processor" pairs
+    awk -v a="$1" -v b="$2" 'BEGIN {
+        if (a == "") { print b; exit }
+        split(a, x, " "); split(b, y, " ")
+        print (y[1] < x[1] ? y[1] : x[1]), (y[2] < x[2] ? y[2] : x[2]) }'
+}
 
 load_before=$(uptime)
 wholeDc= wholeAll= progressiveDc= progressiveAll=
@@ -69,12 +75,15 @@ awk -v n="${#files[@]}" -v p="${#progressive[@]}" -v made="$made" -v cores="$(np
     -v repeats="$repeats" -v wholeDc="$wholeDc" -v wholeAll="$wholeAll" \
     -v progressiveDc="$progressiveDc" -v progressiveAll="$progressiveAll" 'BEGIN {
     printf "%d photos (%d progressive), %d thumbnails made, %d cores, 160x120, lowest of %d runs\n", n, p, made, cores, repeats
-    printf "%-40s %8.2f s\n", "whole corpus, DC decode", wholeDc
-    printf "%-40s %8.2f s\n", "whole corpus, all scans", wholeAll
-    printf "%-40s %8.2f s\n", "progressive photos, DC decode", progressiveDc
-    printf "%-40s %8.2f s\n", "progressive photos, all scans", progressiveAll
-    printf "ratio whole corpus DC / all scans (goal <= 0.8): %.2f\n", wholeDc / wholeAll
-    printf "ratio progressive DC / all scans (goal <= 0.33): %.2f\n", progressiveDc / progressiveAll
+    split(wholeDc, wd, " "); split(wholeAll, wa, " ")
+    split(progressiveDc, pd, " "); split(progressiveAll, pa, " ")
+    printf "%-34s %10s %14s\n", "", "wall", "processor"
+    printf "%-34s %8.2f s %12.2f s\n", "whole corpus, DC decode", wd[1], wd[2]
+    printf "%-34s %8.2f s %12.2f s\n", "whole corpus, all scans", wa[1], wa[2]
+    printf "%-34s %8.2f s %12.2f s\n", "progressive photos, DC decode", pd[1], pd[2]
+    printf "%-34s %8.2f s %12.2f s\n", "progressive photos, all scans", pa[1], pa[2]
+    printf "ratio whole corpus DC / all scans (goal <= 0.8):  %.2f wall, %.2f processor\n", wd[1] / wa[1], wd[2] / wa[2]
+    printf "ratio progressive DC / all scans (goal <= 0.33): %.2f wall, %.2f processor\n", pd[1] / pa[1], pd[2] / pa[2]
 }'
 echo "load before: $load_before"
 echo "load after:  $load_after"
