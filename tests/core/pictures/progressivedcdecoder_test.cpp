@@ -95,6 +95,41 @@ TEST_F(ProgressiveDcDecoderTest, MatchesLibjpegAtOneEighth)
     }
 }
 
+// Tiles take the quicker estimate of chroma halved both ways; nothing else changes with it.
+TEST_F(ProgressiveDcDecoderTest, EstimatedChromaStaysCloseToLibjpeg)
+{
+    const struct {
+        const char *name;
+        testing::Encoding encoding;
+        int largest;
+    } rows[] = {
+        {"420", {}, 8},
+        {"422", {.lumaH = 2, .lumaV = 1}, 0},
+        {"444", {.lumaH = 1, .lumaV = 1}, 0},
+        {"Grey", {.components = 1}, 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string jpeg = Encode(GradientPicture(203, 141), row.encoding);
+        const JpegDecodeResult reference = DecodeJpegBytes(jpeg, JpegScale::eighth);
+        ASSERT_TRUE(reference) << reference.error;
+        const std::optional<RgbImage> estimated =
+            DecodeProgressiveDc(jpeg, HalvedChroma::estimated);
+        ASSERT_TRUE(estimated);
+        ASSERT_EQ(estimated->rgb.size(), reference.image->rgb.size());
+        int largest = 0;
+        for (std::size_t i = 0; i < estimated->rgb.size(); ++i)
+            largest =
+                std::max(largest, std::abs(int(estimated->rgb[i]) - int(reference.image->rgb[i])));
+        EXPECT_LE(largest, row.largest);
+
+        const auto path = Write(std::string(row.name) + ".jpg", WithExifOrientation(jpeg, 6));
+        const JpegDecodeResult tile = DecodeDisplayedJpegFileAtEighth(path);
+        ASSERT_TRUE(tile);
+        EXPECT_EQ(tile.image->rgb, OrientImage(*estimated, 6).rgb);
+    }
+}
+
 // Everything else goes to libjpeg, which decodes it as it always did.
 TEST_F(ProgressiveDcDecoderTest, LeavesOtherPicturesToLibjpeg)
 {
