@@ -36,6 +36,8 @@ int main(int argc, char **argv)
                 settings.remakeAll = true;
             else if (parameter == pagoranto::thumbnailerReplaceForeignParameter)
                 settings.replaceForeign = true;
+            else if (parameter == pagoranto::thumbnailerAllScansParameter)
+                settings.dcDecode = false;
             else if (parameter.starts_with(pagoranto::thumbnailerWebCopiesParameter))
                 settings.webCopies =
                     parameter.substr(pagoranto::thumbnailerWebCopiesParameter.size());

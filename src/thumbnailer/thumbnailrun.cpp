@@ -7,6 +7,7 @@
 #include "core/pictures/exiforientation.h"
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegencoder.h"
+#include "core/pictures/progressivedcdecoder.h"
 #include "core/platform/pathcontainment.h"
 #include "core/text/linefile.h"
 #include "core/thumbnailer/thumbnailerlink.h"
@@ -90,7 +91,8 @@ bool SameFile(const fs::path &a, const fs::path &b)
 } // namespace
 
 std::optional<std::string> MakeThumbnail(const fs::path &picture, const fs::path &thumbnail,
-                                         const ThumbnailOptions &options, const fs::path &webCopy)
+                                         const ThumbnailOptions &options, const fs::path &webCopy,
+                                         bool dcDecode)
 {
     try {
         const std::optional<std::string> stamp = ThumbnailStamp(picture, options);
@@ -105,8 +107,8 @@ std::optional<std::string> MakeThumbnail(const fs::path &picture, const fs::path
         if (!size)
             return "cannot read the picture's size";
         const PixelSize wanted = PlacedPictureSize(*size, options);
-        const JpegDecodeResult decoded =
-            DecodeDisplayedJpegFile(source, ChooseDecodeScale(*size, wanted), header.orientation);
+        const JpegDecodeResult decoded = DecodeDisplayedJpegFileToShrink(
+            source, ChooseDecodeScale(*size, wanted), header.orientation, dcDecode);
         if (!decoded)
             return "cannot decode the picture: " + decoded.error;
         const RgbImage composed = ComposeThumbnail(*decoded.image, options);
@@ -220,7 +222,8 @@ ThumbnailRunReport MakeThumbnails(const fs::path &workingDirectory,
                 else
                     results[work[k]] = MakeThumbnail(
                         task.picture, task.thumbnail, values.options,
-                        webFolder.empty() ? fs::path() : webFolder / task.picture.filename());
+                        webFolder.empty() ? fs::path() : webFolder / task.picture.filename(),
+                        settings.dcDecode);
                 if (settings.progress) {
                     const std::scoped_lock lock(progressLock);
                     settings.progress(++done, work.size());

@@ -36,6 +36,9 @@ struct ThumbnailRunSettings {
     // The folder name (below the destination) of the run's web-size copies: a photo whose copy
     // there is up to date is thumbnailed from the copy.
     std::string webCopies = {};
+    // Progressive photos thumbnailed at one eighth or less come from their DC coefficients; off,
+    // every scan is decoded as libjpeg does it.
+    bool dcDecode = true;
     // Told after each picture, from any of the threads but never from two at once.
     std::function<void(std::size_t done, std::size_t total)> progress = {};
 };
@@ -56,6 +59,7 @@ ThumbnailRunReport MakeThumbnails(const std::filesystem::path &workingDirectory,
 std::optional<std::string> MakeThumbnail(const std::filesystem::path &picture,
                                          const std::filesystem::path &thumbnail,
                                          const ThumbnailOptions &options,
-                                         const std::filesystem::path &webCopy = {});
+                                         const std::filesystem::path &webCopy = {},
+                                         bool dcDecode = true);
 
 } // namespace pagoranto

@@ -18,6 +18,8 @@ struct Encoding {
     int restartInterval = 0;
     bool progressive = true;
     bool separateDcScans = false; // one DC scan a component instead of one for all
+    // AC in bands split differently for each component, refined over other bands
+    bool splitBands = false;
     bool arithmetic = false;
     bool jfif = true;
     bool storedAsRgb = false; // RGB components with Adobe's segment, no YCbCr
@@ -67,6 +69,16 @@ inline bool Compress(Compression &job, const RgbImage &image, const Encoding &en
         for (int c = 2; c >= 0; --c)
             job.scans.push_back({1, {c}, 0, 0, 2, 1});
         job.scans.push_back({3, {0, 1, 2}, 0, 0, 1, 0});
+        info.scan_info = job.scans.data();
+        info.num_scans = int(job.scans.size());
+    }
+    if (encoding.splitBands && encoding.components == 3) {
+        job.scans = {
+            {3, {0, 1, 2}, 0, 0, 0, 1}, {1, {0}, 1, 63, 0, 2}, {1, {1}, 1, 2, 0, 2},
+            {1, {1}, 3, 63, 0, 2},      {1, {2}, 1, 9, 0, 0},  {1, {2}, 10, 63, 0, 0},
+            {1, {0}, 1, 63, 2, 1},      {1, {1}, 1, 63, 2, 1}, {1, {1}, 1, 63, 1, 0},
+            {3, {0, 1, 2}, 0, 0, 1, 0}, {1, {0}, 1, 63, 1, 0},
+        };
         info.scan_info = job.scans.data();
         info.num_scans = int(job.scans.size());
     }

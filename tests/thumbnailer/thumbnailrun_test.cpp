@@ -2,6 +2,7 @@
 #include "core/options/thumbnailoptionsfile.h"
 #include "core/pictures/jpegdecoder.h"
 #include "core/pictures/jpegencoder.h"
+#include "core/pictures/progressivedcdecoder.h"
 #include "core/text/linefile.h"
 #include "core/thumbnailer/thumbnailerlink.h"
 #include "tests/support/scratchdirectory.h"
@@ -110,6 +111,43 @@ TEST_F(ThumbnailRunTest, APhotoStoredTurnedIsThumbnailedAsDisplayed)
     };
     EXPECT_TRUE(red(95, 60));
     EXPECT_FALSE(red(65, 60));
+}
+
+// Progressive photos thumbnailed at one eighth or less skip most of their scans, yet give the
+// same thumbnail as decoding every scan; larger thumbnails decode every scan anyway.
+TEST_F(ThumbnailRunTest, ProgressivePhotosGiveTheThumbnailsOfTheirFullDecode)
+{
+    const struct {
+        const char *name;
+        int width;
+        int height;
+        int orientation;
+    } rows[] = {
+        {"eighth.jpg", 1603, 1201, 1},
+        {"eighthTurned.jpg", 1201, 1603, 6},
+        {"quarter.jpg", 900, 701, 8},
+    };
+    const RgbImage photo = testing::NoisePicture(1603, 1603);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        RgbImage picture{row.width, row.height, {}};
+        for (int y = 0; y < row.height; ++y) {
+            const auto from = photo.rgb.begin() + std::ptrdiff_t(y) * photo.width * 3;
+            picture.rgb.insert(picture.rgb.end(), from, from + std::ptrdiff_t(row.width) * 3);
+        }
+        const JpegEncodeResult encoded = testing::EncodePicture(picture, {.progressive = true});
+        ASSERT_TRUE(encoded);
+        const fs::path path = pictures / row.name;
+        ASSERT_TRUE(
+            WriteFileBytes(path, testing::WithExifOrientation(encoded.jpeg, row.orientation)));
+        ASSERT_TRUE(DecodeProgressiveDcFile(path));
+        const fs::path dc = root / (std::string("dc-") + row.name);
+        const fs::path all = root / (std::string("all-") + row.name);
+        EXPECT_EQ(MakeThumbnail(path, dc, values.options), std::nullopt);
+        EXPECT_EQ(MakeThumbnail(path, all, values.options, {}, false), std::nullopt);
+        EXPECT_EQ(ReadPictureSize(dc), (PixelSize{160, 120}));
+        EXPECT_EQ(ReadFileBytes(dc).value(), ReadFileBytes(all).value());
+    }
 }
 
 TEST_F(ThumbnailRunTest, GreyThumbnailsHaveEqualChannels)
@@ -424,6 +462,9 @@ TEST_F(ThumbnailRunTest, TheProgramMakesThumbnailsAndRemovesTheFlag)
     EXPECT_EQ(fs::last_write_time(thumbnailOf("a.jpg")), longAgo);
     EXPECT_EQ(RunProgram(work, "remake-all"), 0);
     EXPECT_GT(fs::last_write_time(thumbnailOf("a.jpg")), longAgo);
+    const std::string made = ReadFileBytes(thumbnailOf("b.jpg")).value();
+    EXPECT_EQ(RunProgram(work, "remake-all all-scans"), 0);
+    EXPECT_EQ(ReadFileBytes(thumbnailOf("b.jpg")).value(), made);
 
     WriteFileBytes(pictures / "bad.jpg", std::string(100, '\xFF'));
     writeInputs({a, pictures / "bad.jpg"});

@@ -251,15 +251,27 @@ private:
     std::array<std::uint8_t, 256> m_symbols{};
 };
 
+// Where each coefficient of the stored (zigzag) order sits in a block, row by row.
+constexpr std::array<int, 64> naturalOrder = {
+    0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48,
+    41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23,
+    30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
+
+using QuantTable = std::array<int, 64>; // in block order
+
 struct Component {
     int id = 0;
     int h = 1;
     int v = 1;
     int table = 0;
-    int dcQuant = 0;
+    QuantTable quant{};
     bool quantLatched = false;
-    int knownFromBit = -1; // the lowest DC bit received so far; -1 before its first scan
-    int blocksWide = 0;    // blocks that hold picture
+    // Chroma halved both ways comes out of libjpeg's 1/8 decode as 2x2 samples a block, which
+    // take some of the AC coefficients: those of such a component are decoded (the rest skipped).
+    bool needsAc = false;
+    std::vector<std::int16_t> ac; // 64 a block in block order, for the picture's blocks
+    int knownFromBit = -1;        // the lowest DC bit received so far; -1 before its first scan
+    int blocksWide = 0;           // blocks that hold picture
     int blocksHigh = 0;
     int stride = 0; // blocks a row, with the padding of whole MCUs
     std::vector<std::int16_t> dc;
@@ -270,9 +282,168 @@ int CeilDiv(int a, int b)
     return (a + b - 1) / b;
 }
 
+// The coefficients one AC scan carries and the bit of their values it starts at.
+struct Band {
+    int first = 1;
+    int last = 63;
+    int low = 0;
+};
+
+int Extend(int raw, int size)
+{
+    return raw < (1 << (size - 1)) ? raw - (1 << size) + 1 : raw;
+}
+
+// A run of blocks whose band holds nothing more: the count after the run's category.
+bool ReadEndOfBands(EntropyBits &bits, int category, int &endOfBands)
+{
+    endOfBands = 1 << category;
+    if (category > 0) {
+        const int extra = bits.Bits(category);
+        if (extra < 0)
+            return false;
+        endOfBands += extra;
+    }
+    return true;
+}
+
+bool FirstAc(EntropyBits &bits, const HuffmanTable &table, const Band &band, std::int16_t *block,
+             int &endOfBands)
+{
+    if (endOfBands > 0) {
+        --endOfBands;
+        return true;
+    }
+    for (int k = band.first; k <= band.last; ++k) {
+        const int symbol = table.Decode(bits);
+        if (symbol < 0)
+            return false;
+        const int run = symbol >> 4;
+        const int size = symbol & 15;
+        if (size == 0) {
+            if (run == 15) {
+                k += 15;
+                continue;
+            }
+            if (!ReadEndOfBands(bits, run, endOfBands))
+                return false;
+            --endOfBands;
+            return true;
+        }
+        k += run;
+        const int raw = bits.Bits(size);
+        if (raw < 0 || k > band.last)
+            return false;
+        block[naturalOrder[std::size_t(k)]] = std::int16_t(Extend(raw, size) * (1 << band.low));
+    }
+    return true;
+}
+
+// A coefficient already set gets its next bit, away from zero.
+bool RefineCoefficient(EntropyBits &bits, std::int16_t &coefficient, int bit)
+{
+    const int correction = bits.Bit();
+    if (correction < 0)
+        return false;
+    if (correction && (coefficient & bit) == 0)
+        coefficient = std::int16_t(coefficient >= 0 ? coefficient + bit : coefficient - bit);
+    return true;
+}
+
+bool RefineAc(EntropyBits &bits, const HuffmanTable &table, const Band &band, std::int16_t *block,
+              int &endOfBands)
+{
+    const int bit = 1 << band.low;
+    int k = band.first;
+    if (endOfBands == 0) {
+        for (; k <= band.last; ++k) {
+            const int symbol = table.Decode(bits);
+            if (symbol < 0)
+                return false;
+            int run = symbol >> 4;
+            const int size = symbol & 15;
+            int value = 0;
+            if (size != 0) {
+                // Anything but a new coefficient of one bit is damage; libjpeg then warns.
+                const int sign = size == 1 ? bits.Bit() : -1;
+                if (sign < 0)
+                    return false;
+                value = sign ? bit : -bit;
+            } else if (run != 15) {
+                if (!ReadEndOfBands(bits, run, endOfBands))
+                    return false;
+                break;
+            }
+            // Zero coefficients are counted off the run; those set before are refined on the way.
+            for (; k <= band.last; ++k) {
+                std::int16_t &coefficient = block[naturalOrder[std::size_t(k)]];
+                if (coefficient != 0) {
+                    if (!RefineCoefficient(bits, coefficient, bit))
+                        return false;
+                } else if (--run < 0) {
+                    break;
+                }
+            }
+            if (value != 0) {
+                if (k > band.last)
+                    return false;
+                block[naturalOrder[std::size_t(k)]] = std::int16_t(value);
+            }
+        }
+    }
+    if (endOfBands > 0) {
+        for (; k <= band.last; ++k) {
+            std::int16_t &coefficient = block[naturalOrder[std::size_t(k)]];
+            if (coefficient != 0 && !RefineCoefficient(bits, coefficient, bit))
+                return false;
+        }
+        --endOfBands;
+    }
+    return true;
+}
+
+// libjpeg's reduced inverse DCT to 2x2 samples (its jidctred arithmetic, 13 fraction bits), which
+// takes the coefficients of rows and columns 0, 1, 3, 5 and 7.
+std::array<std::uint8_t, 4> InverseDct2x2(const std::int16_t *block, const QuantTable &quant)
+{
+    constexpr std::int64_t c1 = 29692;
+    constexpr std::int64_t c3 = 10426;
+    constexpr std::int64_t c5 = 6967;
+    constexpr std::int64_t c7 = 5906;
+    const auto descale = [](std::int64_t x, int n) {
+        return (x + (std::int64_t{1} << (n - 1))) >> n;
+    };
+    const auto odd = [](std::int64_t one, std::int64_t three, std::int64_t five,
+                        std::int64_t seven) {
+        return c1 * one - c3 * three + c5 * five - c7 * seven;
+    };
+    const auto at = [&](int row, int column) {
+        const std::size_t i = std::size_t(row * 8 + column);
+        return std::int64_t{block[i]} * quant[i];
+    };
+    std::array<std::array<std::int64_t, 8>, 2> work{};
+    for (const int column : {0, 1, 3, 5, 7}) {
+        const std::int64_t even = at(0, column) * (std::int64_t{1} << 15);
+        const std::int64_t sum = odd(at(1, column), at(3, column), at(5, column), at(7, column));
+        work[0][std::size_t(column)] = descale(even + sum, 13);
+        work[1][std::size_t(column)] = descale(even - sum, 13);
+    }
+    std::array<std::uint8_t, 4> samples{};
+    for (std::size_t row = 0; row < 2; ++row) {
+        const std::array<std::int64_t, 8> &w = work[row];
+        const std::int64_t even = w[0] * (std::int64_t{1} << 15);
+        const std::int64_t sum = odd(w[1], w[3], w[5], w[7]);
+        samples[row * 2] =
+            std::uint8_t(std::clamp<std::int64_t>(descale(even + sum, 20) + 128, 0, 255));
+        samples[row * 2 + 1] =
+            std::uint8_t(std::clamp<std::int64_t>(descale(even - sum, 20) + 128, 0, 255));
+    }
+    return samples;
+}
+
 class DcDecoder {
 public:
-    explicit DcDecoder(ByteSource &source) : m_source(source) {}
+    DcDecoder(ByteSource &source, HalvedChroma chroma) : m_source(source), m_chroma(chroma) {}
 
     std::optional<RgbImage> Run()
     {
@@ -421,8 +592,13 @@ private:
             component.blocksWide = CeilDiv(CeilDiv(m_width * component.h, m_maxH), 8);
             component.blocksHigh = CeilDiv(CeilDiv(m_height * component.v, m_maxV), 8);
             component.stride = mcusWide * component.h;
+            component.needsAc = m_chroma == HalvedChroma::exact && IsHalvedBothWays(component);
             try {
                 component.dc.assign(std::size_t(component.stride) * mcusHigh * component.v, 0);
+                if (component.needsAc)
+                    component.ac.assign(std::size_t(component.blocksWide) *
+                                            std::size_t(component.blocksHigh) * 64,
+                                        0);
             } catch (const std::bad_alloc &) {
                 return false;
             }
@@ -439,7 +615,10 @@ private:
             const std::size_t size = precision == 0 ? 64 : 128;
             if (precision > 1 || index > 3 || p.size() - at - 1 < size)
                 return false;
-            m_quant[std::size_t(index)] = precision == 0 ? p[at + 1] : (p[at + 1] << 8) | p[at + 2];
+            QuantTable &table = m_quant[std::size_t(index)];
+            for (std::size_t k = 0; k < 64; ++k)
+                table[std::size_t(naturalOrder[k])] =
+                    precision == 0 ? p[at + 1 + k] : (p[at + 1 + 2 * k] << 8) | p[at + 2 + 2 * k];
             m_quantDefined[std::size_t(index)] = true;
             at += 1 + size;
         }
@@ -505,11 +684,18 @@ private:
         if (high > 13 || low > 13 || (high != 0 && low != high - 1))
             return -1;
         if (first != 0) {
-            // AC coefficients do not change a block's mean: their data is passed over.
-            if (last < first || last > 63 || count != 1 ||
-                !m_acTables[std::size_t(acTable)].defined || !Latch(*members.front()))
+            Component &member = *members.front();
+            const HuffmanTable &table = m_acTables[std::size_t(acTable)];
+            if (last < first || last > 63 || count != 1 || !table.defined || !Latch(member))
                 return -1;
-            return m_source.SkipToMarker();
+            // Elsewhere AC coefficients do not change a block's mean: their data is passed over.
+            if (!member.needsAc)
+                return m_source.SkipToMarker();
+            EntropyBits bits(m_source);
+            const Band band{first, last, low};
+            if (!AcScan(bits, member, table, band, high != 0))
+                return -1;
+            return bits.TakeMarker();
         }
         if (last != 0 || (count > 1 && blocksPerMcu > 10))
             return -1;
@@ -535,8 +721,38 @@ private:
         if (!component.quantLatched) {
             if (!m_quantDefined[std::size_t(component.table)])
                 return false;
-            component.dcQuant = m_quant[std::size_t(component.table)];
+            component.quant = m_quant[std::size_t(component.table)];
             component.quantLatched = true;
+        }
+        return true;
+    }
+
+    // Each block of the component on its own, as non-interleaved scans have them.
+    bool AcScan(EntropyBits &bits, Component &member, const HuffmanTable &table, const Band &band,
+                bool refine) const
+    {
+        int endOfBands = 0;
+        int untilRestart = m_restartInterval;
+        int nextRestart = 0;
+        for (int y = 0; y < member.blocksHigh; ++y) {
+            for (int x = 0; x < member.blocksWide; ++x) {
+                if (m_restartInterval > 0) {
+                    if (untilRestart == 0) {
+                        if (!bits.TakeRestart(nextRestart))
+                            return false;
+                        nextRestart = (nextRestart + 1) & 7;
+                        untilRestart = m_restartInterval;
+                        endOfBands = 0;
+                    }
+                    --untilRestart;
+                }
+                std::int16_t *block =
+                    &member.ac[(std::size_t(y) * std::size_t(member.blocksWide) + std::size_t(x)) *
+                               64];
+                if (!(refine ? RefineAc(bits, table, band, block, endOfBands)
+                             : FirstAc(bits, table, band, block, endOfBands)))
+                    return false;
+            }
         }
         return true;
     }
@@ -604,7 +820,12 @@ private:
     }
 
     // Each block's mean as libjpeg's one-pixel inverse DCT gives it.
-    std::vector<std::uint8_t> Samples(const Component &component) const
+    bool IsHalvedBothWays(const Component &component) const
+    {
+        return m_components.size() == 3 && m_maxH / component.h == 2 && m_maxV / component.v == 2;
+    }
+
+    static std::vector<std::uint8_t> Samples(const Component &component)
     {
         std::vector<std::uint8_t> samples(std::size_t(component.blocksWide) *
                                           std::size_t(component.blocksHigh));
@@ -612,7 +833,7 @@ private:
             for (int x = 0; x < component.blocksWide; ++x) {
                 const std::int64_t value =
                     component.dc[std::size_t(y) * std::size_t(component.stride) + std::size_t(x)];
-                const std::int64_t level = ((value * component.dcQuant + 4) >> 3) + 128;
+                const std::int64_t level = ((value * component.quant[0] + 4) >> 3) + 128;
                 samples[std::size_t(y) * std::size_t(component.blocksWide) + std::size_t(x)] =
                     std::uint8_t(std::clamp<std::int64_t>(level, 0, 255));
             }
@@ -621,45 +842,83 @@ private:
 
     // At one eighth libjpeg gives each block one sample and repeats them to the full sampling,
     // except for a component halved both ways, whose blocks give 2x2 samples from a reduced
-    // inverse DCT. Those are approximated between neighbouring means (3:1), closer on photos
-    // than repeating the mean.
-    std::vector<std::uint8_t> Plane(const Component &component, int width, int height) const
+    // inverse DCT, each where the luma block beside it is.
+    static std::vector<std::uint8_t> HalvedPlane(const Component &component, int width, int height)
+    {
+        const int samplesWide = 2 * component.blocksWide;
+        const int samplesHigh = 2 * component.blocksHigh;
+        std::vector<std::uint8_t> samples(std::size_t(samplesWide) * std::size_t(samplesHigh));
+        std::array<std::int16_t, 64> block{};
+        for (int y = 0; y < component.blocksHigh; ++y)
+            for (int x = 0; x < component.blocksWide; ++x) {
+                const std::size_t at =
+                    std::size_t(y) * std::size_t(component.blocksWide) + std::size_t(x);
+                std::copy_n(&component.ac[at * 64], 64, block.begin());
+                block[0] =
+                    component.dc[std::size_t(y) * std::size_t(component.stride) + std::size_t(x)];
+                const std::array<std::uint8_t, 4> square =
+                    InverseDct2x2(block.data(), component.quant);
+                for (std::size_t i = 0; i < 4; ++i)
+                    samples[std::size_t(2 * y + int(i / 2)) * std::size_t(samplesWide) +
+                            std::size_t(2 * x + int(i % 2))] = square[i];
+            }
+        return Repeated(samples, samplesWide, samplesHigh, 1, 1, width, height);
+    }
+
+    // Each sample repeated ratioX x ratioY times, cut to width x height.
+    static std::vector<std::uint8_t> Repeated(const std::vector<std::uint8_t> &samples,
+                                              int samplesWide, int samplesHigh, int ratioX,
+                                              int ratioY, int width, int height)
+    {
+        std::vector<std::uint8_t> plane(std::size_t(width) * std::size_t(height));
+        for (int y = 0; y < height; ++y) {
+            const std::uint8_t *row = &samples[std::size_t(std::min(y / ratioY, samplesHigh - 1)) *
+                                               std::size_t(samplesWide)];
+            std::uint8_t *out = &plane[std::size_t(y) * std::size_t(width)];
+            for (int x = 0; x < width; ++x)
+                out[x] = row[std::min(x / ratioX, samplesWide - 1)];
+        }
+        return plane;
+    }
+
+    // Between neighbouring block means (3:1), closer on photos than repeating the mean.
+    static std::vector<std::uint8_t> EstimatedHalvedPlane(const Component &component, int width,
+                                                          int height)
     {
         const std::vector<std::uint8_t> samples = Samples(component);
-        const int ratioX = m_maxH / component.h;
-        const int ratioY = m_maxV / component.v;
-        const bool between = ratioX == 2 && ratioY == 2;
-        const auto far = [between](int out, int near, int count) {
-            return between ? std::clamp(out % 2 == 0 ? near - 1 : near + 1, 0, count - 1) : near;
+        const auto near = [](int out, int count) { return std::min(out / 2, count - 1); };
+        const auto far = [](int out, int count) {
+            const int nearest = std::min(out / 2, count - 1);
+            return std::clamp(out % 2 == 0 ? nearest - 1 : nearest + 1, 0, count - 1);
         };
-        std::vector<int> near(static_cast<std::size_t>(width));
-        std::vector<int> beside(static_cast<std::size_t>(width));
-        for (int x = 0; x < width; ++x) {
-            near[std::size_t(x)] = std::min(x / ratioX, component.blocksWide - 1);
-            beside[std::size_t(x)] = far(x, near[std::size_t(x)], component.blocksWide);
-        }
-        const auto rowOf = [&](int y) {
-            return &samples[std::size_t(y) * std::size_t(component.blocksWide)];
+        const auto at = [&](int x, int y) {
+            return int(
+                samples[std::size_t(y) * std::size_t(component.blocksWide) + std::size_t(x)]);
         };
         std::vector<std::uint8_t> plane(std::size_t(width) * std::size_t(height));
         for (int y = 0; y < height; ++y) {
-            const int nearY = std::min(y / ratioY, component.blocksHigh - 1);
-            const std::uint8_t *row = rowOf(nearY);
-            const std::uint8_t *besideRow = rowOf(far(y, nearY, component.blocksHigh));
+            const int nearY = near(y, component.blocksHigh);
+            const int farY = far(y, component.blocksHigh);
             std::uint8_t *out = &plane[std::size_t(y) * std::size_t(width)];
-            if (!between) {
-                for (int x = 0; x < width; ++x)
-                    out[x] = row[near[std::size_t(x)]];
-                continue;
-            }
             for (int x = 0; x < width; ++x) {
-                const int a = near[std::size_t(x)];
-                const int b = beside[std::size_t(x)];
-                out[x] = std::uint8_t(
-                    (9 * row[a] + 3 * row[b] + 3 * besideRow[a] + besideRow[b] + 8) >> 4);
+                const int nearX = near(x, component.blocksWide);
+                const int farX = far(x, component.blocksWide);
+                out[x] = std::uint8_t((9 * at(nearX, nearY) + 3 * at(farX, nearY) +
+                                       3 * at(nearX, farY) + at(farX, farY) + 8) >>
+                                      4);
             }
         }
         return plane;
+    }
+
+    std::vector<std::uint8_t> Plane(const Component &component, int width, int height) const
+    {
+        if (component.needsAc)
+            return HalvedPlane(component, width, height);
+        if (IsHalvedBothWays(component))
+            return EstimatedHalvedPlane(component, width, height);
+        return Repeated(Samples(component), component.blocksWide, component.blocksHigh,
+                        m_maxH / component.h, m_maxV / component.v, width, height);
     }
 
     std::optional<RgbImage> Picture() const
@@ -707,10 +966,11 @@ private:
     }
 
     ByteSource &m_source;
+    HalvedChroma m_chroma;
     std::vector<Component> m_components;
     std::array<HuffmanTable, 4> m_dcTables{};
     std::array<HuffmanTable, 4> m_acTables{};
-    std::array<int, 4> m_quant{};
+    std::array<QuantTable, 4> m_quant{};
     std::array<bool, 4> m_quantDefined{};
     int m_restartInterval = 0;
     bool m_jfif = false;
@@ -724,33 +984,48 @@ struct FileCloser {
     void operator()(std::FILE *file) const { std::fclose(file); }
 };
 
-} // namespace
-
-std::optional<RgbImage> DecodeProgressiveDc(std::string_view jpeg)
+JpegDecodeResult Upright(RgbImage &&stored, int orientation)
 {
-    ByteSource source(jpeg);
-    return DcDecoder(source).Run();
+    JpegDecodeResult result;
+    result.image = orientation == 1 ? std::move(stored) : OrientImage(stored, orientation);
+    return result;
 }
 
-std::optional<RgbImage> DecodeProgressiveDcFile(const std::filesystem::path &path)
+} // namespace
+
+std::optional<RgbImage> DecodeProgressiveDc(std::string_view jpeg, HalvedChroma chroma)
+{
+    ByteSource source(jpeg);
+    return DcDecoder(source, chroma).Run();
+}
+
+std::optional<RgbImage> DecodeProgressiveDcFile(const std::filesystem::path &path,
+                                                HalvedChroma chroma)
 {
     const std::unique_ptr<std::FILE, FileCloser> file(
         IsRegularFile(path) ? std::fopen(path.c_str(), "rb") : nullptr);
     if (!file)
         return std::nullopt;
     ByteSource source(file.get());
-    return DcDecoder(source).Run();
+    return DcDecoder(source, chroma).Run();
 }
 
 JpegDecodeResult DecodeDisplayedJpegFileAtEighth(const std::filesystem::path &path)
 {
-    std::optional<RgbImage> small = DecodeProgressiveDcFile(path);
+    std::optional<RgbImage> small = DecodeProgressiveDcFile(path, HalvedChroma::estimated);
     if (!small)
         return DecodeDisplayedJpegFile(path, JpegScale::eighth);
-    const int orientation = ReadExifOrientation(path);
-    JpegDecodeResult result;
-    result.image = orientation == 1 ? std::move(*small) : OrientImage(*small, orientation);
-    return result;
+    return Upright(std::move(*small), ReadExifOrientation(path));
+}
+
+JpegDecodeResult DecodeDisplayedJpegFileToShrink(const std::filesystem::path &path, JpegScale scale,
+                                                 int orientation, bool dcDecode)
+{
+    if (dcDecode && scale == JpegScale::eighth) {
+        if (std::optional<RgbImage> small = DecodeProgressiveDcFile(path))
+            return Upright(std::move(*small), orientation);
+    }
+    return DecodeDisplayedJpegFile(path, scale, orientation);
 }
 
 } // namespace pagoranto

@@ -4,6 +4,7 @@
 #include "core/pictures/jpegencoder.h"
 #include "core/pictures/photometadata.h"
 #include "core/pictures/previewsize.h"
+#include "core/pictures/progressivedcdecoder.h"
 #include "core/pictures/resample.h"
 #include "core/text/linefile.h"
 
@@ -56,7 +57,7 @@ ResizeResult ResizeJpeg(const std::filesystem::path &source, const ResizeOptions
     const PixelSize displayed = DisplayedSize(*head->storedSize, orientation);
     const PixelSize size = ResizedSize(displayed, options.boxWidth, options.boxHeight);
     const JpegDecodeResult decoded =
-        DecodeDisplayedJpegFile(source, PreviewDecodeScale(displayed, size), orientation);
+        DecodeDisplayedJpegFileToShrink(source, PreviewDecodeScale(displayed, size), orientation);
     if (!decoded.image)
         return Failed(decoded.error);
     // Half a picture filled with grey is no copy of the photo.

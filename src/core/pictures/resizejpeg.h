@@ -29,9 +29,10 @@ struct ResizeResult {
 };
 
 // The photo as displayed, scaled into the box by an area average after the decoder's own
-// reduction to the smallest size still at least the new one, then encoded with the photo's
-// metadata as WithPhotoMetadata carries it over (no GPS, orientation 1, the new size). A
-// picture that decodes only in part (cut off, damaged) fails.
+// reduction to the smallest size still at least the new one (a progressive photo at one eighth
+// from its DC coefficients alone), then encoded with the photo's metadata as WithPhotoMetadata
+// carries it over (no GPS, orientation 1, the new size). A picture that decodes only in part (cut
+// off, damaged) fails.
 // progress is told how far the encoding is, 0..100, on the calling thread.
 ResizeResult ResizeJpeg(const std::filesystem::path &source, const ResizeOptions &options,
                         const std::function<void(int percent)> &progress = {});

@@ -26,6 +26,9 @@ inline constexpr std::string_view thumbnailerParameters = "? 2 3 4 5 1";
 inline constexpr std::string_view thumbnailerRemakeAllParameter = "remake-all";
 // Added to have thumbnails made elsewhere (without our stamp) replaced too; else they are kept.
 inline constexpr std::string_view thumbnailerReplaceForeignParameter = "replace-foreign";
+// Added to have progressive photos decoded from all their scans even where their DC coefficients
+// would do: the thumbnails as they were made before, to time or compare the two.
+inline constexpr std::string_view thumbnailerAllScansParameter = "all-scans";
 // Followed by HandOverDigest of the files the run wrote, so that the thumbnailer works only from
 // the hand-over of the run that started it.
 inline constexpr std::string_view thumbnailerHandOverParameter = "hand-over=";
