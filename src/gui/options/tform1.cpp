@@ -613,7 +613,6 @@ void TForm1::FormActivate()
     m_resizer = ReadResizerSettings(ToQString(SettingsFile("resizer.ini")));
     copywin->setQuality(m_resizer.compression);
     copywin->setSizeIndex(m_resizer.resizer);
-    copywin->ShowNameTexts();
     filelistwindow->setHiddenCommandLights(m_settings.hidden);
     if (!m_thumbnailerPresent) {
         m_settings.special.createthumbnails = false;
