@@ -1,0 +1,79 @@
+#include "gui/platform/filedialog.h"
+#include "gui/platform/messagebox.h"
+#include "gui/templates/templateinfopanel.h"
+#include "tests/support/qtscratchdirectory.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+using namespace pagoranto;
+
+namespace {
+
+void WriteFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+} // namespace
+
+class TemplateInfoPanelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void fileFromAnotherFolderIsRefusedAsAnError();
+
+private:
+    QString Dir() const { return m_root->path() + QStringLiteral("/layout/"); }
+    QString NeededFiles() const { return Dir() + QStringLiteral("page.nef"); }
+    QPushButton *Button(const char *caption) const;
+
+    std::unique_ptr<testing::QtScratchDirectory> m_root;
+    MessageBox m_prompts;
+    std::unique_ptr<TemplateInfoPanel> m_panel;
+};
+
+void TemplateInfoPanelTest::init()
+{
+    m_root = std::make_unique<testing::QtScratchDirectory>();
+    QVERIFY(QDir().mkpath(Dir()));
+    WriteFile(Dir() + QStringLiteral("page.html"), "<body>$PIC$</body>");
+    MessageBox::setResponder({});
+    m_panel = std::make_unique<TemplateInfoPanel>(m_prompts, std::string());
+}
+
+void TemplateInfoPanelTest::cleanup()
+{
+    m_panel.reset();
+    MessageBox::clearScript();
+    m_root.reset();
+}
+
+QPushButton *TemplateInfoPanelTest::Button(const char *caption) const
+{
+    for (QPushButton *button : m_panel->findChildren<QPushButton *>())
+        if (button->text() == QLatin1String(caption))
+            return button;
+    return nullptr;
+}
+
+void TemplateInfoPanelTest::fileFromAnotherFolderIsRefusedAsAnError()
+{
+    m_panel->LoadTemplateFiles((Dir() + QStringLiteral("page.html")).toStdString());
+    FileDialog::setNextFileName(m_root->path() + QStringLiteral("/elsewhere.gif"));
+    Button("Add files")->click();
+    QCOMPARE(MessageBox::shownMessages().size(), std::size_t(1));
+    QCOMPARE(MessageBox::shownMessages().back().title, std::string("Problem"));
+    QVERIFY(MessageBox::shownMessages().back().error);
+    QCOMPARE(m_panel->neededfiles->count(), 0);
+    QVERIFY(!QFile::exists(NeededFiles()));
+}
+
+QTEST_MAIN(TemplateInfoPanelTest)
+#include "templateinfopanel_test.moc"
