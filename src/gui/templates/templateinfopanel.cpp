@@ -104,7 +104,8 @@ void TemplateInfoPanel::AddFiles()
 
 void TemplateInfoPanel::RemoveMarkedFile()
 {
-    if (QListWidgetItem *item = neededfiles->currentItem()) {
+    // The current row stays after its mark is taken away; only a mark says which to remove.
+    if (QListWidgetItem *item = neededfiles->currentItem(); item && item->isSelected()) {
         delete item;
         SaveNeededFiles();
     }

@@ -19,6 +19,20 @@ void WriteFile(const QString &path, const QByteArray &content)
     file.write(content);
 }
 
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList Items(const QListWidget *list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items.push_back(list->item(i)->text());
+    return items;
+}
+
 } // namespace
 
 class TemplateInfoPanelTest : public QObject {
@@ -28,6 +42,7 @@ private slots:
     void init();
     void cleanup();
     void fileFromAnotherFolderIsRefusedAsAnError();
+    void removeTakesOnlyAMarkedEntry();
 
 private:
     QString Dir() const { return m_root->path() + QStringLiteral("/layout/"); }
@@ -73,6 +88,23 @@ void TemplateInfoPanelTest::fileFromAnotherFolderIsRefusedAsAnError()
     QVERIFY(MessageBox::shownMessages().back().error);
     QCOMPARE(m_panel->neededfiles->count(), 0);
     QVERIFY(!QFile::exists(NeededFiles()));
+}
+
+void TemplateInfoPanelTest::removeTakesOnlyAMarkedEntry()
+{
+    WriteFile(NeededFiles(), "a.css\r\nb.gif\r\n");
+    m_panel->LoadTemplateFiles((Dir() + QStringLiteral("page.html")).toStdString());
+    // A current row without a mark, as after a click that took the mark away again.
+    m_panel->neededfiles->setCurrentRow(0);
+    m_panel->neededfiles->clearSelection();
+    Button("Remove marked file")->click();
+    QCOMPARE(Items(m_panel->neededfiles), (QStringList{"a.css", "b.gif"}));
+    QCOMPARE(ReadFile(NeededFiles()), QByteArray("a.css\r\nb.gif\r\n"));
+
+    m_panel->neededfiles->setCurrentRow(1);
+    Button("Remove marked file")->click();
+    QCOMPARE(Items(m_panel->neededfiles), (QStringList{"a.css"}));
+    QCOMPARE(ReadFile(NeededFiles()), QByteArray("a.css\r\n"));
 }
 
 QTEST_MAIN(TemplateInfoPanelTest)
