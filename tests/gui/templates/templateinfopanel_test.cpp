@@ -43,6 +43,7 @@ private slots:
     void cleanup();
     void fileFromAnotherFolderIsRefusedAsAnError();
     void removeTakesOnlyAMarkedEntry();
+    void entriesAreSortedAlphabeticallyAndSavedSo();
 
 private:
     QString Dir() const { return m_root->path() + QStringLiteral("/layout/"); }
@@ -105,6 +106,21 @@ void TemplateInfoPanelTest::removeTakesOnlyAMarkedEntry()
     Button("Remove marked file")->click();
     QCOMPARE(Items(m_panel->neededfiles), (QStringList{"a.css"}));
     QCOMPARE(ReadFile(NeededFiles()), QByteArray("a.css\r\n"));
+}
+
+void TemplateInfoPanelTest::entriesAreSortedAlphabeticallyAndSavedSo()
+{
+    // Upper and lower case together, an umlaut beside its letter; a Windows-1252 name alike.
+    WriteFile(NeededFiles(), "b.gif\r\nZebra.png\r\n\xc4rger.jpg\r\na.css\r\nBack.gif\r\n");
+    m_panel->LoadTemplateFiles((Dir() + QStringLiteral("page.html")).toStdString());
+    QCOMPARE(Items(m_panel->neededfiles), (QStringList{"a.css", QString::fromUtf8("\u00c4rger.jpg"),
+                                                       "b.gif", "Back.gif", "Zebra.png"}));
+
+    WriteFile(Dir() + QStringLiteral("logo.gif"), "GIF89a");
+    FileDialog::setNextFileName(Dir() + QStringLiteral("logo.gif"));
+    Button("Add files")->click();
+    QCOMPARE(ReadFile(NeededFiles()),
+             QByteArray("a.css\r\n\xc4rger.jpg\r\nb.gif\r\nBack.gif\r\nlogo.gif\r\nZebra.png\r\n"));
 }
 
 QTEST_MAIN(TemplateInfoPanelTest)
