@@ -45,7 +45,6 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineView>
@@ -819,9 +818,6 @@ void TForm1::DirectoryListBox1Change()
     ShowLayer(ViewLayer::thumbnail, true);
     m_descriptions.Load(CurrentPictureDir() + std::string(DescriptionStore::fileName));
     showthumbnailsClick();
-    // The tree reads its directories in the background; by now the current one has arrived.
-    Panel10->DirectoryListBox1->scrollTo(Panel10->DirectoryListBox1->currentIndex(),
-                                         QAbstractItemView::PositionAtCenter);
 }
 
 void TForm1::showthumbnailsClick()
