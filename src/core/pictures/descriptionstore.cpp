@@ -87,8 +87,8 @@ std::optional<std::size_t> DescriptionStore::FindLine(std::string_view pictureNa
 {
     if (m_firstLineOfName.empty())
         for (std::size_t i = 0; i < m_lines.size(); ++i)
-            m_firstLineOfName.emplace(AsciiUpperCase(DescriptionField(m_lines[i], 1)), i);
-    const auto found = m_firstLineOfName.find(AsciiUpperCase(pictureName));
+            m_firstLineOfName.emplace(WesternUpperCaseKey(DescriptionField(m_lines[i], 1)), i);
+    const auto found = m_firstLineOfName.find(WesternUpperCaseKey(pictureName));
     if (found == m_firstLineOfName.end())
         return std::nullopt;
     return found->second;

@@ -1,5 +1,6 @@
 #include "core/text/bytetext.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pagoranto {
@@ -76,6 +77,23 @@ void AppendUtf8(std::string &out, char32_t codePoint)
     }
 }
 
+char32_t WesternUpper(char32_t codePoint)
+{
+    if ((codePoint >= U'a' && codePoint <= U'z') ||
+        (codePoint >= 0xE0 && codePoint <= 0xFE && codePoint != 0xF7))
+        return codePoint - 0x20;
+    switch (codePoint) {
+    case 0xFF:
+        return 0x178;
+    case 0x153:
+    case 0x161:
+    case 0x17E:
+        return codePoint - 1;
+    default:
+        return codePoint;
+    }
+}
+
 } // namespace
 
 char32_t Windows1252CodePoint(unsigned char byte)
@@ -103,6 +121,31 @@ std::string AsciiUpperCase(std::string_view text)
     for (char &c : out)
         c = AsciiUpper(c);
     return out;
+}
+
+std::string WesternUpperCaseKey(std::string_view text)
+{
+    const std::string utf8 = ToUtf8(text);
+    std::string key;
+    key.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        if (lead < 0x80) {
+            key += AsciiUpper(utf8[pos++]);
+            continue;
+        }
+        const std::size_t length = std::max<std::size_t>(1, Utf8SequenceLength(utf8, pos));
+        // Only two-byte sequences hold letters that change.
+        if (length == 2) {
+            const char32_t codePoint =
+                (char32_t(lead & 0x1F) << 6) | (static_cast<unsigned char>(utf8[pos + 1]) & 0x3F);
+            AppendUtf8(key, WesternUpper(codePoint));
+        } else {
+            key.append(utf8, pos, length);
+        }
+        pos += length;
+    }
+    return key;
 }
 
 std::string AsciiLowerCase(std::string_view text)

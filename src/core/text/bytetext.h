@@ -39,4 +39,9 @@ inline char AsciiLower(char c)
 std::string AsciiUpperCase(std::string_view text);
 std::string AsciiLowerCase(std::string_view text);
 
+// The text as UTF-8 with the letters of the Western code page upper-cased (a..z, the accented
+// letters and umlauts; "ß" has no capital and stays), so that two names that differ only in
+// case give the same key, whether they arrived as UTF-8 or as Windows-1252 bytes.
+std::string WesternUpperCaseKey(std::string_view text);
+
 } // namespace pagoranto

@@ -49,7 +49,6 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineView>
@@ -656,7 +655,6 @@ void TForm1::FormActivate()
         ReadSharesPreviews(ToQString(SettingsFile(thumbnailListSettingsFileName))));
     copywin->setQuality(m_resizer.compression);
     copywin->setSizeIndex(m_resizer.resizer);
-    copywin->ShowNameTexts();
     filelistwindow->setHiddenCommandLights(m_settings.hidden);
     if (!m_thumbnailerPresent) {
         m_settings.special.createthumbnails = false;
@@ -863,9 +861,6 @@ void TForm1::DirectoryListBox1Change()
     ShowLayer(ViewLayer::thumbnail, true);
     m_descriptions.Load(CurrentPictureDir() + std::string(DescriptionStore::fileName));
     showthumbnailsClick();
-    // The tree reads its directories in the background; by now the current one has arrived.
-    Panel10->DirectoryListBox1->scrollTo(Panel10->DirectoryListBox1->currentIndex(),
-                                         QAbstractItemView::PositionAtCenter);
 }
 
 void TForm1::showthumbnailsClick()

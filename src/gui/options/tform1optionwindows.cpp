@@ -13,6 +13,7 @@
 #include "gui/options/tquickinfo.h"
 #include "gui/options/tthreegalleries.h"
 #include "gui/options/tthumbnaileropt.h"
+#include "gui/pictures/tcopywin.h"
 #include "gui/pictures/tfilelistwindow.h"
 #include "gui/platform/filedialog.h"
 #include "gui/platform/qttext.h"
@@ -163,6 +164,7 @@ void TForm1::ShowAllOptions()
     Panel9->ShowBrowserChoice();
     ThumbnailerOpt->ShowOptions();
     navigationsleistewindow->ShowOptions();
+    copywin->ShowNameTexts();
     ShowOptionWindowSettings();
     filelistwindow->setHiddenCommandLights(m_settings.hidden);
     ShowPageCounter(m_run.pageCounter().value());

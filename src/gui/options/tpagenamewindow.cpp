@@ -17,7 +17,8 @@ namespace pagoranto {
 namespace {
 
 constexpr std::int32_t exampleNumber = 777;
-constexpr int pageNameLength = 255;
+// The name goes back into the page-name field: a longer one would be cut there unseen.
+constexpr int pageNameLength = static_cast<int>(pageNameFields::ownfilename.maxLength);
 
 constexpr std::array<const char *, 15> examplePatterns{
     "WELCOME_$NB$$NH$$NB$", "$ND$$NB$$ND$",     "$NH$$NH$$NH$$NH$$NH$", "page$nd$",

@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -128,8 +129,23 @@ QWidget *DirectoryPanel::MakeTreeArea()
     layout->addWidget(m_treeStack, 1);
 
     connect(DriveComboBox1, &QComboBox::activated, this, &DirectoryPanel::DriveComboBox1Change);
+    // The tree reports a click while it handles the mouse press; the directory change lets
+    // messages run and would have the press finish on rows that moved meanwhile.
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &DirectoryPanel::DirectoryListBox1Change);
+            [this] {
+                if (!m_syncingTree)
+                    RunAfterCurrentEvent(this, [this] { DirectoryListBox1Change(); });
+            });
+    // The model reads directories in the background: a directory set from outside can be
+    // scrolled to only once its parents are read.
+    connect(m_tree, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        const QString wanted = QDir::cleanPath(m_pictureDir);
+        if (!m_reveal || !wanted.startsWith(path))
+            return;
+        if (wanted == QDir::cleanPath(path))
+            m_reveal = false;
+        QTimer::singleShot(0, this, &DirectoryPanel::RevealInTree);
+    });
     connect(selectDirectory, &QToolButton::clicked, this, &DirectoryPanel::SelectDirectoryClick);
     return area;
 }
@@ -197,13 +213,31 @@ QWidget *DirectoryPanel::MakeOtherListsArea()
 void DirectoryPanel::setPictureDir(const QString &dir)
 {
     const QString directory = WithTrailingSlash(dir);
-    const QString home = HomeDrive();
-    const bool underHome = directory.startsWith(home);
-    const int drive = DriveComboBox1->findText(underHome ? home : QStringLiteral("/"));
-    if (drive >= 0)
-        DriveComboBox1->setCurrentIndex(drive);
+    ShowDriveOf(directory);
+    m_reveal = true;
     ShowInTree(directory);
     ApplyDirectory(directory);
+}
+
+void DirectoryPanel::ShowDriveOf(const QString &dir)
+{
+    const QString home = HomeDrive();
+    const int drive = DriveComboBox1->findText(dir.startsWith(home) ? home : QStringLiteral("/"));
+    if (drive >= 0)
+        DriveComboBox1->setCurrentIndex(drive);
+}
+
+void DirectoryPanel::RevealInTree()
+{
+    const QModelIndex index = m_tree->index(QDir::cleanPath(m_pictureDir));
+    if (!index.isValid())
+        return;
+    // Rows that arrived since the last paint are not laid out yet.
+    DirectoryListBox1->doItemsLayout();
+    m_syncingTree = true;
+    DirectoryListBox1->setCurrentIndex(index);
+    m_syncingTree = false;
+    DirectoryListBox1->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void DirectoryPanel::ShowInTree(const QString &dir)
@@ -224,17 +258,21 @@ void DirectoryPanel::DriveComboBox1Change(int index)
 {
     emit driveChanged();
     const QString drive = DriveComboBox1->itemText(index);
+    m_reveal = false;
     ShowInTree(drive);
     ApplyDirectory(drive);
 }
 
 void DirectoryPanel::DirectoryListBox1Change()
 {
-    if (m_syncingTree)
-        return;
     const QModelIndex index = DirectoryListBox1->currentIndex();
-    if (index.isValid())
-        ApplyDirectory(WithTrailingSlash(m_tree->filePath(index)));
+    if (!index.isValid())
+        return;
+    // The user's choice: the tree stays where the user is looking.
+    m_reveal = false;
+    const QString directory = WithTrailingSlash(m_tree->filePath(index));
+    ShowDriveOf(directory);
+    ApplyDirectory(directory);
 }
 
 void DirectoryPanel::ApplyDirectory(const QString &dir)

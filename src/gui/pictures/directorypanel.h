@@ -100,6 +100,8 @@ private:
     void DirectoryListBox1Change();
     void ApplyDirectory(const QString &dir);
     void ShowInTree(const QString &dir);
+    void ShowDriveOf(const QString &dir);
+    void RevealInTree();
     void FillList(QListWidget *list, const QString &mask);
     void UpdateEnabling();
     void OpenListedFile(QListWidgetItem *item);
@@ -118,6 +120,8 @@ private:
     bool m_inputsEnabled = true;
     bool m_deleting = false;
     bool m_syncingTree = false;
+    // The picture directory was set from outside and is to be scrolled into sight.
+    bool m_reveal = false;
 };
 
 } // namespace pagoranto

@@ -64,17 +64,22 @@ PromptAnswer MessageBox::show(std::string_view title, std::string_view text, Pro
     return ask(title, text, buttons, false);
 }
 
+void MessageBox::showError(std::string_view title, std::string_view text)
+{
+    ask(title, text, PromptButtons::Ok, false, true);
+}
+
 PromptAnswer MessageBox::confirm(std::string_view title, std::string_view text)
 {
     return ask(title, text, PromptButtons::YesNo, true);
 }
 
 PromptAnswer MessageBox::ask(std::string_view title, std::string_view text, PromptButtons buttons,
-                             bool defaultNo)
+                             bool defaultNo, bool error)
 {
     Script &s = script();
     if (s.active) {
-        Shown shown{std::string(title), std::string(text), buttons};
+        Shown shown{std::string(title), std::string(text), buttons, error};
         s.shown.push_back(shown);
         if (!s.answers.empty()) {
             const PromptAnswer answer = s.answers.front();
@@ -83,8 +88,11 @@ PromptAnswer MessageBox::ask(std::string_view title, std::string_view text, Prom
         }
         return s.responder ? s.responder(shown) : FirstButton(buttons);
     }
-    QMessageBox box(buttons == PromptButtons::Ok ? QMessageBox::Information : QMessageBox::Question,
-                    ToQString(title), MessageText(text), StandardButtonsOf(buttons), m_parent);
+    const QMessageBox::Icon icon = error                          ? QMessageBox::Critical
+                                   : buttons == PromptButtons::Ok ? QMessageBox::Information
+                                                                  : QMessageBox::Question;
+    QMessageBox box(icon, ToQString(title), MessageText(text), StandardButtonsOf(buttons),
+                    m_parent);
     // A box closed with its close button gives the negative answer.
     if (buttons != PromptButtons::Ok)
         box.setEscapeButton(buttons == PromptButtons::YesNo ? QMessageBox::No

@@ -18,11 +18,14 @@ public:
         std::string title;
         std::string text;
         PromptButtons buttons;
+        bool error = false;
     };
     using Responder = std::function<PromptAnswer(const Shown &)>;
 
     PromptAnswer show(std::string_view title, std::string_view text,
                       PromptButtons buttons) override;
+    // An Ok box with the error icon: the user's action was refused.
+    void showError(std::string_view title, std::string_view text);
     // A Yes/No question that answers No to a hasty Enter.
     PromptAnswer confirm(std::string_view title, std::string_view text);
 
@@ -39,7 +42,7 @@ public:
 
 private:
     PromptAnswer ask(std::string_view title, std::string_view text, PromptButtons buttons,
-                     bool defaultNo);
+                     bool defaultNo, bool error = false);
 
     QPointer<QWidget> m_parent;
 };

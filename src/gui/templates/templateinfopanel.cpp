@@ -6,6 +6,7 @@
 #include "gui/platform/messagebox.h"
 #include "gui/platform/qttext.h"
 #include "gui/templates/companionfiles.h"
+#include "gui/templates/templatemessages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -94,10 +95,7 @@ void TemplateInfoPanel::AddFiles()
     if (file.isEmpty())
         return;
     if (!LiesInTemplateDirectory(m_templatePath, ToEngineText(file))) {
-        m_prompts.show("Problem",
-                       "It's not allowed to select an other directory as\rthe source directory "
-                       "of your selected layout !",
-                       PromptButtons::Ok);
+        m_prompts.showError("Problem", templatemessages::otherDirectory);
         return;
     }
     AddNeededFileEntry(neededfiles, QFile::encodeName(QFileInfo(file).fileName()).toStdString());
@@ -106,7 +104,8 @@ void TemplateInfoPanel::AddFiles()
 
 void TemplateInfoPanel::RemoveMarkedFile()
 {
-    if (QListWidgetItem *item = neededfiles->currentItem()) {
+    // The current row stays after its mark is taken away; only a mark says which to remove.
+    if (QListWidgetItem *item = neededfiles->currentItem(); item && item->isSelected()) {
         delete item;
         SaveNeededFiles();
     }

@@ -407,7 +407,7 @@ void TLayoutmanager::AddFilesClick()
     if (file.isEmpty())
         return;
     if (!LiesInTemplateDirectory(Path(m_managerSelection), Path(file))) {
-        m_prompts.show("Problem", templatemessages::otherDirectory, PromptButtons::Ok);
+        m_prompts.showError("Problem", templatemessages::otherDirectory);
         return;
     }
     AddNeededFileEntry(neededfiles, QFile::encodeName(QFileInfo(file).fileName()).toStdString());

@@ -57,6 +57,22 @@ TEST(DescriptionStore, LookupsEscapeJoinAndStopAtTheFirstEmptyField)
     EXPECT_EQ(store.LookupDescription("OTHER.jpg"), "other");
 }
 
+TEST(DescriptionStore, NamesMatchWithoutCaseUmlautsIncluded)
+{
+    DescriptionStore store;
+    // Written on Windows: the name in Windows-1252 bytes.
+    store.SetLines({"\xC4rger.JPG|old quarrel", "\xC3\xB6L.jpg|oil"});
+    EXPECT_EQ(store.LookupDescription("\xC3\xA4rger.jpg"), "old quarrel");
+    EXPECT_EQ(store.LookupDescription("\xE4RGER.jpg"), "old quarrel");
+    EXPECT_EQ(store.LookupDescriptionFirstLine("\xC3\x96l.JPG"), "oil");
+    EXPECT_EQ(store.LookupDescription("oel.jpg"), "");
+
+    // Storing under another case of the name replaces the line instead of adding one.
+    store.StoreDescription("\xC3\x84RGER.jpg", {"made up"});
+    EXPECT_EQ(store.lines().size(), 2u);
+    EXPECT_EQ(store.LookupDescription("\xC3\xA4rger.jpg"), "made up");
+}
+
 TEST(DescriptionStore, FailedLoadKeepsTheStore)
 {
     const testing::ScratchDirectory dir;

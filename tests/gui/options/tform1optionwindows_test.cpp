@@ -14,6 +14,7 @@
 #include "gui/options/tthreegalleries.h"
 #include "gui/options/tthumbnaileropt.h"
 #include "gui/options/wizardpanel.h"
+#include "gui/pictures/tcopywin.h"
 #include "gui/pictures/tfilelistwindow.h"
 #include "gui/pictures/thumbnaillist.h"
 #include "gui/platform/filedialog.h"
@@ -27,6 +28,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
@@ -97,6 +100,7 @@ private:
         return Child<Tpagenamewindow>(m_form.get(), "Tpagenamewindow");
     }
     QLineEdit *OwnFileName() const { return Child<QLineEdit>(m_form.get(), "ownfilename"); }
+    Tcopywin *CopyWindow() const { return Child<Tcopywin>(m_form.get(), "Tcopywin"); }
     QString ThumbnailerFile() const
     {
         return m_program + QString::fromLatin1(thumbnailerOptionsPath.data());
@@ -248,6 +252,8 @@ void TForm1OptionWindowsTest::completeConfigurationRoundTripThroughTheWindows()
     ThumbnailWindow()->RadioGroup1->button(2)->click();
     ThumbnailWindow()->Drei3d_check->setChecked(true);
     OwnFileName()->setText(QStringLiteral("photo$nd$"));
+    CopyWindow()->Edit1->setText(QStringLiteral("Holiday_"));
+    CopyWindow()->Edit4->setText(QStringLiteral("_sea"));
     m_form->settings().headerFooter.headeredit = "<p>before</p>";
 
     FileDialog::setNextFileName(file);
@@ -261,6 +267,8 @@ void TForm1OptionWindowsTest::completeConfigurationRoundTripThroughTheWindows()
     ThumbnailWindow()->RadioGroup1->button(10)->click();
     ThumbnailWindow()->Drei3d_check->setChecked(false);
     OwnFileName()->setText(QStringLiteral("page"));
+    CopyWindow()->Edit1->setText(QStringLiteral("Work_"));
+    CopyWindow()->Edit4->setText(QStringLiteral("_desk"));
     m_form->settings().headerFooter.headeredit = "<p>after</p>";
 
     FileDialog::setNextFileName(file);
@@ -273,6 +281,12 @@ void TForm1OptionWindowsTest::completeConfigurationRoundTripThroughTheWindows()
     QCOMPARE(ThumbnailWindow()->ScrollBar3->value(), 120);
     QVERIFY(ThumbnailWindow()->Drei3d_check->isChecked());
     QCOMPARE(OwnFileName()->text(), QStringLiteral("photo$nd$"));
+    // The copy window names its next copies by what it shows.
+    QCOMPARE(CopyWindow()->Edit1->text(), QStringLiteral("Holiday_"));
+    QCOMPARE(CopyWindow()->Edit4->text(), QStringLiteral("_sea"));
+    CopyWindow()->RadioButton2->setChecked(true);
+    CopyWindow()->RadioButton3->setChecked(true);
+    QCOMPARE(CopyWindow()->nameOptions().text, std::string("Holiday_"));
     // The header and footer are not part of it.
     QCOMPARE(m_form->settings().headerFooter.headeredit, std::string("<p>after</p>"));
 }

@@ -1,4 +1,5 @@
 #include "gui/options/tpagenamewindow.h"
+#include "gui/ui/fieldlimits.h"
 
 #include <QTimer>
 #include <QtTest>
@@ -15,6 +16,7 @@ private slots:
     void restoreGivesBackTheOpeningName();
     void everyCloseCopiesTheNameIntoThePageName();
     void onlyPageNameCharactersAreTyped();
+    void aLongNameComesBackWhole();
 };
 
 void TpagenamewindowTest::theNumber777InItsThreeForms_data()
@@ -111,6 +113,20 @@ void TpagenamewindowTest::onlyPageNameCharactersAreTyped()
     Tpagenamewindow window(&ownfilename, names);
     QTest::keyClicks(window.Edit1, QStringLiteral("../my page.$nd$-A_9"));
     QCOMPARE(window.Edit1->text(), QStringLiteral("mypage$nd$-A_9"));
+}
+
+void TpagenamewindowTest::aLongNameComesBackWhole()
+{
+    QLineEdit ownfilename;
+    ApplyFieldLimits(&ownfilename, pageNameFields::ownfilename);
+    PageNameOptions names;
+    Tpagenamewindow window(&ownfilename, names);
+    window.show();
+    QTest::keyClicks(window.Edit1, QString(120, QLatin1Char('a')) + QStringLiteral("$nd$"));
+    window.Button2->click();
+    // What the window shows is what the page name becomes.
+    QCOMPARE(ownfilename.text(), window.Edit1->text());
+    QCOMPARE(ownfilename.text().size(), qsizetype(pageNameFields::ownfilename.maxLength));
 }
 
 QTEST_MAIN(TpagenamewindowTest)

@@ -40,6 +40,7 @@ private slots:
     void doubleClickOpensTheFileThroughTheShell();
     void selectDirectorySetsTreeAndLists();
     void workingPanelsAndInputLock();
+    void clickedFolderStaysMarkedAndNamesItsDrive();
 
 private:
     static QStringList Texts(const QListWidget *list);
@@ -290,6 +291,50 @@ void DirectoryPanelTest::workingPanelsAndInputLock()
     QVERIFY(!m_panel->deleteJpgFiles->isEnabled());
     m_panel->setInputsEnabled(true);
     QVERIFY(m_panel->deleteJpgFiles->isEnabled());
+}
+
+void DirectoryPanelTest::clickedFolderStaysMarkedAndNamesItsDrive()
+{
+    // Many folders (and "sub.jpg"), so that the tree scrolls; "home" among them is the user's home.
+    for (int i = 0; i < 40; ++i)
+        QVERIFY(QDir(m_folder->dir()).mkdir(QStringLiteral("folder%1").arg(i, 2, 10, QChar('0'))));
+    QVERIFY(QDir(m_folder->dir()).mkdir(QStringLiteral("home")));
+    const QString home = m_folder->dir() + QStringLiteral("home/");
+    const ScopedVariable homeVariable("HOME", home.toStdString());
+    m_panel = std::make_unique<DirectoryPanel>(m_messages, m_shell);
+    m_panel->resize(900, 400);
+    m_panel->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
+    m_panel->setPictureDir(m_folder->dir());
+    QCOMPARE(m_panel->DriveComboBox1->currentText(), QStringLiteral("/"));
+
+    QTreeView *tree = m_panel->DirectoryListBox1;
+    const QModelIndex parent = tree->currentIndex();
+    tree->expand(parent);
+    QTRY_COMPARE(tree->model()->rowCount(parent), 42);
+    QTest::qWait(300);
+    QModelIndex clicked;
+    for (int row = 0; row < tree->model()->rowCount(parent); ++row) {
+        const QModelIndex index = tree->model()->index(row, 0, parent);
+        if (index.data().toString() == QStringLiteral("home"))
+            clicked = index;
+    }
+    QVERIFY(clicked.isValid());
+    tree->scrollTo(clicked, QAbstractItemView::PositionAtBottom);
+    QTest::qWait(50);
+    const QPoint where = tree->visualRect(clicked).center();
+    QVERIFY(tree->viewport()->rect().contains(where));
+
+    // What the main window does on a change: it lets messages run and the tree moves.
+    connect(m_panel.get(), &DirectoryPanel::directoryChanged, this, [tree] {
+        tree->scrollToTop();
+        QCoreApplication::processEvents();
+    });
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, where);
+    QTRY_COMPARE(m_panel->pictureDir(), home);
+    QCOMPARE(tree->currentIndex(), QModelIndex(clicked));
+    QCOMPARE(tree->selectionModel()->selectedRows(), QModelIndexList{clicked});
+    QCOMPARE(m_panel->DriveComboBox1->currentText(), home);
 }
 
 } // namespace pagoranto

@@ -182,6 +182,7 @@ void TLayoutmanagerTest::neededFilesStayInTheTemplatesDirectory()
     m_manager->AddFilesClick();
     QVERIFY(Shown("Problem", "It's not allowed to select an other directory as\rthe source "
                              "directory of your selected layout !"));
+    QVERIFY(MessageBox::shownMessages().back().error);
     QVERIFY(!QFile::exists(Dir() + QStringLiteral("picture.nef")));
 
     FileDialog::setNextFileName(Dir() + QStringLiteral("logo.gif"));
