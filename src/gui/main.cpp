@@ -1,6 +1,7 @@
 // pagoranto: the desktop program. An optional argument names the picture directory shown first.
 #include "core/platform/allocatortuning.h"
 #include "gui/options/startup.h"
+#include "gui/options/startuptimes.h"
 #include "gui/options/tform1.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Pagoranto"));
 
     pagoranto::TForm1 form(pagoranto::StartupPathsFromArguments(QCoreApplication::arguments()));
+    // Set to the launch time (`date +%s%N`) by the start-up benchmark.
+    if (qEnvironmentVariableIsSet("PAGORANTO_STARTUP_TIMING"))
+        new pagoranto::StartupTimes(form, qEnvironmentVariable("PAGORANTO_STARTUP_TIMING"));
     form.show();
     return app.exec();
 }

@@ -39,6 +39,7 @@
 #include "gui/publish/publishwindow.h"
 #include "gui/templates/templateinfopanel.h"
 #include "gui/ui/clickablelabel.h"
+#include "gui/ui/deferredwebview.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -51,7 +52,6 @@
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 #include <filesystem>
 
 namespace pagoranto {
@@ -374,14 +374,18 @@ QWidget *TForm1::CreateTopRow()
 QWidget *TForm1::CreateViewArea()
 {
     m_viewArea = new QStackedWidget(this);
-    WebBrowser_V11 = new QWebEngineView(m_viewArea);
-    WebBrowser_V11->setObjectName(QStringLiteral("WebBrowser_V11"));
-    // The first page load makes the view's render widget; done now, before any window exists.
-    WebBrowser_V11->setUrl(QUrl(QStringLiteral("about:blank")));
+    WebBrowser_V11 = new DeferredWebView(QStringLiteral("WebBrowser_V11"), m_viewArea);
+    connect(WebBrowser_V11, &DeferredWebView::loadFinished, this, [this](bool ok) {
+        if (ok && WebBrowser_V11->url().isLocalFile())
+            emit internalBrowserLoaded();
+    });
     thumbnail = new ThumbnailPanel(m_prompts, m_descriptions, m_viewArea);
     connect(thumbnail->ListView1, &ThumbnailList::sharesPreviewsChanged, this, [this](bool share) {
         WriteSharesPreviews(ToQString(SettingsFile(thumbnailListSettingsFileName)), share);
     });
+    // The browser waits for the first list of tiles, so that the start shows them first.
+    connect(thumbnail->ListView1, &ThumbnailList::buildFinished, WebBrowser_V11,
+            &DeferredWebView::makeSoon);
     Panel1 = new TemplateInfoPanel(m_prompts, InstallFile("descriptionempty.txt"), m_viewArea);
     Panel2 = new DirectoryLevelsPanel(m_viewArea);
     Panel3 = new ProtocolPanel(m_viewArea);
@@ -618,9 +622,10 @@ void TForm1::showEvent(QShowEvent *event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
+    // The window is activated, and so the options read, once the information has gone; the
+    // tiles go on filling meanwhile.
     QTimer::singleShot(0, this, [this] {
-        infofenster->ShowFor(m_times.atStart);
-        activateWindow();
+        infofenster->ShowForThen(m_times.atStart, [this] { activateWindow(); });
     });
 }
 

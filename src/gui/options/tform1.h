@@ -30,12 +30,11 @@
 #include <string>
 #include <vector>
 
-class QWebEngineView;
-
 namespace pagoranto {
 
 class BrowserPanel;
 class ClickableLabel;
+class DeferredWebView;
 class CommandHelpPanel;
 class DirectoryLevelsPanel;
 class DirectoryPanel;
@@ -173,6 +172,8 @@ public:
 signals:
     // The web tools were configured: their menu captions may have changed.
     void webToolsChanged();
+    // The embedded browser shows a file.
+    void internalBrowserLoaded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -207,7 +208,7 @@ private:
     QTabBar *TabControl1;
     QTimer *Timer1;
     QTimer *Timer2;
-    QWebEngineView *WebBrowser_V11;
+    DeferredWebView *WebBrowser_V11;
 
     WizardPanel *Panel21;
     DirectoryPanel *Panel10;

@@ -4,7 +4,9 @@
 
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <chrono>
 
 namespace pagoranto {
 
@@ -46,15 +48,30 @@ Tinfofenster::Tinfofenster(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Tinfofenster::ShowFor(std::uint64_t milliseconds)
+void Tinfofenster::Present()
 {
     adjustSize();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     show();
     raise();
+}
+
+void Tinfofenster::ShowFor(std::uint64_t milliseconds)
+{
+    Present();
     if (DelayWithMessagesFor(this, milliseconds))
         hide();
+}
+
+void Tinfofenster::ShowForThen(std::uint64_t milliseconds, std::function<void()> then)
+{
+    Present();
+    QTimer::singleShot(std::chrono::milliseconds(milliseconds), this,
+                       [this, then = std::move(then)] {
+                           hide();
+                           then();
+                       });
 }
 
 } // namespace pagoranto

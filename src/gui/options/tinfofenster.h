@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 namespace pagoranto {
 
@@ -14,6 +15,12 @@ public:
 
     // Shows the window for the given time while the other windows go on working, then hides it.
     void ShowFor(std::uint64_t milliseconds);
+    // The same without waiting: returns at once, and after the time hides the window and calls
+    // then.
+    void ShowForThen(std::uint64_t milliseconds, std::function<void()> then);
+
+private:
+    void Present();
 };
 
 } // namespace pagoranto

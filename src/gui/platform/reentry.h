@@ -13,8 +13,10 @@ namespace pagoranto {
 // this header.
 //
 // 1. Nothing is half-built when the first message is processed. A widget whose parts are made
-//    lazily (the embedded browser's render widget) is completed in its owner's constructor;
-//    made later, it re-creates native windows in the middle of whatever delivery triggered it.
+//    lazily (the embedded browser's render widget) is completed when it is created: in its
+//    owner's constructor, or from an event of its own, in a window that has had the OpenGL
+//    surface it needs from the start (DeferredWebView); otherwise it re-creates native windows in
+//    the middle of whatever delivery triggered it.
 // 2. Handlers that Qt calls from inside its own delivery of a window-system event (activation)
 //    do not run nested loops, show boxes or change the window tree there: Qt holds raw pointers
 //    to windows across that delivery. They hand their work to RunAfterCurrentEvent.

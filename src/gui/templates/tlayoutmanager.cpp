@@ -21,7 +21,6 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 namespace pagoranto {
 
@@ -164,10 +163,7 @@ QWidget *TLayoutmanager::CreatePreviewTabs()
     top->addWidget(selectionlabel, 1);
     top->addWidget(reloadlayout);
 
-    WebBrowser1 = new QWebEngineView(preview);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    // The first page load makes the view's render widget; done now, before the window shows.
-    WebBrowser1->setUrl(QUrl(QStringLiteral("about:blank")));
+    WebBrowser1 = new DeferredWebView(QStringLiteral("WebBrowser1"), preview);
 
     piccount = new QLabel(QStringLiteral("0"), preview);
     piccount->setObjectName(QStringLiteral("piccount"));

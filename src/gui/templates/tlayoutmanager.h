@@ -3,6 +3,7 @@
 #include "core/generator/layoutanalysis.h"
 #include "core/options/webtooloptions.h"
 #include "core/text/textencoding.h"
+#include "gui/ui/deferredwebview.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,8 +18,6 @@
 #include <QTreeView>
 #include <array>
 #include <string>
-
-class QWebEngineView;
 
 namespace pagoranto {
 
@@ -66,7 +65,7 @@ public:
     QLabel *neededcount;
     QTabWidget *PageControl1;
     QLabel *selectionlabel;
-    QWebEngineView *WebBrowser1;
+    DeferredWebView *WebBrowser1;
     QLabel *piccount;
     QLabel *tpiccount;
     QLabel *picfound;

@@ -12,6 +12,7 @@ class TinfofensterTest : public QObject {
 private slots:
     void namesTheProductAndVersion();
     void showsForTheTimeThenHides();
+    void showsWithoutWaitingThenCallsOn();
 };
 
 void TinfofensterTest::namesTheProductAndVersion()
@@ -33,6 +34,22 @@ void TinfofensterTest::showsForTheTimeThenHides()
     window.ShowFor(300);
     QVERIFY(visibleMeanwhile);
     QVERIFY(!window.isVisible());
+}
+
+// The start shows the window this way, so that the tiles fill behind it.
+void TinfofensterTest::showsWithoutWaitingThenCallsOn()
+{
+    Tinfofenster window;
+    int calls = 0;
+    window.ShowForThen(200, [&] {
+        QVERIFY(!window.isVisible());
+        ++calls;
+    });
+    QVERIFY(window.isVisible());
+    QCOMPARE(calls, 0);
+    QTRY_COMPARE(calls, 1);
+    QTest::qWait(300);
+    QCOMPARE(calls, 1);
 }
 
 QTEST_MAIN(TinfofensterTest)
