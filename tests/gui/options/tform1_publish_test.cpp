@@ -59,6 +59,7 @@ private slots:
     void publishOpensTheWindowForTheFolderThePagesGoTo_data();
     void publishOpensTheWindowForTheFolderThePagesGoTo();
     void publishIsOutOfReachDuringARun();
+    void sshIsReachedThroughRsyncRshAndAsksThroughOurAskpass();
 
 private:
     void MakeForm();
@@ -101,6 +102,7 @@ void TForm1PublishTest::init()
 
 void TForm1PublishTest::cleanup()
 {
+    qunsetenv("RSYNC_RSH");
     m_form.reset();
     MessageBox::clearScript();
     m_root.reset();
@@ -218,6 +220,57 @@ void TForm1PublishTest::publishIsOutOfReachDuringARun()
     QCOMPARE(m_form->run().outcome(), RunOutcome::Stopped);
     QVERIFY(toolBarButton->isEnabled());
     QVERIFY(fileMenu->menuAction()->isEnabled());
+}
+
+void TForm1PublishTest::sshIsReachedThroughRsyncRshAndAsksThroughOurAskpass()
+{
+    // Stands in for ssh: notes how it was started and fails as an unreachable server does.
+    const QString fakeSsh = m_root->filePath(QStringLiteral("fake-ssh"));
+    const QString record = fakeSsh + QStringLiteral(".out");
+    {
+        QFile script(fakeSsh);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\n"
+                                    "printf '%s\\n' \"$SSH_ASKPASS\" \"$SSH_ASKPASS_REQUIRE\" "
+                                    "\"$*\" > '%1'\n"
+                                    "echo 'ssh: connect to host 127.0.0.1 port 22: Connection "
+                                    "refused' >&2\nexit 255\n")
+                         .arg(record)
+                         .toUtf8());
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ExeOwner);
+    }
+    qputenv("RSYNC_RSH", fakeSsh.toUtf8());
+    QFile page(m_pictures + QStringLiteral("index.html"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<html><body><img src=\"p1.jpg\"></body></html>");
+    page.close();
+    MakeForm();
+
+    PublishWindow *publishing = Publishing();
+    QString result;
+    Driver publishAndClose([&] {
+        if (!publishing->isVisible())
+            return false;
+        publishing->destination->setText(QStringLiteral("someone@127.0.0.1:/srv/gallery"));
+        publishing->publishButton->click();
+        result = publishing->resultLine->text();
+        publishing->closeButton->click();
+        return true;
+    });
+    Action("ToolButtonPublish")->trigger();
+
+    QVERIFY2(result.contains(QStringLiteral("cannot be reached")), qPrintable(result));
+    QFile started(record);
+    QVERIFY2(started.open(QIODevice::ReadOnly), "ssh is the program RSYNC_RSH names");
+    const QStringList lines = QString::fromUtf8(started.readAll()).split(QLatin1Char('\n'));
+    QVERIFY(lines.size() >= 3);
+    QCOMPARE(Canonical(lines[0]),
+             Canonical(QStringLiteral(PAGORANTO_PROGRAM_DIR "/pagoranto-askpass")));
+    QCOMPARE(lines[1], QStringLiteral("force"));
+    QVERIFY2(lines[2].contains(QStringLiteral("someone")) &&
+                 lines[2].contains(QStringLiteral("127.0.0.1")),
+             qPrintable(lines[2]));
 }
 
 QTEST_MAIN(TForm1PublishTest)
