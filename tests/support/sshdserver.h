@@ -94,6 +94,31 @@ public:
     // know; the host key is known, and nothing of the user's own ssh set-up is read.
     std::string RemoteShell() const { return RemoteShellWith("user_key"); }
     std::string StrangerRemoteShell() const { return RemoteShellWith("stranger_key"); }
+    // The authorized key, with ssh asking about a host key it does not find in knownHosts and
+    // remembering it there once accepted, as a user's own ssh does.
+    std::string AskingRemoteShell(const std::string &knownHosts) const
+    {
+        return RemoteShellWith("user_key", "ask", knownHosts);
+    }
+    // The server's host key as ssh shows it, "SHA256:...".
+    std::string HostKeyFingerprint() const
+    {
+        const std::string command =
+            "ssh-keygen -l -E sha256 -f '" + m_dir.file("host_key.pub").string() + "' 2>/dev/null";
+        std::string output;
+        if (FILE *pipe = ::popen(command.c_str(), "r")) {
+            char buffer[512];
+            while (std::fgets(buffer, sizeof buffer, pipe))
+                output += buffer;
+            ::pclose(pipe);
+        }
+        // "256 SHA256:abc pagoranto-test (ED25519)"
+        const auto start = output.find(' ');
+        const auto end = output.find(' ', start + 1);
+        return start == std::string::npos || end == std::string::npos
+                   ? std::string()
+                   : output.substr(start + 1, end - start - 1);
+    }
 
     // Cuts every open connection, as a lost network would, and keeps listening.
     void CutConnections() const
@@ -119,10 +144,16 @@ private:
 
     std::string RemoteShellWith(const std::string &key) const
     {
+        return RemoteShellWith(key, "yes", m_dir.file("known_hosts").string());
+    }
+
+    std::string RemoteShellWith(const std::string &key, const std::string &hostKeyChecking,
+                                const std::string &knownHosts) const
+    {
         return "ssh -F /dev/null -p " + std::to_string(m_port) + " -i " + m_dir.file(key).string() +
-               " -o IdentitiesOnly=yes -o IdentityAgent=none -o StrictHostKeyChecking=yes"
-               " -o GlobalKnownHostsFile=/dev/null -o UserKnownHostsFile=" +
-               m_dir.file("known_hosts").string();
+               " -o IdentitiesOnly=yes -o IdentityAgent=none -o StrictHostKeyChecking=" +
+               hostKeyChecking +
+               " -o GlobalKnownHostsFile=/dev/null -o UserKnownHostsFile=" + knownHosts;
     }
 
     bool MakeKey(const std::string &name) const

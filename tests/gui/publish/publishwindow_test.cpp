@@ -2,6 +2,7 @@
 #include "gui/platform/messagebox.h"
 #include "gui/publish/publishwindow.h"
 #include "tests/support/qtscratchdirectory.h"
+#include "tests/support/sshdserver.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -35,6 +36,8 @@ private slots:
     void theGalleryIsNeverItsOwnDestination_data();
     void theGalleryIsNeverItsOwnDestination();
     void stopKeepsTheWindowResponsiveAndASecondPublishCompletes();
+    void publishesOverSshAskingAboutAnUnknownServerOnce();
+    void aDeclinedUnknownServerIsToldAndNothingSent();
     void readableBytes_data();
     void readableBytes();
 
@@ -43,6 +46,12 @@ private:
     QString makeGallery(const QString &name, qsizetype pictureBytes = 3000);
     std::unique_ptr<PublishWindow> window(PublishSetup setup = {});
     static QByteArray contents(const QString &file);
+    // An askpass program that appends each question it gets to "prompts" and gives the answer.
+    QString writeAskpass(const char *answer);
+    // A window publishing to the server through ssh, which asks about host keys it does not find
+    // in the scratch known-hosts file.
+    std::unique_ptr<PublishWindow> sshWindow(const pagoranto::testing::SshdServer &server,
+                                             const QString &askpass);
 
     std::unique_ptr<pagoranto::testing::QtScratchDirectory> m_dir;
     MessageBox m_prompts;
@@ -91,6 +100,31 @@ QByteArray PublishWindowTest::contents(const QString &file)
 {
     QFile in(file);
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
+}
+
+QString PublishWindowTest::writeAskpass(const char *answer)
+{
+    const QString program = m_dir->filePath("askpass");
+    QFile script(program);
+    if (!script.open(QIODevice::WriteOnly))
+        return {};
+    script.write(QStringLiteral("#!/bin/sh\n"
+                                "{ printf '%s\\n' \"$1\"; printf 'hint: %s\\n--\\n' "
+                                "\"$SSH_ASKPASS_PROMPT\"; } >> '%1'\n"
+                                "printf '%s\\n' '%2'\n")
+                     .arg(m_dir->filePath("prompts"), QLatin1String(answer))
+                     .toUtf8());
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return program;
+}
+
+std::unique_ptr<PublishWindow>
+PublishWindowTest::sshWindow(const pagoranto::testing::SshdServer &server, const QString &askpass)
+{
+    PublishSetup setup;
+    setup.askpassProgram = askpass.toStdString();
+    setup.remoteShell = server.AskingRemoteShell(m_dir->filePath("known_hosts").toStdString());
+    return window(std::move(setup));
 }
 
 void PublishWindowTest::destinationIsRememberedPerGalleryFolder()
@@ -312,6 +346,72 @@ void PublishWindowTest::stopKeepsTheWindowResponsiveAndASecondPublishCompletes()
     QVERIFY2(!complete->resultLine->property("failed").toBool(),
              qPrintable(complete->resultLine->text()));
     QCOMPARE(contents(picture), contents(gallery + "/pictures/photo.jpg"));
+}
+
+void PublishWindowTest::publishesOverSshAskingAboutAnUnknownServerOnce()
+{
+    const pagoranto::testing::SshdServer server;
+    if (!server.available())
+        QSKIP(server.problem().c_str());
+    const QString gallery = makeGallery("gallery");
+    const QString serverFolder = m_dir->filePath("on the server");
+    auto publish = sshWindow(server, writeAskpass("yes"));
+    publish->Prepare(gallery.toStdString());
+    publish->destination->setText(
+        QString::fromStdString(server.Destination(serverFolder.toStdString())));
+    publish->PublishClick();
+
+    QVERIFY2(!publish->resultLine->property("failed").toBool(),
+             qPrintable(publish->resultLine->text() + "\n" + QString::fromStdString(server.Log())));
+    QCOMPARE(publish->statusLine->text(), QString("Published"));
+    QCOMPARE(publish->filesSent->text(), QString("2"));
+    for (const char *file : {"/index.html", "/pictures/photo.jpg"})
+        QCOMPARE(contents(serverFolder + file), contents(gallery + file));
+    QVERIFY(!QFile::exists(serverFolder + "/sorting.txt"));
+
+    const QString prompts = QString::fromUtf8(contents(m_dir->filePath("prompts")));
+    QCOMPARE(prompts.count("\n--\n"), 1);
+    const QString fingerprint = QString::fromStdString(server.HostKeyFingerprint());
+    QVERIFY(fingerprint.startsWith("SHA256:"));
+    QVERIFY2(prompts.contains(fingerprint), qPrintable(prompts));
+    QVERIFY2(prompts.contains("authenticity of host"), qPrintable(prompts));
+
+    // The accepted server is remembered: no second question, and nothing changed travels.
+    publish->PublishClick();
+    QVERIFY2(!publish->resultLine->property("failed").toBool(),
+             qPrintable(publish->resultLine->text()));
+    QVERIFY2(publish->resultLine->text().contains("no file was sent"),
+             qPrintable(publish->resultLine->text()));
+    QCOMPARE(QString::fromUtf8(contents(m_dir->filePath("prompts"))), prompts);
+}
+
+void PublishWindowTest::aDeclinedUnknownServerIsToldAndNothingSent()
+{
+    const pagoranto::testing::SshdServer server;
+    if (!server.available())
+        QSKIP(server.problem().c_str());
+    const QString gallery = makeGallery("gallery");
+    const QString serverFolder = m_dir->filePath("on the server");
+    auto publish = sshWindow(server, writeAskpass("no"));
+    publish->Prepare(gallery.toStdString());
+    publish->destination->setText(
+        QString::fromStdString(server.Destination(serverFolder.toStdString())));
+    QElapsedTimer clock;
+    clock.start();
+    publish->PublishClick();
+
+    QVERIFY(clock.elapsed() < 60000);
+    QVERIFY(publish->resultLine->property("failed").toBool());
+    QVERIFY2(publish->resultLine->text().contains("host key is not known and was not accepted"),
+             qPrintable(publish->resultLine->text()));
+    QCOMPARE(publish->statusLine->text(), QString("Not published"));
+    QVERIFY2(contents(m_dir->filePath("prompts"))
+                 .contains(QByteArray::fromStdString(server.HostKeyFingerprint())),
+             "the question went through the askpass program");
+    QVERIFY(!QFileInfo::exists(serverFolder));
+    QVERIFY2(contents(m_dir->filePath("known_hosts")) == "<missing>" ||
+                 contents(m_dir->filePath("known_hosts")).isEmpty(),
+             "a declined server is not remembered");
 }
 
 void PublishWindowTest::readableBytes_data()
