@@ -48,11 +48,15 @@ int main(int argc, char **argv)
     double firstScreenSeconds = 0;
     // With a prefix, the list is photographed half filled and filled.
     const QString shots = argc == 3 ? QFile::decodeName(argv[2]) : QString();
+    // The list selects its newest item once per round of appended items, so rows are skipped.
+    bool halfShot = false;
     QObject::connect(&list, &QListWidget::currentRowChanged, [&](int row) {
-        if (row + 1 == firstScreen)
+        if (row + 1 >= firstScreen && firstScreenSeconds == 0)
             firstScreenSeconds = elapsed.nsecsElapsed() / 1e9;
-        if (!shots.isEmpty() && row + 1 == int(names.size()) / 2)
+        if (!shots.isEmpty() && !halfShot && row + 1 >= int(names.size()) / 2) {
+            halfShot = true;
             list.grab().save(shots + QStringLiteral("-half.png"));
+        }
     });
     elapsed.start();
     sinceTick.start();
