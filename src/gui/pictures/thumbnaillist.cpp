@@ -6,6 +6,7 @@
 #include "core/text/bytetext.h"
 #include "gui/pictures/damagedtile.h"
 #include "gui/pictures/tiledecodejob.h"
+#include "gui/platform/backgroundthread.h"
 #include "gui/platform/qttext.h"
 #include "gui/platform/reentry.h"
 
@@ -31,7 +32,7 @@ constexpr std::size_t decodeLookahead = 128;
 // How long the window thread appends items before the window handles its events. Each round
 // lays out the whole list and paints the view, which costs more than appending a tile; a slice
 // plus one round stays well below a pause the user notices.
-constexpr std::chrono::milliseconds appendingSlice{12};
+constexpr std::chrono::milliseconds appendingSlice{8};
 
 } // namespace
 
@@ -187,7 +188,10 @@ std::shared_ptr<TileDecodeJob> ThumbnailList::StartDecoding(const QString &pictu
     m_job = job;
     const int workers = std::max(1, m_pool.maxThreadCount());
     for (int i = 0; i < workers; ++i)
-        m_pool.start([job] { job->Work(); });
+        m_pool.start([job] {
+            RunAsBackgroundThread();
+            job->Work();
+        });
     return job;
 }
 
