@@ -144,7 +144,8 @@ bool ThumbnailList::AppendTiles(TileDecodeJob &job, const std::vector<std::strin
                 return false;
             tile = job.TakeTile(std::size_t(i), sliceEnd);
         }
-        if (!tile)
+        // A handler may have stopped this build or made a new list while it waited.
+        if (!tile || !StillBuilding(build))
             break;
         AppendItem(names[std::size_t(i)], *tile);
         newestShown = false;

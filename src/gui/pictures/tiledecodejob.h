@@ -40,7 +40,7 @@ public:
     // The tile of file index, waiting for it until waitUntil at most (nothing when it has not
     // come by then or the job is cancelled); taking it frees the worker window for one more.
     std::optional<Tile> TakeTile(std::size_t index,
-                                 std::chrono::steady_clock::time_point waitUntil = {});
+                                 std::chrono::steady_clock::time_point waitUntil);
 
     // Workers stop after the file they are on; nobody waits for them.
     void Cancel();
