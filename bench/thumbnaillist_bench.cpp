@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontMetrics>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -31,6 +32,9 @@ int main(int argc, char **argv)
     pagoranto::ThumbnailList list(messages);
     list.resize(900, 600);
     list.show();
+    // The program's window has drawn its captions before a folder is opened, so the fonts are
+    // loaded by then; here the first caption would pay for it inside the build.
+    QFontMetrics(list.font()).horizontalAdvance(QStringLiteral("IMG_0001.jpg"));
     QCoreApplication::processEvents();
 
     // A 10 ms tick stands for the window's own work; its longest gap is how long it froze.
@@ -48,11 +52,15 @@ int main(int argc, char **argv)
     double firstScreenSeconds = 0;
     // With a prefix, the list is photographed half filled and filled.
     const QString shots = argc == 3 ? QFile::decodeName(argv[2]) : QString();
+    // The list selects its newest item once per round of appended items, so rows are skipped.
+    bool halfShot = false;
     QObject::connect(&list, &QListWidget::currentRowChanged, [&](int row) {
-        if (row + 1 == firstScreen)
+        if (row + 1 >= firstScreen && firstScreenSeconds == 0)
             firstScreenSeconds = elapsed.nsecsElapsed() / 1e9;
-        if (!shots.isEmpty() && row + 1 == int(names.size()) / 2)
+        if (!shots.isEmpty() && !halfShot && row + 1 >= int(names.size()) / 2) {
+            halfShot = true;
             list.grab().save(shots + QStringLiteral("-half.png"));
+        }
     });
     elapsed.start();
     sinceTick.start();

@@ -116,7 +116,8 @@ QImage SharedThumbnailCache::Read(const std::filesystem::path &photo) const
     const std::optional<struct stat> entryStatus = StatusOf(entryFile);
     if (!entryStatus || entryStatus->st_size > maxEntryBytes || !entry.open(QIODevice::ReadOnly))
         return {};
-    QImage image = QImage::fromData(entry.read(maxEntryBytes), "PNG");
+    // Asking for the limit would allocate and clear it for every preview read.
+    QImage image = QImage::fromData(entry.read(entryStatus->st_size), "PNG");
     if (image.isNull() || image.width() > normalSize || image.height() > normalSize)
         return {};
     bool timeRead = false;

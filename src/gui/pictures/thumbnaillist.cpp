@@ -6,6 +6,7 @@
 #include "core/text/bytetext.h"
 #include "gui/pictures/damagedtile.h"
 #include "gui/pictures/tiledecodejob.h"
+#include "gui/platform/backgroundthread.h"
 #include "gui/platform/qttext.h"
 #include "gui/platform/reentry.h"
 
@@ -14,6 +15,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QPixmap>
+#include <chrono>
 
 namespace pagoranto {
 
@@ -24,8 +26,13 @@ constexpr int nameRole = Qt::UserRole;
 constexpr int imageIndexRole = Qt::UserRole + 1;
 constexpr int damageRole = Qt::UserRole + 2;
 constexpr QEvent::Type tileReadyEvent = QEvent::User;
-// Far enough ahead to keep every core busy, near enough that a stop wastes little.
-constexpr std::size_t decodeLookahead = 32;
+// Far enough ahead that the workers go on while the window lays out and paints a slice of
+// tiles, near enough that a stop wastes little.
+constexpr std::size_t decodeLookahead = 128;
+// How long the window thread appends items before the window handles its events. Each round
+// lays out the whole list and paints the view, which costs more than appending a tile; a slice
+// plus one round stays well below a pause the user notices.
+constexpr std::chrono::milliseconds appendingSlice{8};
 
 } // namespace
 
@@ -85,27 +92,8 @@ void ThumbnailList::Build(const QString &pictureDir, const std::vector<std::stri
         m_building = true;
         const std::uint64_t build = ++m_buildNumber;
         const std::shared_ptr<TileDecodeJob> job = StartDecoding(pictureDir, names);
-        for (int i = 0; i < count && StillBuilding(build); ++i) {
-            std::optional<TileDecodeJob::Tile> tile = job->TakeTile(std::size_t(i));
-            while (!tile && StillBuilding(build)) {
-                // A worker's tile wakes this wait through customEvent.
-                if (!ProcessMessagesFor(this, QEventLoop::WaitForMoreEvents))
-                    return;
-                tile = job->TakeTile(std::size_t(i));
-            }
-            if (!StillBuilding(build))
-                break;
-            AppendItem(names[std::size_t(i)], *tile);
-            ++m_nextThumbnailIndex;
-            if (!ProcessMessagesFor(this))
-                return;
-            // A handler may have stopped this build or made a new list meanwhile.
-            if (!StillBuilding(build))
-                break;
-            ShowCount();
-            if (m_nextThumbnailIndex >= maxThumbnails)
-                break;
-        }
+        if (!AppendTiles(*job, names, build))
+            return;
         job->Cancel();
         if (m_job == job)
             m_job.reset();
@@ -122,6 +110,59 @@ void ThumbnailList::StopBuilding()
         m_job->Cancel();
         m_job.reset();
     }
+}
+
+bool ThumbnailList::AppendTiles(TileDecodeJob &job, const std::vector<std::string> &names,
+                                std::uint64_t build)
+{
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point sliceEnd = Clock::now() + appendingSlice;
+    bool newestShown = true;
+    // Selects the newest item and scrolls to it, unless a nested build made a new list.
+    const auto showNewest = [&] {
+        if (!newestShown && build == m_buildNumber && count() > 0) {
+            QListWidgetItem *newest = item(count() - 1);
+            setCurrentItem(newest);
+            scrollToItem(newest);
+        }
+        newestShown = true;
+    };
+    const auto letWindowRun = [&](QEventLoop::ProcessEventsFlags flags) {
+        showNewest();
+        if (!ProcessMessagesFor(this, flags))
+            return false;
+        sliceEnd = Clock::now() + appendingSlice;
+        return true;
+    };
+
+    const int total = static_cast<int>(names.size());
+    for (int i = 0; i < total && StillBuilding(build); ++i) {
+        std::optional<TileDecodeJob::Tile> tile = job.TakeTile(std::size_t(i), sliceEnd);
+        while (!tile && StillBuilding(build)) {
+            // A worker's tile wakes this wait through customEvent.
+            if (!letWindowRun(QEventLoop::WaitForMoreEvents))
+                return false;
+            tile = job.TakeTile(std::size_t(i), sliceEnd);
+        }
+        // A handler may have stopped this build or made a new list while it waited.
+        if (!tile || !StillBuilding(build))
+            break;
+        AppendItem(names[std::size_t(i)], *tile);
+        newestShown = false;
+        ++m_nextThumbnailIndex;
+        if (Clock::now() >= sliceEnd) {
+            if (!letWindowRun(QEventLoop::AllEvents))
+                return false;
+            // A handler may have stopped this build or made a new list meanwhile.
+            if (!StillBuilding(build))
+                break;
+        }
+        ShowCount();
+        if (m_nextThumbnailIndex >= maxThumbnails)
+            break;
+    }
+    showNewest();
+    return true;
 }
 
 bool ThumbnailList::StillBuilding(std::uint64_t build) const
@@ -148,7 +189,10 @@ std::shared_ptr<TileDecodeJob> ThumbnailList::StartDecoding(const QString &pictu
     m_job = job;
     const int workers = std::max(1, m_pool.maxThreadCount());
     for (int i = 0; i < workers; ++i)
-        m_pool.start([job] { job->Work(); });
+        m_pool.start([job] {
+            RunAsBackgroundThread();
+            job->Work();
+        });
     return job;
 }
 
@@ -183,8 +227,6 @@ void ThumbnailList::AppendItem(const std::string &name, const TileDecodeJob::Til
     item->setData(damageRole, static_cast<int>(tile.condition.damage));
     item->setToolTip(TileToolTip(item->text(), tile.condition));
     addItem(item);
-    setCurrentItem(item);
-    scrollToItem(item);
 }
 
 void ThumbnailList::ShowCount()

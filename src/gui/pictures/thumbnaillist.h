@@ -21,12 +21,13 @@ namespace pagoranto {
 // goes into the gallery. Captions are the file names exactly as the jpg list gives them.
 //
 // A build decodes the tiles ahead on worker threads and appends the items strictly in file
-// order on the window's thread, letting the window handle its events after every item, so the
-// window stays usable and handlers may re-enter Build. A picture that cannot be read, or only
-// in part, keeps its place in the list with a marked tile and the reason as its tooltip.
-// thumbnailListBuilding() is the only stop signal: a second Build while one runs only stops it;
-// StopBuilding() followed by Build (a directory change) makes the new list inside that call, and
-// the interrupted build then stops without touching the new list.
+// order on the window's thread, the newest selected and in view. The window handles its events
+// whenever the items of a short time slice are in (one layout and paint for them all), so it
+// stays usable and handlers may re-enter Build; the count is told after every item. A picture that
+// cannot be read, or only in part, keeps its place in the list with a marked tile and the reason as
+// its tooltip. thumbnailListBuilding() is the only stop signal: a second Build while one runs only
+// stops it; StopBuilding() followed by Build (a directory change) makes the new list inside that
+// call, and the interrupted build then stops without touching the new list.
 class ThumbnailList : public QListWidget {
     Q_OBJECT
 
@@ -88,6 +89,9 @@ protected:
 
 private:
     void ListView1DblClick();
+    // False when the list was destroyed while the window handled its events.
+    bool AppendTiles(TileDecodeJob &job, const std::vector<std::string> &names,
+                     std::uint64_t build);
     bool StillBuilding(std::uint64_t build) const;
     std::shared_ptr<TileDecodeJob> StartDecoding(const QString &pictureDir,
                                                  const std::vector<std::string> &names);

@@ -76,17 +76,23 @@ void TileDecodeJob::Work()
                 return;
             m_tiles[index] = std::move(tile);
         }
+        m_stored.notify_all();
         if (m_tileReady)
             m_tileReady();
     }
 }
 
-std::optional<TileDecodeJob::Tile> TileDecodeJob::TakeTile(std::size_t index)
+std::optional<TileDecodeJob::Tile>
+TileDecodeJob::TakeTile(std::size_t index, std::chrono::steady_clock::time_point waitUntil)
 {
     std::optional<Tile> tile;
     {
-        std::lock_guard lock(m_mutex);
-        if (index >= m_tiles.size() || !m_tiles[index])
+        std::unique_lock lock(m_mutex);
+        if (index >= m_tiles.size())
+            return std::nullopt;
+        m_stored.wait_until(lock, waitUntil,
+                            [&] { return m_cancelled || m_tiles[index].has_value(); });
+        if (!m_tiles[index])
             return std::nullopt;
         tile = std::move(m_tiles[index]);
         m_tiles[index].reset();
@@ -103,6 +109,7 @@ void TileDecodeJob::Cancel()
         m_cancelled = true;
     }
     m_room.notify_all();
+    m_stored.notify_all();
 }
 
 TileDecodeJob::Tile TileDecodeJob::DecodeTile(const std::filesystem::path &file,

@@ -4,6 +4,7 @@
 #include "gui/pictures/sharedthumbnailcache.h"
 
 #include <QImage>
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <filesystem>
@@ -36,8 +37,10 @@ public:
     // A worker's loop: decodes files until none is left or the job is cancelled.
     void Work();
 
-    // The tile of file index once it is there; taking it frees the worker window for one more.
-    std::optional<Tile> TakeTile(std::size_t index);
+    // The tile of file index, waiting for it until waitUntil at most (nothing when it has not
+    // come by then or the job is cancelled); taking it frees the worker window for one more.
+    std::optional<Tile> TakeTile(std::size_t index,
+                                 std::chrono::steady_clock::time_point waitUntil);
 
     // Workers stop after the file they are on; nobody waits for them.
     void Cancel();
@@ -48,6 +51,7 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_room;
+    std::condition_variable m_stored;
     const std::vector<std::filesystem::path> m_files;
     const std::optional<SharedThumbnailCache> m_cache;
     std::vector<std::optional<Tile>> m_tiles;

@@ -23,8 +23,10 @@ private slots:
     void tilesHaveBlackBarsWhereTheyBelong_data();
     void tilesHaveBlackBarsWhereTheyBelong();
     void emptyDirectoryCountsZero();
+    void longBuildTellsEveryCountAndEndsOnTheNewestInView();
     void secondBuildRequestStopsTheRunningBuild();
     void directoryChangeDuringBuildShowsOnlyTheNewDirectory();
+    void changeToAnEmptyDirectoryDuringBuildLeavesTheListEmpty();
     void takesAtMost2000PicturesAndSaysSo();
     void selectUnselectAndInvert();
     void sortingListTicksCaptionsInAnyCase();
@@ -240,6 +242,27 @@ void ThumbnailListTest::emptyDirectoryCountsZero()
     QVERIFY(!list.thumbnailListBuilding());
 }
 
+void ThumbnailListTest::longBuildTellsEveryCountAndEndsOnTheNewestInView()
+{
+    PictureFolder folder;
+    const std::vector<std::string> names = Names("p", 400);
+    WriteRow(folder, names, 16, 12);
+    ThumbnailList list(m_messages);
+    list.resize(300, 200);
+    list.show();
+    QSignalSpy counts(&list, &ThumbnailList::countTextChanged);
+    list.Build(folder.dir(), names);
+
+    QCOMPARE(list.captions(), names);
+    // Items go in by the slice, but the counter still steps through every number.
+    QCOMPARE(counts.count(), int(names.size()) + 1);
+    for (int i = 0; i < int(names.size()); ++i)
+        QCOMPARE(counts.at(i).at(0).toString(), QStringLiteral("%1 jpg pictures").arg(i + 1));
+    QCOMPARE(list.selectedIndex(), std::optional<int>(int(names.size()) - 1));
+    QCOMPARE(list.currentRow(), int(names.size()) - 1);
+    QVERIFY(list.viewport()->rect().contains(list.visualItemRect(list.item(list.count() - 1))));
+}
+
 void ThumbnailListTest::secondBuildRequestStopsTheRunningBuild()
 {
     PictureFolder folder;
@@ -260,6 +283,7 @@ void ThumbnailListTest::secondBuildRequestStopsTheRunningBuild()
     // The stop request itself makes no list; the stopped build keeps what it made.
     QCOMPARE(finished.count(), 1);
     QCOMPARE(list.count(), 3);
+    QCOMPARE(list.selectedIndex(), std::optional<int>(2));
     QVERIFY(!list.thumbnailListBuilding());
 }
 
@@ -287,9 +311,33 @@ void ThumbnailListTest::directoryChangeDuringBuildShowsOnlyTheNewDirectory()
     QCOMPARE(list.captions(), newNames);
     QCOMPARE(list.pictureDir(), second.dir());
     QCOMPARE(list.nextThumbnailIndex(), 5);
+    QCOMPARE(list.selectedIndex(), std::optional<int>(4));
     // Tiles of the old directory still on their way must not turn up later either.
     QTest::qWait(100);
     QCOMPARE(list.captions(), newNames);
+}
+
+void ThumbnailListTest::changeToAnEmptyDirectoryDuringBuildLeavesTheListEmpty()
+{
+    PictureFolder first;
+    PictureFolder empty;
+    const std::vector<std::string> names = Names("old", 80);
+    WriteRow(first, names);
+    ThumbnailList list(m_messages);
+    QSignalSpy finished(&list, &ThumbnailList::buildFinished);
+    connect(&list, &ThumbnailList::countTextChanged, &list, [&] {
+        if (list.count() == 5 && finished.isEmpty()) {
+            list.StopBuilding();
+            list.Build(empty.dir(), {});
+        }
+    });
+    list.Build(first.dir(), names);
+    QCOMPARE(finished.count(), 2);
+    QCOMPARE(list.count(), 0);
+    QCOMPARE(list.pictureDir(), empty.dir());
+    QCOMPARE(list.selectedIndex(), std::nullopt);
+    QTest::qWait(100);
+    QCOMPARE(list.count(), 0);
 }
 
 void ThumbnailListTest::takesAtMost2000PicturesAndSaysSo()
