@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QTimer>
 #include <QtTest>
@@ -251,7 +252,10 @@ void TwinricheditTest::previewWritesTempHtmlAndNeedsABrowser()
 {
     m_additional.browserStart = BrowserStart::none;
     m_editor->Previewtemplateindefaultbrowser1Click();
-    QCOMPARE(ReadFile(Program() + QStringLiteral("temp.html")), ReadFile(Template()));
+    // Only the preview copy points the browser at the template's own folder.
+    const QByteArray base =
+        "<base href=\"file://" + QFileInfo(Template()).absolutePath().toUtf8() + "/\">";
+    QCOMPARE(ReadFile(Program() + QStringLiteral("temp.html")), base + ReadFile(Template()));
     QCOMPARE(MessageBox::shownMessages().back().text, std::string("Please select a browser."));
     QVERIFY(m_shell.opened.empty());
 
