@@ -5,6 +5,7 @@
 #include "gui/templates/twinrichedit.h"
 #include "gui/ui/clickablelabel.h"
 #include "tests/support/qtchildren.h"
+#include "tests/support/qtfiles.h"
 #include "tests/support/qtscratchdirectory.h"
 #include "tests/support/shippeddefaults.h"
 
@@ -23,16 +24,10 @@
 
 using namespace pagoranto;
 using pagoranto::testing::Child;
+using testing::WriteFile;
 namespace fs = std::filesystem;
 
 namespace {
-
-void WriteFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 bool Shown(const std::string &title, std::string_view start)
 {

@@ -1,6 +1,7 @@
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 #include "gui/templates/templateinfopanel.h"
+#include "tests/support/qtfiles.h"
 #include "tests/support/qtscratchdirectory.h"
 
 #include <QFile>
@@ -9,31 +10,9 @@
 #include <memory>
 
 using namespace pagoranto;
-
-namespace {
-
-void WriteFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-QStringList Items(const QListWidget *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items.push_back(list->item(i)->text());
-    return items;
-}
-
-} // namespace
+using testing::Items;
+using testing::ReadFile;
+using testing::WriteFile;
 
 class TemplateInfoPanelTest : public QObject {
     Q_OBJECT

@@ -2,6 +2,7 @@
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 #include "gui/templates/tlayoutmanager.h"
+#include "tests/support/qtfiles.h"
 #include "tests/support/qtscratchdirectory.h"
 #include "tests/support/recordingevents.h"
 #include "tests/support/recordingshell.h"
@@ -13,29 +14,11 @@
 #include <memory>
 
 using namespace pagoranto;
+using testing::Items;
+using testing::ReadFile;
+using testing::WriteFile;
 
 namespace {
-
-void WriteFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-QStringList Items(const QListWidget *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items.push_back(list->item(i)->text());
-    return items;
-}
 
 bool Shown(const std::string &title, const std::string_view text)
 {

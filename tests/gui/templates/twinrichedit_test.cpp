@@ -3,6 +3,7 @@
 #include "gui/platform/filedialog.h"
 #include "gui/platform/messagebox.h"
 #include "gui/templates/twinrichedit.h"
+#include "tests/support/qtfiles.h"
 #include "tests/support/qtscratchdirectory.h"
 #include "tests/support/recordingshell.h"
 
@@ -16,23 +17,8 @@
 #include <memory>
 
 using namespace pagoranto;
-
-namespace {
-
-void WriteFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
+using testing::ReadFile;
+using testing::WriteFile;
 
 class TwinricheditTest : public QObject {
     Q_OBJECT
