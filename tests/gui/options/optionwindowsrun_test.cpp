@@ -19,6 +19,7 @@
 #include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
 #include "tests/support/shippeddefaults.h"
+#include "tests/support/startedmainwindow.h"
 #include "tests/support/testpictures.h"
 
 #include <QAction>
@@ -94,14 +95,7 @@ void OptionWindowsRunTest::cleanup()
 
 void OptionWindowsRunTest::MakeForm()
 {
-    StartupPaths paths{m_program.toStdString(), std::string(PAGORANTO_PROGRAM_DIR) + "/",
-                       m_pictures};
-    m_form = std::make_unique<TForm1>(paths, InformationTimes{0, 0});
-    m_form->show();
-    m_form->FormActivate();
-    auto *list = Child<ThumbnailList>(m_form.get(), "ListView1");
-    QTRY_VERIFY(!list->thumbnailListBuilding());
-    QTRY_COMPARE(list->count(), 3);
+    testing::StartMainWindow(m_form, m_program, m_pictures, 3);
 }
 
 void OptionWindowsRunTest::pagesCarryHeaderTitleAndThumbnailSize()

@@ -23,6 +23,7 @@
 #include "tests/support/qtchildren.h"
 #include "tests/support/qtscratchdirectory.h"
 #include "tests/support/shippeddefaults.h"
+#include "tests/support/startedmainwindow.h"
 #include "tests/support/testpictures.h"
 
 #include <QAction>
@@ -141,14 +142,7 @@ void TForm1OptionWindowsTest::cleanup()
 
 void TForm1OptionWindowsTest::MakeForm()
 {
-    StartupPaths paths{m_program.toStdString(), std::string(PAGORANTO_PROGRAM_DIR) + "/",
-                       m_pictures};
-    m_form = std::make_unique<TForm1>(paths, InformationTimes{0, 0});
-    m_form->show();
-    m_form->FormActivate();
-    auto *list = Child<ThumbnailList>(m_form.get(), "ListView1");
-    QTRY_VERIFY(!list->thumbnailListBuilding());
-    QTRY_COMPARE(list->count(), 4);
+    testing::StartMainWindow(m_form, m_program, m_pictures, 4);
 }
 
 void TForm1OptionWindowsTest::SelectTemplate(const char *layout)
