@@ -200,6 +200,35 @@ private:
     int m_marker = 0; // 0 none met yet, -1 the end of the input
 };
 
+// Counts the units of a scan between restart markers and takes each marker when it is due.
+class RestartMarkers {
+public:
+    explicit RestartMarkers(int interval) : m_interval(interval), m_untilRestart(interval) {}
+
+    // Before each unit; false when a due marker is missing. restarted: the predictions and the
+    // end-of-bands run start afresh.
+    bool BeforeUnit(EntropyBits &bits, bool &restarted)
+    {
+        restarted = false;
+        if (m_interval <= 0)
+            return true;
+        if (m_untilRestart == 0) {
+            if (!bits.TakeRestart(m_next))
+                return false;
+            m_next = (m_next + 1) & 7;
+            m_untilRestart = m_interval;
+            restarted = true;
+        }
+        --m_untilRestart;
+        return true;
+    }
+
+private:
+    int m_interval;
+    int m_untilRestart;
+    int m_next = 0;
+};
+
 class HuffmanTable {
 public:
     bool defined = false;
@@ -732,20 +761,14 @@ private:
                 bool refine) const
     {
         int endOfBands = 0;
-        int untilRestart = m_restartInterval;
-        int nextRestart = 0;
+        RestartMarkers restarts(m_restartInterval);
         for (int y = 0; y < member.blocksHigh; ++y) {
             for (int x = 0; x < member.blocksWide; ++x) {
-                if (m_restartInterval > 0) {
-                    if (untilRestart == 0) {
-                        if (!bits.TakeRestart(nextRestart))
-                            return false;
-                        nextRestart = (nextRestart + 1) & 7;
-                        untilRestart = m_restartInterval;
-                        endOfBands = 0;
-                    }
-                    --untilRestart;
-                }
+                bool restarted = false;
+                if (!restarts.BeforeUnit(bits, restarted))
+                    return false;
+                if (restarted)
+                    endOfBands = 0;
                 std::int16_t *block =
                     &member.ac[(std::size_t(y) * std::size_t(member.blocksWide) + std::size_t(x)) *
                                64];
@@ -766,20 +789,14 @@ private:
         const int mcusHigh =
             interleaved ? CeilDiv(m_height, 8 * m_maxV) : members.front()->blocksHigh;
         std::array<std::int64_t, 4> predictions{};
-        int untilRestart = m_restartInterval;
-        int nextRestart = 0;
+        RestartMarkers restarts(m_restartInterval);
         for (int my = 0; my < mcusHigh; ++my) {
             for (int mx = 0; mx < mcusWide; ++mx) {
-                if (m_restartInterval > 0) {
-                    if (untilRestart == 0) {
-                        if (!bits.TakeRestart(nextRestart))
-                            return false;
-                        nextRestart = (nextRestart + 1) & 7;
-                        untilRestart = m_restartInterval;
-                        predictions.fill(0);
-                    }
-                    --untilRestart;
-                }
+                bool restarted = false;
+                if (!restarts.BeforeUnit(bits, restarted))
+                    return false;
+                if (restarted)
+                    predictions.fill(0);
                 for (std::size_t i = 0; i < members.size(); ++i) {
                     Component &member = *members[i];
                     const int across = interleaved ? member.h : 1;
